@@ -1,0 +1,64 @@
+#pragma once
+// The native back end's process-wide state: the window, the frame buffer, the clock and the
+// event loop that feeds the stage's handler.
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FrameHandle.h"
+#include "platform/runtime/DynamicObject.h"
+
+namespace media {
+
+class Backend {
+public:
+    static Backend& get();
+
+    // Seconds since the back end started.
+    double now() const;
+
+    void setPackage(const std::string& company, const std::string& file, const std::string& package,
+                    const std::string& version);
+    // Opens the window, calls back with the frame, then runs the loop until close().
+    void createMainFrame(const runtime::Ref<runtime::Function>& callback, int width, int height, int flags,
+                         const std::string& title);
+    void setStageHandler(StageHandle* stage, const runtime::Ref<runtime::Function>& handler);
+    void setNextWake(double seconds);
+    void renderStage(StageHandle* stage);
+    void close() { closing_ = true; }
+    void setAnimationPaused(bool paused) { animationPaused_ = paused; }
+    void openUrl(const std::string& url);
+
+    // Delivers one native event record to the stage's handler. Never lets an exception through.
+    void deliver(const runtime::Ref<runtime::DynamicObject>& record);
+    static runtime::Ref<runtime::DynamicObject> record(int type);
+
+    // Writes the last presented frame as PNG; false on failure.
+    bool writeSnapshot(const std::string& path) const;
+
+private:
+    Backend();
+    void runLoop();
+    void translate(const SDL_Event& e);
+    void shutdown();
+
+    uint64_t start_;
+    double frequency_;
+    bool closing_ = false;
+    bool animationPaused_ = false;
+    bool sdlReady_ = false;
+    double wakeDeadline_ = 0;
+    std::string title_;
+    std::string prefPath_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    int fbWidth_ = 0;
+    int fbHeight_ = 0;
+    std::vector<uint32_t> frame_;  // ARGB, the last presented frame
+    runtime::Ref<FrameHandle> mainFrame_;
+};
+
+}  // namespace media

@@ -1,0 +1,7 @@
+#include "Function.h"
+
+namespace runtime {
+
+Function::~Function() = default;
+
+}  // namespace runtime
