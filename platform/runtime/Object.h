@@ -20,8 +20,9 @@ public:
     Object& operator=(const Object&) { return *this; }
     virtual ~Object();
 
-    void retain() const { refs_.fetch_add(1, std::memory_order_relaxed); }
-    void release() const {
+    void retainRef() const { refs_.fetch_add(1, std::memory_order_relaxed); }
+    // Named apart from anything a subclass might call release().
+    void releaseRef() const {
         if (refs_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
     }
     int refCount() const { return refs_.load(std::memory_order_relaxed); }

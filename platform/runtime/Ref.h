@@ -13,14 +13,14 @@ public:
     Ref() = default;
     Ref(std::nullptr_t) {}
     // Shares ownership of p (its count is raised).
-    Ref(T* p) : p_(p) { if (p_) p_->retain(); }
-    Ref(const Ref& o) : p_(o.p_) { if (p_) p_->retain(); }
+    Ref(T* p) : p_(p) { if (p_) p_->retainRef(); }
+    Ref(const Ref& o) : p_(o.p_) { if (p_) p_->retainRef(); }
     Ref(Ref&& o) noexcept : p_(o.p_) { o.p_ = nullptr; }
     template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
-    Ref(const Ref<U>& o) : p_(o.get()) { if (p_) p_->retain(); }
+    Ref(const Ref<U>& o) : p_(o.get()) { if (p_) p_->retainRef(); }
     template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
     Ref(Ref<U>&& o) noexcept : p_(o.leak()) {}
-    ~Ref() { if (p_) p_->release(); }
+    ~Ref() { if (p_) p_->releaseRef(); }
 
     Ref& operator=(Ref o) noexcept { std::swap(p_, o.p_); return *this; }
 

@@ -109,7 +109,10 @@ void Backend::shutdown() {
     texture_ = nullptr;
     renderer_ = nullptr;
     window_ = nullptr;
-    if (mainFrame_) mainFrame_->stage->handler = nullptr;
+    if (mainFrame_) {
+        mainFrame_->stage->handler = nullptr;
+        mainFrame_->stage->release();
+    }
     mainFrame_ = nullptr;
     if (sdlReady_) SDL_Quit();
     sdlReady_ = false;
@@ -208,7 +211,8 @@ void Backend::renderStage(StageHandle* stage) {
         fbHeight_ = h;
         frame_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
     }
-    uint32_t bg = stage->background == 0 ? 0xFF000000u : (0xFF000000u | (static_cast<uint32_t>(stage->background) & 0xFFFFFFu));
+    int background = NodeStore::get().valid(stage->index) ? NodeStore::get().at(stage->index).background : 0;
+    uint32_t bg = 0xFF000000u | (static_cast<uint32_t>(background) & 0xFFFFFFu);
     std::fill(frame_.begin(), frame_.end(), bg);
     if (texture_) {
         SDL_UpdateTexture(texture_, nullptr, frame_.data(), w * 4);
