@@ -66,7 +66,10 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
     Uint32 wflags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
     if (flags & FLAG_RESIZABLE) wflags |= SDL_WINDOW_RESIZABLE;
     if (flags & FLAG_BORDERLESS) wflags |= SDL_WINDOW_BORDERLESS;
-    if (flags & FLAG_FULLSCREEN) wflags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    if (flags & FLAG_FULLSCREEN) {
+        wflags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        displayState_ = 1;
+    }
     if (width <= 0) width = 1;
     if (height <= 0) height = 1;
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, wflags);
@@ -160,8 +163,7 @@ void Backend::translate(const SDL_Event& e) {
     switch (e.window.event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED: {
             StageHandle* st = mainFrame_->stage.get();
-            st->width = e.window.data1;
-            st->height = e.window.data2;
+            stageSize(st, st->width, st->height);
             auto r = record(ET_RESIZE);
             r->setField("x", runtime::Value(st->width));
             r->setField("y", runtime::Value(st->height));
@@ -220,6 +222,36 @@ void Backend::renderStage(StageHandle* stage) {
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     }
     SDL_RenderPresent(renderer_);
+}
+
+void Backend::stageSize(const StageHandle* stage, int& w, int& h) const {
+    w = stage ? stage->width : 0;
+    h = stage ? stage->height : 0;
+    if (stage && stage->managed) return;
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, &w, &h);
+    else if (window_) SDL_GetWindowSize(window_, &w, &h);
+}
+
+void Backend::resizeWindow(int w, int h) {
+    if (window_ && w > 0 && h > 0) SDL_SetWindowSize(window_, w, h);
+}
+
+void Backend::setDisplayState(int state) {
+    if (state < 0 || state > 2) state = 0;
+    displayState_ = state;
+    if (window_) SDL_SetWindowFullscreen(window_, state == 0 ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+double Backend::dpiScale() const {
+    if (!window_ || !renderer_) return 1;
+    int ww = 0, wh = 0, pw = 0, ph = 0;
+    SDL_GetWindowSize(window_, &ww, &wh);
+    SDL_GetRendererOutputSize(renderer_, &pw, &ph);
+    return ww > 0 ? static_cast<double>(pw) / ww : 1;
+}
+
+void Backend::showCursor(bool show) {
+    if (sdlReady_) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
 void Backend::openUrl(const std::string& url) {

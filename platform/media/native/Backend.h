@@ -35,6 +35,15 @@ public:
     void deliver(const runtime::Ref<runtime::DynamicObject>& record);
     static runtime::Ref<runtime::DynamicObject> record(int type);
 
+    // The window's client size in pixels; the stage's own size when there is no window.
+    void stageSize(const StageHandle* stage, int& w, int& h) const;
+    void resizeWindow(int w, int h);
+    // 0 normal, 1 full screen, 2 interactive full screen (both are desktop full screen here).
+    int displayState() const { return displayState_; }
+    void setDisplayState(int state);
+    double dpiScale() const;
+    void showCursor(bool show);
+
     // Writes the last presented frame as PNG; false on failure.
     bool writeSnapshot(const std::string& path) const;
 
@@ -49,6 +58,7 @@ private:
     bool closing_ = false;
     bool animationPaused_ = false;
     bool sdlReady_ = false;
+    int displayState_ = 0;
     double wakeDeadline_ = 0;
     std::string title_;
     std::string prefPath_;

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/media/MediaPrimitives.h"
+#include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Function.h"
 #include "platform/system/ModuleLoader.h"
 
@@ -100,4 +101,56 @@ TEST(NativeBackend, HandlerExceptionsDoNotEscapeTheModule) {
     std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(calls, 3);
     EXPECT_NE(err.find("boom"), std::string::npos);
+}
+
+TEST(NativeBackend, StagePropertiesAndWindowOperations) {
+    auto create = prim("media_native_create_main_frame", -1);
+    auto getStage = prim("media_native_get_frame_stage", 1);
+    auto close = prim("media_native_close", 0);
+    auto width = prim("media_native_stage_get_stage_width", 1);
+    auto height = prim("media_native_stage_get_stage_height", 1);
+    auto setAlign = prim("media_native_stage_set_align", 2);
+    auto getAlign = prim("media_native_stage_get_align", 1);
+    auto setState = prim("media_native_stage_set_display_state", 2);
+    auto getState = prim("media_native_stage_get_display_state", 1);
+    auto resize = prim("media_native_stage_resize_window", 3);
+    auto getBg = prim("media_native_display_object_get_bg", 1);
+    auto getId = prim("media_native_display_object_get_id", 1);
+
+    std::vector<std::string> seen;
+    auto onFrame = runtime::Function::of([&](Value frame) {
+        Value stage = getStage(frame);
+        seen.push_back(std::to_string(width(stage).toInt()) + "x" + std::to_string(height(stage).toInt()));
+        EXPECT_GT(getId(stage).toInt(), 0);             // the stage is a display object too
+        EXPECT_EQ(getBg(stage).toInt(), 0x01FFFFFF);     // white until told otherwise
+        setAlign(stage, 1);
+        EXPECT_EQ(getAlign(stage).toInt(), 1);
+        setAlign(stage, 42);
+        EXPECT_EQ(getAlign(stage).toInt(), 0);          // only valid indices come back
+        setState(stage, 2);
+        EXPECT_EQ(getState(stage).toInt(), 2);
+        setState(stage, 0);
+        EXPECT_EQ(getState(stage).toInt(), 0);
+        resize(stage, 1000, 600);
+        seen.push_back(std::to_string(width(stage).toInt()) + "x" + std::to_string(height(stage).toInt()));
+        close();
+    });
+    create(onFrame, 960, 540, 4, "stage", nullptr);
+    EXPECT_EQ(seen, (std::vector<std::string>{"960x540", "1000x600"}));
+}
+
+TEST(NativeBackend, ManagedStageDeliversPumpedRecordsToItsHandler) {
+    Value stage = prim("media_native_managed_stage_create", 3)(320, 200, 0);
+    int resized = 0;
+    prim("media_native_set_stage_handler", 4)(stage, runtime::Function::of([&](Value ev) {
+        if (ev.field("type").toInt() == 8) ++resized;
+    }), 320, 200);
+    auto rec = runtime::make<runtime::DynamicObject>();
+    rec->setField("type", Value(8));
+    rec->setField("x", Value(640));
+    rec->setField("y", Value(400));
+    prim("media_native_managed_stage_pump_event", 2)(stage, rec);
+    EXPECT_EQ(resized, 1);
+    EXPECT_EQ(prim("media_native_stage_get_stage_width", 1)(stage).toInt(), 640);
+    prim("media_native_set_stage_handler", 4)(stage, Value(), 0, 0);
 }
