@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "KeyMap.h"
 #include "PngWriter.h"
 
 namespace media {
@@ -16,6 +17,11 @@ constexpr int FLAG_RESIZABLE = 4;
 constexpr int FLAG_VSYNC = 16;
 
 // Native event type codes the loop produces.
+constexpr int ET_KEY_DOWN = 1;
+constexpr int ET_KEY_UP = 3;
+constexpr int ET_MOUSE_MOVE = 4;
+constexpr int ET_MOUSE_DOWN = 5;
+constexpr int ET_MOUSE_UP = 7;
 constexpr int ET_RESIZE = 8;
 constexpr int ET_POLL = 9;
 constexpr int ET_QUIT = 10;
@@ -154,12 +160,76 @@ void Backend::deliver(const runtime::Ref<runtime::DynamicObject>& rec) {
     }
 }
 
+int Backend::pointerFlags() const {
+    Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+    int f = KeyMap::modifierFlags(static_cast<Uint16>(SDL_GetModState()));
+    if (buttons & SDL_BUTTON_LMASK) f |= 0x0001;
+    if (buttons & SDL_BUTTON_MMASK) f |= 0x0020;
+    if (buttons & SDL_BUTTON_RMASK) f |= 0x0040;
+    return f;
+}
+
+void Backend::pointerRecord(int type, double wx, double wy, int value) {
+    double scale = dpiScale();
+    pointerX_ = wx * scale;
+    pointerY_ = wy * scale;
+    StageHandle* stage = mainFrame_->stage.get();
+    int id = NodeStore::get().pick(stage->index, pointerX_, pointerY_);
+    if (id == 0 && NodeStore::get().valid(stage->index)) id = NodeStore::get().at(stage->index).id;
+    auto r = record(type);
+    r->setField("id", runtime::Value(id));
+    r->setField("x", runtime::Value(pointerX_));
+    r->setField("y", runtime::Value(pointerY_));
+    r->setField("value", runtime::Value(value));
+    r->setField("flags", runtime::Value(pointerFlags()));
+    deliver(r);
+}
+
+void Backend::keyRecord(const SDL_KeyboardEvent& k) {
+    StageHandle* stage = mainFrame_->stage.get();
+    NodeStore& store = NodeStore::get();
+    int id = stage->focusId;
+    if (id == 0 && store.valid(stage->index)) id = store.at(stage->index).id;
+    auto r = record(k.type == SDL_KEYDOWN ? ET_KEY_DOWN : ET_KEY_UP);
+    int flags = KeyMap::modifierFlags(k.keysym.mod);
+    if (KeyMap::isRightHand(k.keysym.sym)) flags |= 0x4000;
+    r->setField("id", runtime::Value(id));
+    r->setField("value", runtime::Value(KeyMap::keyCode(k.keysym.sym)));
+    r->setField("code", runtime::Value(KeyMap::charCode(k.keysym.sym, k.keysym.mod)));
+    r->setField("flags", runtime::Value(flags));
+    r->setField("result", runtime::Value(0));
+    deliver(r);
+}
+
 void Backend::translate(const SDL_Event& e) {
     if (e.type == SDL_QUIT) {
         deliver(record(ET_QUIT));
         return;
     }
-    if (e.type != SDL_WINDOWEVENT || !mainFrame_) return;
+    if (!mainFrame_) return;
+    switch (e.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: keyRecord(e.key); return;
+        case SDL_MOUSEMOTION: pointerRecord(ET_MOUSE_MOVE, e.motion.x, e.motion.y, 0); return;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            int button = e.button.button == SDL_BUTTON_LEFT ? 0 : e.button.button == SDL_BUTTON_MIDDLE ? 1
+                         : e.button.button == SDL_BUTTON_RIGHT ? 2 : -1;
+            if (button >= 0)
+                pointerRecord(e.type == SDL_MOUSEBUTTONDOWN ? ET_MOUSE_DOWN : ET_MOUSE_UP, e.button.x, e.button.y, button);
+            return;
+        }
+        case SDL_MOUSEWHEEL: {
+            if (e.wheel.y == 0) return;
+            int mx = 0, my = 0;
+            SDL_GetMouseState(&mx, &my);
+            // A wheel step is an up record: 3 scrolls one way, 4 the other.
+            pointerRecord(ET_MOUSE_UP, mx, my, e.wheel.y > 0 ? 3 : 4);
+            return;
+        }
+        default: break;
+    }
+    if (e.type != SDL_WINDOWEVENT) return;
     switch (e.window.event) {
         case SDL_WINDOWEVENT_SIZE_CHANGED: {
             StageHandle* st = mainFrame_->stage.get();

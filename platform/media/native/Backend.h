@@ -44,6 +44,10 @@ public:
     double dpiScale() const;
     void showCursor(bool show);
 
+    // The last pointer position in stage pixels.
+    double pointerX() const { return pointerX_; }
+    double pointerY() const { return pointerY_; }
+
     // Writes the last presented frame as PNG; false on failure.
     bool writeSnapshot(const std::string& path) const;
 
@@ -51,6 +55,9 @@ private:
     Backend();
     void runLoop();
     void translate(const SDL_Event& e);
+    void pointerRecord(int type, double windowX, double windowY, int value);
+    void keyRecord(const SDL_KeyboardEvent& k);
+    int pointerFlags() const;
     void shutdown();
 
     uint64_t start_;
@@ -59,6 +66,8 @@ private:
     bool animationPaused_ = false;
     bool sdlReady_ = false;
     int displayState_ = 0;
+    double pointerX_ = 0;
+    double pointerY_ = 0;
     double wakeDeadline_ = 0;
     std::string title_;
     std::string prefPath_;

@@ -1,6 +1,7 @@
 // Display-object and container primitives over the node store.
 #include <cmath>
 
+#include "Backend.h"
 #include "NodeHandle.h"
 #include "platform/media/MediaExport.h"
 
@@ -304,4 +305,18 @@ MEDIA_EXPORT(media_native_doc_set_mouse_children, 2) {
     NODE_OR_NULL(0);
     store().at(n).mouseChildren = MEDIA_ARG(1).toBool();
     return {};
+}
+
+MEDIA_EXPORT(media_native_display_object_get_mouse_x, 1) {
+    NODE_OR_NULL(0);
+    double x = media::Backend::get().pointerX(), y = media::Backend::get().pointerY();
+    store().globalToLocal(n, x, y);
+    return Value(x);
+}
+
+MEDIA_EXPORT(media_native_display_object_get_mouse_y, 1) {
+    NODE_OR_NULL(0);
+    double x = media::Backend::get().pointerX(), y = media::Backend::get().pointerY();
+    store().globalToLocal(n, x, y);
+    return Value(y);
 }

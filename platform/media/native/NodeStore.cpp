@@ -212,6 +212,30 @@ bool NodeStore::hitTestPoint(int index, double x, double y, bool shape) const {
     return bounds(index, -1, true).contains(x, y);
 }
 
+NodeStore::Pick NodeStore::pickAt(int index, const Matrix2D& contentToGlobal, double gx, double gy) const {
+    const Node& n = at(index);
+    if (!n.visible) return {false, 0};
+    double lx, ly;
+    contentToGlobal.inverted().apply(gx, gy, lx, ly);
+    if (n.hasScrollRect && !n.scrollRect.contains(lx, ly)) return {false, 0};
+    int self = n.mouseEnabled ? n.id : 0;
+    for (auto it = n.children.rbegin(); it != n.children.rend(); ++it) {
+        if (!valid(*it)) continue;
+        Pick p = pickAt(*it, contentToGlobal.after(localMatrix(*it)).after(contentToNode(*it)), gx, gy);
+        if (!p.hit) continue;
+        if (!n.mouseChildren || p.id == 0) return {true, self};
+        return p;
+    }
+    if (!n.contentBounds.empty() && n.contentBounds.contains(lx, ly)) return {true, self};
+    return {false, 0};
+}
+
+int NodeStore::pick(int root, double x, double y) const {
+    if (!valid(root)) return 0;
+    Matrix2D toGlobal = localMatrix(root).after(contentToNode(root));
+    return pickAt(root, toGlobal, x, y).id;
+}
+
 void NodeStore::setMask(int index, int mask) {
     if (!valid(index)) return;
     at(index).mask = valid(mask) ? mask : -1;

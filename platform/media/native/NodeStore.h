@@ -88,6 +88,10 @@ public:
     // Whether global (x, y) lies on the node: its bounds, or (shape) its content or a child's.
     bool hitTestPoint(int index, double x, double y, bool shape) const;
 
+    // The id of the innermost pointer target under global (x, y) in the tree of root, honouring
+    // visibility, scroll rects, mouseEnabled and mouseChildren; 0 when nothing is hit.
+    int pick(int root, double x, double y) const;
+
     void setMask(int index, int mask);
     int maskOf(int index) const;
 
@@ -97,6 +101,12 @@ private:
     // The shift a scroll rect applies to the node's content (identity without one).
     Matrix2D contentToNode(int index) const;
     bool hitShape(int index, double gx, double gy) const;
+    struct Pick {
+        bool hit;
+        int id;
+    };
+    // contentToGlobal maps the node's content coordinates to global ones.
+    Pick pickAt(int index, const Matrix2D& contentToGlobal, double gx, double gy) const;
 
     std::vector<Node> nodes_;
     std::vector<int> free_;

@@ -5,7 +5,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <SDL.h>
+
 #include "platform/media/MediaPrimitives.h"
+#include "platform/media/native/KeyMap.h"
+#include "platform/media/native/NodeStore.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Function.h"
 #include "platform/system/ModuleLoader.h"
@@ -153,4 +157,85 @@ TEST(NativeBackend, ManagedStageDeliversPumpedRecordsToItsHandler) {
     EXPECT_EQ(resized, 1);
     EXPECT_EQ(prim("media_native_stage_get_stage_width", 1)(stage).toInt(), 640);
     prim("media_native_set_stage_handler", 4)(stage, Value(), 0, 0);
+}
+
+TEST(NativeBackend, KeysAndPointerBecomeRecordsAimedAtTheStageByDefault) {
+    auto create = prim("media_native_create_main_frame", -1);
+    auto getStage = prim("media_native_get_frame_stage", 1);
+    auto setHandler = prim("media_native_set_stage_handler", 4);
+    auto close = prim("media_native_close", 0);
+    auto getId = prim("media_native_display_object_get_id", 1);
+    std::vector<std::string> records;
+    int stageId = 0;
+    auto onFrame = runtime::Function::of([&](Value frame) {
+        Value stage = getStage(frame);
+        stageId = getId(stage).toInt();
+        setHandler(stage, runtime::Function::of([&](Value ev) {
+            int type = ev.field("type").toInt();
+            if (type == 1 || type == 3 || type == 5 || type == 7) {
+                records.push_back(std::to_string(type) + ":" + std::to_string(ev.field("value").toInt()) + ":" +
+                                  std::to_string(ev.field("code").toInt()) + ":" +
+                                  (ev.field("id").toInt() == stageId ? "stage" : "other"));
+            }
+            if (records.size() == 4) close();
+        }), 100, 100);
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = SDLK_w;
+        SDL_PushEvent(&e);
+        e.type = SDL_KEYUP;
+        e.key.keysym.sym = SDLK_F2;
+        SDL_PushEvent(&e);
+        SDL_Event m{};
+        m.type = SDL_MOUSEBUTTONDOWN;
+        m.button.button = SDL_BUTTON_RIGHT;
+        m.button.x = 10;
+        m.button.y = 12;
+        SDL_PushEvent(&m);
+        SDL_Event w{};
+        w.type = SDL_MOUSEWHEEL;
+        w.wheel.y = -1;
+        SDL_PushEvent(&w);
+    });
+    create(onFrame, 100, 100, 0, "input", nullptr);
+    EXPECT_EQ(records, (std::vector<std::string>{"1:87:119:stage", "3:113:0:stage", "5:2:0:stage", "7:4:0:stage"}));
+}
+
+TEST(KeyMap, CodesAndCharactersForTheKeyTable) {
+    struct Case {
+        SDL_Keycode key;
+        Uint16 mod;
+        int code;
+        int ch;
+    } cases[] = {
+        {SDLK_a, 0, 65, 'a'},           {SDLK_a, KMOD_LSHIFT, 65, 'A'}, {SDLK_5, KMOD_SHIFT, 53, '%'},
+        {SDLK_KP_0, 0, 96, '0'},        {SDLK_KP_9, 0, 105, '9'},       {SDLK_F12, 0, 123, 0},
+        {SDLK_LEFT, 0, 37, 0},          {SDLK_ESCAPE, 0, 27, 27},       {SDLK_RETURN, 0, 13, 13},
+        {SDLK_SLASH, KMOD_SHIFT, 191, '?'}, {SDLK_q, KMOD_CAPS, 81, 'Q'},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(media::KeyMap::keyCode(c.key), c.code) << c.key;
+        EXPECT_EQ(media::KeyMap::charCode(c.key, c.mod), c.ch) << c.key;
+    }
+}
+
+TEST(NodeStore, PointerTargetsHonourMouseEnabledAndMouseChildren) {
+    auto& s = media::NodeStore::get();
+    int root = s.create(media::NodeStore::Kind::Stage);
+    int button = s.create(media::NodeStore::Kind::Container);
+    int icon = s.create(media::NodeStore::Kind::Object);
+    s.addChild(root, button);
+    s.addChild(button, icon);
+    s.at(icon).contentBounds = {0, 0, 10, 10};
+    s.at(button).x = 100;
+    EXPECT_EQ(s.pick(root, 105, 5), s.at(icon).id);
+    EXPECT_EQ(s.pick(root, 95, 5), 0);
+    s.at(button).mouseChildren = false;
+    EXPECT_EQ(s.pick(root, 105, 5), s.at(button).id);  // hits on children fold into the button
+    s.at(button).mouseChildren = true;
+    s.at(icon).mouseEnabled = false;
+    EXPECT_EQ(s.pick(root, 105, 5), s.at(button).id);
+    s.at(button).visible = false;
+    EXPECT_EQ(s.pick(root, 105, 5), 0);
+    for (int n : {icon, button, root}) s.release(n);
 }
