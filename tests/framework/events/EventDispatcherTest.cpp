@@ -111,6 +111,8 @@ struct ChangeCase {
     std::string secondRun;
 };
 
+void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.name; }
+
 class ListChangedDuringDispatch : public ::testing::TestWithParam<ChangeCase> {};
 
 TEST_P(ListChangedDuringDispatch, RunsWhatTheListHoldsAtEachStep) {
