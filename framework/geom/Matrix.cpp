@@ -19,6 +19,13 @@ void setVector(const Ref<Vector3D>& v, double x, double y, double z) {
 void outOfBounds(const char* what, int index) {
     runtime::Thrown::text(std::string(what) + " " + std::to_string(index) + " out of bounds (2)");
 }
+// Column i of the matrix from the vector's x and y; indexes other than 0 and 1 select the third.
+void readColumn(Matrix& m, int i, const Ref<Vector3D>& v) {
+    double& top = i == 0 ? m.a : i == 1 ? m.b : m.tx;
+    double& bottom = i == 0 ? m.c : i == 1 ? m.d : m.ty;
+    top = v->x;
+    bottom = v->y;
+}
 }  // namespace
 
 Ref<Matrix> Matrix::clone() { return make<Matrix>(a, b, c, d, tx, ty); }
@@ -35,16 +42,7 @@ void Matrix::concat(const Ref<Matrix>& m) {
 
 void Matrix::copyColumnFrom(int column, const Ref<Vector3D>& v) {
     if (column > 2) outOfBounds("Column", column);
-    if (column == 0) {
-        a = v->x;
-        c = v->y;
-    } else if (column == 1) {
-        b = v->x;
-        d = v->y;
-    } else {
-        tx = v->x;
-        ty = v->y;
-    }
+    readColumn(*this, column, v);
 }
 
 void Matrix::copyColumnTo(int column, const Ref<Vector3D>& v) {
@@ -58,16 +56,7 @@ void Matrix::copyFrom(const Ref<Matrix>& m) { setTo(m->a, m->b, m->c, m->d, m->t
 
 void Matrix::copyRowFrom(int row, const Ref<Vector3D>& v) {
     if (row > 2) outOfBounds("Row", row);
-    if (row == 0) {
-        a = v->x;
-        c = v->y;
-    } else if (row == 1) {
-        b = v->x;
-        d = v->y;
-    } else {
-        tx = v->x;
-        ty = v->y;
-    }
+    readColumn(*this, row, v);
 }
 
 void Matrix::copyRowTo(int row, const Ref<Vector3D>& v) {
