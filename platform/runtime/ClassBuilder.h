@@ -99,6 +99,17 @@ public:
         return *this;
     }
 
+    // A static function F, readable by name as a callable.
+    template <auto F>
+    ClassBuilder& staticMethod(const char* name) {
+        Member m;
+        m.name = name;
+        m.kind = Member::Kind::Method;
+        m.get = [](Object*) -> Value { return Value(Function::of<F>()); };
+        ci_.addStatic(std::move(m));
+        return *this;
+    }
+
     // Instances made without the constructor use C's constructor taking runtime::NoInit.
     ClassBuilder& emptyInstance() {
         ci_.setEmptyFactory([]() -> Ref<Object> { return make<C>(NoInit{}); });

@@ -44,6 +44,12 @@ public:
         return make<Function>(wrap(std::move(f), &F::operator()));
     }
 
+    // A plain function from a free or static function F with typed arguments.
+    template <auto F>
+    static Ref<Function> of() {
+        return make<Function>(wrapPointer<F>(F));
+    }
+
     // Method M bound to obj. The function holds obj weakly: a listener an object registers on
     // itself must not keep it alive. Calling it after obj is gone does nothing and gives null.
     template <auto M, class C>
@@ -96,6 +102,13 @@ private:
     static Body wrap(F f, R (L::*)(A...)) {
         return [f = std::move(f)](const Value* args, int argc) mutable -> Value {
             return invoke<R, std::tuple<A...>>(args, argc, f, std::index_sequence_for<A...>{});
+        };
+    }
+
+    template <auto F, class R, class... A>
+    static Body wrapPointer(R (*)(A...)) {
+        return [](const Value* args, int argc) -> Value {
+            return invoke<R, std::tuple<A...>>(args, argc, F, std::index_sequence_for<A...>{});
         };
     }
 

@@ -1,0 +1,14 @@
+#pragma once
+// The three phases of an event's flow through the display tree.
+#include "platform/runtime/EnumInfo.h"
+
+namespace framework {
+
+enum class EventPhase { CAPTURING_PHASE, AT_TARGET, BUBBLING_PHASE };
+
+}  // namespace framework
+
+template <>
+struct runtime::EnumTraits<framework::EventPhase> {
+    static const EnumInfo& info();
+};
