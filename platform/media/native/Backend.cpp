@@ -111,7 +111,8 @@ void Backend::shutdown() {
     window_ = nullptr;
     if (mainFrame_) mainFrame_->stage->handler = nullptr;
     mainFrame_ = nullptr;
-    if (sdlReady_) SDL_Quit();
+    // Only what the loop started: the audio device lives on its own.
+    if (sdlReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
     sdlReady_ = false;
 }
 
