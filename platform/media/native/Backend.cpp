@@ -123,7 +123,8 @@ void Backend::shutdown() {
         mainFrame_->stage->release();
     }
     mainFrame_ = nullptr;
-    if (sdlReady_) SDL_Quit();
+    // Only what the loop started: the audio device lives on its own.
+    if (sdlReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
     sdlReady_ = false;
 }
 
