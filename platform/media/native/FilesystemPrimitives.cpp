@@ -46,9 +46,13 @@ std::string storageDir() {
     else base = home() + "/.local/share";
     const media::Backend& b = media::Backend::get();
     std::string out = base;
-    if (!b.company().empty()) out += "/" + b.company();
-    if (!b.file().empty()) out += "/" + b.file();
-    if (b.company().empty() && b.file().empty()) out += "/" + executableName();
+    auto part = [&out](const std::string& p) {
+        out.push_back('/');
+        out.append(p);
+    };
+    if (!b.company().empty()) part(b.company());
+    if (!b.file().empty()) part(b.file());
+    if (b.company().empty() && b.file().empty()) part(executableName());
     return out;
 }
 }  // namespace
