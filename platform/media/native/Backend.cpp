@@ -47,12 +47,8 @@ double Backend::now() const { return static_cast<double>(SDL_GetPerformanceCount
 
 void Backend::setPackage(const std::string& company, const std::string& file, const std::string&,
                          const std::string&) {
-    if (!company.empty() && !file.empty()) {
-        if (char* p = SDL_GetPrefPath(company.c_str(), file.c_str())) {
-            prefPath_ = p;
-            SDL_free(p);
-        }
-    }
+    company_ = company;
+    file_ = file;
 }
 
 void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, int width, int height, int flags,

@@ -21,6 +21,9 @@ public:
 
     void setPackage(const std::string& company, const std::string& file, const std::string& package,
                     const std::string& version);
+    // The company and file names last given to setPackage (they name the storage folder).
+    const std::string& company() const { return company_; }
+    const std::string& file() const { return file_; }
     // Opens the window, calls back with the frame, then runs the loop until close().
     void createMainFrame(const runtime::Ref<runtime::Function>& callback, int width, int height, int flags,
                          const std::string& title);
@@ -70,7 +73,8 @@ private:
     double pointerY_ = 0;
     double wakeDeadline_ = 0;
     std::string title_;
-    std::string prefPath_;
+    std::string company_;
+    std::string file_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
