@@ -3,12 +3,24 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/display/MovieClip.h"
+#include "framework/display/Stage.h"
 #include "platform/runtime/Trace.h"
 #include "platform/system/ModuleLoader.h"
 
 namespace framework {
 
 namespace {
+runtime::Ref<MovieClip>& current() {
+    static runtime::Ref<MovieClip> c;
+    return c;
+}
+
+runtime::Ref<Stage>& stage() {
+    static runtime::Ref<Stage> s;
+    return s;
+}
+
 std::set<std::string>& sentWarnings() {
     static std::set<std::string> s;
     return s;
@@ -104,5 +116,20 @@ void Lib::notImplemented(const std::string& api) {
 }
 
 void Lib::trace(const runtime::Value& value) { RUNTIME_TRACE(value); }
+
+runtime::Ref<MovieClip> Lib::get_current() {
+    if (!current()) {
+        current() = runtime::make<MovieClip>();
+        if (stage()) stage()->addChild(current());
+    }
+    return current();
+}
+
+runtime::Ref<Stage> Lib::get_stage() {
+    if (!stage()) runtime::Thrown::text("Error : stage can't be accessed until init is called");
+    return stage();
+}
+
+void Lib::setCurrentStage_(const runtime::Ref<Stage>& s) { stage() = s; }
 
 }  // namespace framework

@@ -12,6 +12,9 @@
 
 namespace framework {
 
+class MovieClip;
+class Stage;
+
 class Lib {
 public:
     // The last values given to setPackage.
@@ -44,6 +47,12 @@ public:
     static void trace(const runtime::Value& value);
     template <class T>
     static T as(T value, ...) { return value; }
+
+    // The root clip, made on first use and put on the stage when there is one.
+    static runtime::Ref<MovieClip> get_current();
+    // The stage; throws "Error : stage can't be accessed until init is called" before it exists.
+    static runtime::Ref<Stage> get_stage();
+    static void setCurrentStage_(const runtime::Ref<Stage>& stage);
 
     // Loads the class's primitives once; every entry that uses them calls it.
     static void initClass();

@@ -76,6 +76,32 @@ public:
         return *this;
     }
 
+    // A read-only property whose name also has storage of its own: read with property access
+    // it runs the getter; read without it it answers the object's shadow slot (null until a
+    // write by name fills it); writes by name land in the shadow slot and change nothing else.
+    template <auto G>
+    ClassBuilder& readOnlyProperty(const char* name) {
+        property<G>(name);
+        Member m = *ci_.findMember(name);
+        m.shadowed = true;
+        ci_.addMember(std::move(m));
+        return *this;
+    }
+
+    // An internal field: readable by name; a write by name is kept in the shadow slot and does
+    // not touch the field.
+    template <auto F>
+    ClassBuilder& internalField(const char* name) {
+        using T = typename MemberPointerTraits<decltype(F)>::Type;
+        Member m;
+        m.name = name;
+        m.kind = Member::Kind::Field;
+        m.get = [](Object* o) -> Value { return ValueTraits<T>::to(static_cast<C*>(o)->*F); };
+        m.shadowed = true;
+        ci_.addMember(std::move(m));
+        return *this;
+    }
+
     // An operation, readable by name as a callable bound to the object.
     template <auto M>
     ClassBuilder& method(const char* name) {

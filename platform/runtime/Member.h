@@ -20,6 +20,9 @@ struct Member {
     // Numeric fast path for numeric fields and properties (the tween library uses it every frame).
     double (*getNumber)(Object*) = nullptr;
     void (*setNumber)(Object*, double) = nullptr;
+    // Without a setter, writes by name go to the object's shadow slot; without property access,
+    // a shadowed property (one with a getter but no storage) reads that slot.
+    bool shadowed = false;
 
     bool listed() const { return kind != Kind::Method; }
     Value read(Object* o, bool propertyAccess) const;

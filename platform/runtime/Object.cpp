@@ -10,7 +10,26 @@ namespace runtime {
 
 struct Object::DynamicFields {
     std::vector<std::pair<std::string, Value>> fields;
+    std::vector<std::pair<std::string, Value>> shadow;
 };
+
+namespace {
+Value* findOrAdd(std::vector<std::pair<std::string, Value>>& list, std::string_view name, bool create) {
+    for (auto& f : list)
+        if (f.first == name) return &f.second;
+    if (!create) return nullptr;
+    list.emplace_back(std::string(name), Value());
+    return &list.back().second;
+}
+}  // namespace
+
+Value* Object::shadowSlot(std::string_view name, bool create) {
+    if (!dynamicFields_) {
+        if (!create) return nullptr;
+        dynamicFields_ = new DynamicFields();
+    }
+    return findOrAdd(dynamicFields_->shadow, name, create);
+}
 
 Object::~Object() {
     delete dynamicFields_;
@@ -68,14 +87,11 @@ std::string Object::toString() const {
 Value* Object::dynamicSlot(std::string_view name, bool create) {
     const ClassInfo* ci = classInfo();
     if (!ci || !ci->isDynamic()) return nullptr;
-    if (dynamicFields_) {
-        for (auto& f : dynamicFields_->fields)
-            if (f.first == name) return &f.second;
+    if (!dynamicFields_) {
+        if (!create) return nullptr;
+        dynamicFields_ = new DynamicFields();
     }
-    if (!create) return nullptr;
-    if (!dynamicFields_) dynamicFields_ = new DynamicFields();
-    dynamicFields_->fields.emplace_back(std::string(name), Value());
-    return &dynamicFields_->fields.back().second;
+    return findOrAdd(dynamicFields_->fields, name, create);
 }
 
 void Object::dynamicNames(std::vector<std::string>& out) const {

@@ -45,6 +45,10 @@ public:
     // Shared flag cleared when this object dies (see Weak).
     WeakFlag* weakFlag() const;
 
+    // Per-object storage under a member's name that only writes by name fill: what a read-only
+    // property or an internal field answers when read or written without its own logic.
+    Value* shadowSlot(std::string_view name, bool create);
+
 protected:
     // Storage for names that no class declares. By default only instances of dynamic classes
     // (ClassInfo::isDynamic) have it.
