@@ -348,6 +348,15 @@ std::string DisplayObject::toString() const {
     return const_cast<DisplayObject*>(this)->get_name().toText();
 }
 
+namespace {
+// Each primitive slot is readable and replaceable by name.
+void addSlotsByName(runtime::ClassBuilder<DisplayObject>& b) {
+#define FRAMEWORK_SLOT_BY_NAME(slot, primitive) b.staticField<&DisplayObject::slot>(#slot);
+    FRAMEWORK_DISPLAY_OBJECT_PRIMITIVES(FRAMEWORK_SLOT_BY_NAME)
+#undef FRAMEWORK_SLOT_BY_NAME
+}
+}  // namespace
+
 RUNTIME_DEFINE_CLASS(DisplayObject, "framework._native.display.DisplayObject", EventDispatcher, (auto& b) {
     using D = DisplayObject;
     b.template property<&D::get_alpha, &D::set_alpha>("alpha")
@@ -401,6 +410,7 @@ RUNTIME_DEFINE_CLASS(DisplayObject, "framework._native.display.DisplayObject", E
         .template method<&D::getConcatenatedColorTransform_>("__getConcatenatedColorTransform")
         .template method<&D::setColorTransform_>("__setColorTransform")
         .template method<&D::getPixelBounds_>("__getPixelBounds");
+    addSlotsByName(b);
     // A mask written by name without property access changes only the field.
     runtime::Member m = *b.info().findMember("mask");
     m.rawSet = [](runtime::Object* o, const Value& v) {

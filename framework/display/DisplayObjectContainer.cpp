@@ -233,7 +233,14 @@ RUNTIME_DEFINE_CLASS(DisplayObjectContainer, "framework._native.display.DisplayO
         .template method<&C::removeChildAt>("removeChildAt")
         .template method<&C::setChildIndex>("setChildIndex")
         .template method<&C::swapChildren>("swapChildren")
-        .template method<&C::swapChildrenAt>("swapChildrenAt");
+        .template method<&C::swapChildrenAt>("swapChildrenAt")
+        .template staticField<&C::media_create_display_object_container>("media_create_display_object_container")
+        .template staticField<&C::media_doc_add_child>("media_doc_add_child")
+        .template staticField<&C::media_doc_remove_child>("media_doc_remove_child")
+        .template staticField<&C::media_doc_set_child_index>("media_doc_set_child_index")
+        .template staticField<&C::media_doc_swap_children>("media_doc_swap_children")
+        .template staticField<&C::media_doc_get_mouse_children>("media_doc_get_mouse_children")
+        .template staticField<&C::media_doc_set_mouse_children>("media_doc_set_mouse_children");
     // numChildren without property access: a storage slot of its own, 0 until written.
     runtime::Member m = *b.info().findMember("numChildren");
     m.rawGet = [](runtime::Object* o) -> runtime::Value {

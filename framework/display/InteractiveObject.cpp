@@ -59,7 +59,14 @@ RUNTIME_DEFINE_CLASS(InteractiveObject, "framework._native.display.InteractiveOb
         .template property<&I::get_needsSoftKeyboard, &I::set_needsSoftKeyboard>("needsSoftKeyboard")
         .template internalField<&I::mouseEnabled_>("__mouseEnabled")
         .template method<&I::requestSoftKeyboard>("requestSoftKeyboard")
-        .template method<&I::dismissSoftKeyboard_>("__dismissSoftKeyboard");
+        .template method<&I::dismissSoftKeyboard_>("__dismissSoftKeyboard")
+        .template staticField<&I::media_display_object_set_mouse_enabled>("media_display_object_set_mouse_enabled")
+        .template staticField<&I::media_display_object_set_needs_soft_keyboard>("media_display_object_set_needs_soft_keyboard")
+        .template staticField<&I::media_display_object_get_needs_soft_keyboard>("media_display_object_get_needs_soft_keyboard")
+        .template staticField<&I::media_display_object_set_moves_for_soft_keyboard>("media_display_object_set_moves_for_soft_keyboard")
+        .template staticField<&I::media_display_object_get_moves_for_soft_keyboard>("media_display_object_get_moves_for_soft_keyboard")
+        .template staticField<&I::media_display_object_dismiss_soft_keyboard>("media_display_object_dismiss_soft_keyboard")
+        .template staticField<&I::media_display_object_request_soft_keyboard>("media_display_object_request_soft_keyboard");
 })
 
 }  // namespace framework

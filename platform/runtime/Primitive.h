@@ -3,6 +3,7 @@
 // one C signature below; the exported symbol's "__N" or "__MULT" suffix tells its arity.
 #include <utility>
 
+#include "Function.h"
 #include "Thrown.h"
 #include "Value.h"
 
@@ -17,13 +18,17 @@ public:
     Primitive() = default;
     Primitive(std::nullptr_t) {}
     explicit Primitive(PrimitiveFn fn) : fn_(fn) {}
+    // A slot replaced by name holds a runtime function instead.
+    explicit Primitive(Ref<Function> f) : function_(std::move(f)) {}
 
     PrimitiveFn fn() const { return fn_; }
-    explicit operator bool() const { return fn_ != nullptr; }
+    const Ref<Function>& function() const { return function_; }
+    explicit operator bool() const { return fn_ != nullptr || function_; }
 
     // Calls the primitive; an empty slot throws "Null Function Pointer".
     template <class... A>
     Value operator()(A&&... a) const {
+        if (function_) return (*function_)(std::forward<A>(a)...);
         if (!fn_) Thrown::text(Thrown::NULL_FUNCTION);
         Value result;
         if constexpr (sizeof...(A) == 0) {
@@ -35,6 +40,7 @@ public:
         return result;
     }
     Value callArgs(const Value* args, int argc) const {
+        if (function_) return function_->callArgs(args, argc);
         if (!fn_) Thrown::text(Thrown::NULL_FUNCTION);
         Value result;
         fn_(args, argc, &result);
@@ -45,6 +51,14 @@ public:
 
 private:
     PrimitiveFn fn_ = nullptr;
+    Ref<Function> function_;
+};
+
+// A primitive slot read by name is a callable (null when empty); writing a function replaces it.
+template <>
+struct ValueTraits<Primitive> {
+    static Value to(const Primitive& p);
+    static Primitive from(const Value& v) { return Primitive(Ref<Function>(v.function())); }
 };
 
 }  // namespace runtime

@@ -283,3 +283,18 @@ TEST_F(Display, RootAndStageFollowTheStageTree) {
     stage->removeChildren();
     framework::Lib::setCurrentStage_(nullptr);
 }
+
+TEST_F(Display, PrimitiveSlotsAreReadableAndReplaceableByName) {
+    auto shape = make<Shape>();  // slots are filled when the class is first used
+    const runtime::Member* slot = framework::DisplayObject::staticClass().findStatic("media_display_object_set_x");
+    ASSERT_NE(slot, nullptr);
+    Value original = slot->read(nullptr, true);
+    ASSERT_TRUE(original.isFunction());
+    std::vector<double> seen;
+    slot->write(nullptr, Value(runtime::Function::of([&seen](Value, double x) { seen.push_back(x); })), true);
+    shape->set_x(4);
+    slot->write(nullptr, original, true);
+    shape->set_x(5);
+    EXPECT_EQ(seen, std::vector<double>{4});
+    EXPECT_EQ(media::FakeMediaModule::get().callsTo("media_native_display_object_set_x").size(), 1u);
+}
