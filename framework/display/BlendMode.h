@@ -23,7 +23,4 @@ enum class BlendMode {
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::BlendMode> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::BlendMode)

@@ -85,3 +85,24 @@ struct ValueTraits<E> {
 };
 
 }  // namespace runtime
+
+#define RUNTIME_ENUM_CONCAT_(a, b) a##b
+#define RUNTIME_ENUM_CONCAT(a, b) RUNTIME_ENUM_CONCAT_(a, b)
+
+// Declares, after a C++ enum E, that it has a registered EnumInfo (use at global scope).
+#define RUNTIME_DECLARE_ENUM(E)                \
+    template <>                                \
+    struct runtime::EnumTraits<E> {            \
+        static const ::runtime::EnumInfo& info(); \
+    };
+
+// Defines E's EnumInfo with its full path and value names, registered at start-up.
+#define RUNTIME_DEFINE_ENUM(E, PATH, ...)                                               \
+    const ::runtime::EnumInfo& runtime::EnumTraits<E>::info() {                         \
+        static const ::runtime::EnumInfo e(PATH, {__VA_ARGS__});                        \
+        return e;                                                                       \
+    }                                                                                   \
+    namespace {                                                                         \
+    [[maybe_unused]] const bool RUNTIME_ENUM_CONCAT(enumRegistered, __LINE__) =         \
+        (::runtime::EnumTraits<E>::info(), true);                                       \
+    }
