@@ -82,15 +82,28 @@ runtime::Value Timer::measure(const runtime::Ref<runtime::Function>& f, std::sou
     return result;
 }
 
+Timer* Timer::entryAt(int i) {
+    const std::vector<runtime::Value>& items = list().items;
+    return i < static_cast<int>(items.size()) ? dynamic_cast<Timer*>(items[static_cast<std::size_t>(i)].object())
+                                              : nullptr;
+}
+
+bool Timer::entryIsNull(int i) {
+    const std::vector<runtime::Value>& items = list().items;
+    return i >= static_cast<int>(items.size()) || items[static_cast<std::size_t>(i)].isNull();
+}
+
 void Timer::checkTimers_() {
     double now = stamp() * 1000;
     int n = list().length();
     bool sawNull = false;
     for (int i = 0; i < n; ++i) {
         // A run function may have grown or replaced the list: read it afresh for every entry.
-        runtime::Ref<Timer> timer(dynamic_cast<Timer*>(list().at(i).object()));
-        if (timer) timer->check_(now);
-        if (!sawNull && list().at(i).isNull()) sawNull = true;
+        if (Timer* entry = entryAt(i)) {
+            runtime::Ref<Timer> keep(entry);  // its run may drop the list that holds it
+            entry->check_(now);
+        }
+        if (!sawNull && entryIsNull(i)) sawNull = true;
     }
     if (!sawNull) return;
     auto kept = runtime::make<runtime::Array>();

@@ -50,6 +50,9 @@ public:
 
 private:
     static runtime::Array& list();
+    // Entry i of the current list, without copying it; beyond the end reads as null.
+    static Timer* entryAt(int i);
+    static bool entryIsNull(int i);
 };
 
 }  // namespace framework
