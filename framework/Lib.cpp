@@ -110,6 +110,11 @@ void Lib::resume() {
     media_resume_animation();
 }
 
+void Lib::close() {
+    runtime::Primitive close = load("media-native", "media_native_close", 0);
+    close();
+}
+
 void Lib::notImplemented(const std::string& api) {
     if (!sentWarnings().insert(api).second) return;
     RUNTIME_TRACE(runtime::Value("Warning: " + api + " is not implemented"));

@@ -42,6 +42,8 @@ public:
                            const runtime::String& packageName, const runtime::String& version);
     static void pause();
     static void resume();
+    // Asks the back end to end its loop and close the main frame (looked up on every call).
+    static void close();
     // Traces "Warning: <api> is not implemented" the first time api is given.
     static void notImplemented(const std::string& api);
     static void trace(const runtime::Value& value);

@@ -3,6 +3,7 @@
 // Used where values are read by name, thrown, serialized or passed to the native back end;
 // everything else is statically typed.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -120,6 +121,16 @@ template <class T>
 struct ValueTraits<Ref<T>, std::enable_if_t<std::is_base_of_v<Object, T>>> {
     static Value to(const Ref<T>& v) { return Value(v); }
     static Ref<T> from(const Value& v) { return Ref<T>(dynamic_cast<T*>(v.object())); }
+};
+
+// A value that may be absent: null both ways.
+template <class T>
+struct ValueTraits<std::optional<T>> {
+    static Value to(const std::optional<T>& v) { return v ? ValueTraits<T>::to(*v) : Value(); }
+    static std::optional<T> from(const Value& v) {
+        if (v.isNull()) return std::nullopt;
+        return ValueTraits<T>::from(v);
+    }
 };
 
 }  // namespace runtime

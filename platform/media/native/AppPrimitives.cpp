@@ -1,4 +1,8 @@
 // Application, frame, clock and stage primitives.
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+
 #include "Backend.h"
 #include "platform/media/MediaExport.h"
 
@@ -7,6 +11,28 @@ using runtime::Value;
 namespace {
 media::StageHandle* stageOf(const Value& v) { return v.as<media::StageHandle>(); }
 std::string text(const Value& v) { return v.isNull() ? std::string() : v.toText(); }
+
+uint64_t fnv1a(const std::string& s, uint64_t h) {
+    for (unsigned char c : s) h = (h ^ c) * 0x100000001b3ULL;
+    return h;
+}
+
+// A stable identifier of this machine for this back end: a digest of the system's machine id,
+// so the id itself is not handed out. Empty when the system has none.
+std::string deviceIdentifier() {
+    for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
+        std::ifstream in(path);
+        std::string id;
+        if (!(in >> id) || id.empty()) continue;
+        std::string salted = "media-native device:" + id;
+        char out[33];
+        std::snprintf(out, sizeof out, "%016llx%016llx",
+                      static_cast<unsigned long long>(fnv1a(salted, 0xcbf29ce484222325ULL)),
+                      static_cast<unsigned long long>(fnv1a(salted, 0x84222325cbf29ce4ULL)));
+        return out;
+    }
+    return {};
+}
 }  // namespace
 
 MEDIA_EXPORT(media_native_set_package, 4) {
@@ -48,6 +74,11 @@ MEDIA_EXPORT(media_native_close, 0) {
 
 MEDIA_EXPORT(media_native_terminate, 0) {
     std::_Exit(0);
+}
+
+MEDIA_EXPORT(media_native_get_unique_device_identifier, 0) {
+    std::string id = deviceIdentifier();
+    return id.empty() ? Value() : Value(id);
 }
 
 MEDIA_EXPORT(media_native_time_stamp, 0) { return Value(media::Backend::get().now()); }

@@ -44,6 +44,18 @@ TEST(NativeBackend, ClockStartsNearZero) {
     EXPECT_LT(t, 600.0);
 }
 
+TEST(NativeBackend, DeviceIdentifierIsStableAndDoesNotHandOutTheMachineId) {
+    auto id = prim("media_native_get_unique_device_identifier", 0);
+    Value first = id();
+    std::ifstream in("/etc/machine-id");
+    std::string machine;
+    if (!(in >> machine)) GTEST_SKIP() << "no machine id on this system";
+    ASSERT_TRUE(first.isString());
+    EXPECT_EQ(first.str().size(), 32u);
+    EXPECT_EQ(id().str(), first.str());
+    EXPECT_NE(first.str(), machine);
+}
+
 TEST(NativeBackend, MainLoopPollsAtTheRequestedWakeAndPresentsFrames) {
     auto create = prim("media_native_create_main_frame", -1);
     auto getStage = prim("media_native_get_frame_stage", 1);
