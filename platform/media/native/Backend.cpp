@@ -275,14 +275,15 @@ void Backend::renderStage(StageHandle* stage) {
     if (w <= 0 || h <= 0) return;
     if (!texture_ || w != fbWidth_ || h != fbHeight_) {
         if (texture_) SDL_DestroyTexture(texture_);
+        // The frame is drawn at the output's own size: no second scaling pass, no blur.
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
         texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+        if (texture_) SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
         fbWidth_ = w;
         fbHeight_ = h;
         frame_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
     }
-    int background = NodeStore::get().valid(stage->index) ? NodeStore::get().at(stage->index).background : 0;
-    uint32_t bg = 0xFF000000u | (static_cast<uint32_t>(background) & 0xFFFFFFu);
-    std::fill(frame_.begin(), frame_.end(), bg);
+    frameRenderer_.renderFrame(NodeStore::get(), stage->index, frame_.data(), w, h, w);
     if (texture_) {
         SDL_UpdateTexture(texture_, nullptr, frame_.data(), w * 4);
         SDL_RenderClear(renderer_);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FrameHandle.h"
+#include "Renderer.h"
 #include "platform/runtime/DynamicObject.h"
 
 namespace media {
@@ -81,6 +82,7 @@ private:
     int fbWidth_ = 0;
     int fbHeight_ = 0;
     std::vector<uint32_t> frame_;  // ARGB, the last presented frame
+    Renderer frameRenderer_;
     runtime::Ref<FrameHandle> mainFrame_;
 };
 

@@ -41,6 +41,8 @@ void NodeStore::release(int index) {
     n.children.clear();
     n.children.shrink_to_fit();
     n.filters = runtime::Value();
+    n.graphics.clear();
+    n.contentBounds = {};
     n.name.clear();
     n.live = false;
     n.id = 0;
@@ -194,13 +196,19 @@ void NodeStore::localToGlobal(int index, double& x, double& y) const {
     y = oy;
 }
 
+bool NodeStore::contentHit(int index, double x, double y) const {
+    const Node& n = at(index);
+    if (!n.graphics.empty()) return n.graphics.hits(x, y);
+    return !n.contentBounds.empty() && n.contentBounds.contains(x, y);
+}
+
 bool NodeStore::hitShape(int index, double gx, double gy) const {
     const Node& n = at(index);
     if (!n.visible) return false;
     double lx = gx, ly = gy;
     globalToLocal(index, lx, ly);
     if (n.hasScrollRect && !n.scrollRect.contains(lx, ly)) return false;
-    if (!n.contentBounds.empty() && n.contentBounds.contains(lx, ly)) return true;
+    if (contentHit(index, lx, ly)) return true;
     for (int c : n.children)
         if (valid(c) && hitShape(c, gx, gy)) return true;
     return false;
@@ -226,7 +234,7 @@ NodeStore::Pick NodeStore::pickAt(int index, const Matrix2D& contentToGlobal, do
         if (!n.mouseChildren || p.id == 0) return {true, self};
         return p;
     }
-    if (!n.contentBounds.empty() && n.contentBounds.contains(lx, ly)) return {true, self};
+    if (contentHit(index, lx, ly)) return {true, self};
     return {false, 0};
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ColorTransform8.h"
+#include "GraphicsList.h"
 #include "Matrix2D.h"
 #include "Rect2D.h"
 #include "platform/runtime/Value.h"
@@ -46,6 +47,8 @@ public:
         runtime::Value filters;
         // Bounds of the node's own content (vector graphics, bitmaps, text) in local space.
         Rect2D contentBounds;
+        // The node's vector drawing; contentBounds follows it.
+        GraphicsList graphics;
     };
 
     static NodeStore& get();
@@ -85,6 +88,12 @@ public:
 
     void globalToLocal(int index, double& x, double& y) const;
     void localToGlobal(int index, double& x, double& y) const;
+    // The shift a scroll rect applies to the node's content (identity without one).
+    Matrix2D contentToNode(int index) const;
+    // Whether the node's own content covers content-space (x, y): drawn pixels of alpha ≥ 1/255
+    // for vector drawing, the content bounds for anything else.
+    bool contentHit(int index, double x, double y) const;
+
     // Whether global (x, y) lies on the node: its bounds, or (shape) its content or a child's.
     bool hitTestPoint(int index, double x, double y, bool shape) const;
 
@@ -98,8 +107,6 @@ public:
 private:
     // toTarget maps the node's content coordinates to the target space.
     Rect2D subtreeBounds(int index, const Matrix2D& toTarget) const;
-    // The shift a scroll rect applies to the node's content (identity without one).
-    Matrix2D contentToNode(int index) const;
     bool hitShape(int index, double gx, double gy) const;
     struct Pick {
         bool hit;

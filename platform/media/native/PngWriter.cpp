@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
+// The writer's implementation is compiled in ImageCodec.cpp.
 #include <stb/stb_image_write.h>
 
 namespace media {

@@ -1,0 +1,582 @@
+#include "Rasterizer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace media {
+
+namespace {
+constexpr double KAPPA = 0.5522847498307936;  // cubic approximation of a quarter circle
+constexpr double GRADIENT_HALF = 819.2;       // half the side of the unit gradient square
+
+inline double clamp01(double v) { return v < 0 ? 0 : v > 1 ? 1 : (v == v ? v : 0); }
+
+// The colour of rgb and alpha (0..1) under ct, as cairo's 0..1 components.
+void colorOf(uint32_t rgb, double alpha, const ColorTransform8& ct, double out[4]) {
+    out[0] = clamp01((((rgb >> 16) & 0xFF) * ct.redMultiplier + ct.redOffset) / 255.0);
+    out[1] = clamp01((((rgb >> 8) & 0xFF) * ct.greenMultiplier + ct.greenOffset) / 255.0);
+    out[2] = clamp01(((rgb & 0xFF) * ct.blueMultiplier + ct.blueOffset) / 255.0);
+    out[3] = clamp01((alpha * 255.0 * ct.alphaMultiplier + ct.alphaOffset) / 255.0);
+}
+
+bool colorsOnlyScaleAlpha(const ColorTransform8& ct) {
+    return ct.redMultiplier == 1 && ct.greenMultiplier == 1 && ct.blueMultiplier == 1 && ct.redOffset == 0 &&
+           ct.greenOffset == 0 && ct.blueOffset == 0 && ct.alphaOffset == 0;
+}
+
+void setMatrix(cairo_t* cr, const Matrix2D& m) {
+    cairo_matrix_t cm = Rasterizer::toCairo(m);
+    cairo_set_matrix(cr, &cm);
+}
+
+// Paints the current source through the current path with alpha.
+void fillWithAlpha(cairo_t* cr, double alpha) {
+    if (alpha >= 1) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_save(cr);
+    cairo_clip(cr);
+    cairo_paint_with_alpha(cr, alpha);
+    cairo_restore(cr);
+}
+}  // namespace
+
+Rasterizer::~Rasterizer() {
+    if (scratchPattern_) cairo_pattern_destroy(scratchPattern_);
+    if (scratchSurface_) cairo_surface_destroy(scratchSurface_);
+}
+
+bool Rasterizer::usable(const Matrix2D& m) {
+    double det = m.a * m.d - m.b * m.c;
+    return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
+           std::isfinite(m.tx) && std::isfinite(m.ty) && std::isfinite(det) && std::fabs(det) > 1e-12;
+}
+
+cairo_operator_t Rasterizer::blendOperator(int mode) {
+    switch (mode) {
+        case 2: return CAIRO_OPERATOR_MULTIPLY;
+        case 3: return CAIRO_OPERATOR_SCREEN;
+        case 4: return CAIRO_OPERATOR_LIGHTEN;
+        case 5: return CAIRO_OPERATOR_DARKEN;
+        case 6: return CAIRO_OPERATOR_DIFFERENCE;
+        case 7: return CAIRO_OPERATOR_ADD;
+        // No subtracting operator exists; difference matches it wherever the result stays
+        // positive. Invert is drawn as difference too.
+        case 8: return CAIRO_OPERATOR_DIFFERENCE;
+        case 9: return CAIRO_OPERATOR_DIFFERENCE;
+        case 10: return CAIRO_OPERATOR_DEST_IN;
+        case 11: return CAIRO_OPERATOR_DEST_OUT;
+        case 12: return CAIRO_OPERATOR_OVERLAY;
+        case 13: return CAIRO_OPERATOR_HARD_LIGHT;
+        default: return CAIRO_OPERATOR_OVER;
+    }
+}
+
+// --- path building: the fill path goes to cairo, line segments to stroke_ ---
+
+void Rasterizer::moveTo(double x, double y) {
+    cairo_move_to(cr_, x, y);
+    penX_ = startX_ = x;
+    penY_ = startY_ = y;
+    if (lineStyle_) stroke_.push_back({PathOp::Move, {x, y}, lineStyle_, linePaint_});
+}
+
+void Rasterizer::lineTo(double x, double y) {
+    if (!cairo_has_current_point(cr_)) moveTo(penX_, penY_);
+    else if (lineStyle_ && (stroke_.empty() || stroke_.back().style != lineStyle_ || stroke_.back().paint != linePaint_))
+        stroke_.push_back({PathOp::Move, {penX_, penY_}, lineStyle_, linePaint_});
+    cairo_line_to(cr_, x, y);
+    hasPath_ = true;
+    penX_ = x;
+    penY_ = y;
+    if (lineStyle_) stroke_.push_back({PathOp::Line, {x, y}, lineStyle_, linePaint_});
+}
+
+void Rasterizer::curveTo(double x1, double y1, double x2, double y2, double x, double y) {
+    if (!cairo_has_current_point(cr_)) moveTo(penX_, penY_);
+    else if (lineStyle_ && (stroke_.empty() || stroke_.back().style != lineStyle_ || stroke_.back().paint != linePaint_))
+        stroke_.push_back({PathOp::Move, {penX_, penY_}, lineStyle_, linePaint_});
+    cairo_curve_to(cr_, x1, y1, x2, y2, x, y);
+    hasPath_ = true;
+    penX_ = x;
+    penY_ = y;
+    if (lineStyle_) stroke_.push_back({PathOp::Curve, {x1, y1, x2, y2, x, y}, lineStyle_, linePaint_});
+}
+
+void Rasterizer::quadTo(double cx, double cy, double x, double y) {
+    double x0 = penX_, y0 = penY_;
+    curveTo(x0 + 2.0 / 3.0 * (cx - x0), y0 + 2.0 / 3.0 * (cy - y0), x + 2.0 / 3.0 * (cx - x), y + 2.0 / 3.0 * (cy - y),
+            x, y);
+}
+
+void Rasterizer::closePath() {
+    if (!cairo_has_current_point(cr_)) return;
+    cairo_close_path(cr_);
+    penX_ = startX_;
+    penY_ = startY_;
+    if (lineStyle_) stroke_.push_back({PathOp::Close, {}, lineStyle_, linePaint_});
+}
+
+void Rasterizer::rect(double x, double y, double w, double h) {
+    moveTo(x, y);
+    lineTo(x + w, y);
+    lineTo(x + w, y + h);
+    lineTo(x, y + h);
+    closePath();
+}
+
+void Rasterizer::ellipse(double x, double y, double w, double h) {
+    double rx = w / 2, ry = h / 2, cx = x + rx, cy = y + ry, kx = rx * KAPPA, ky = ry * KAPPA;
+    moveTo(cx + rx, cy);
+    curveTo(cx + rx, cy + ky, cx + kx, cy + ry, cx, cy + ry);
+    curveTo(cx - kx, cy + ry, cx - rx, cy + ky, cx - rx, cy);
+    curveTo(cx - rx, cy - ky, cx - kx, cy - ry, cx, cy - ry);
+    curveTo(cx + kx, cy - ry, cx + rx, cy - ky, cx + rx, cy);
+    closePath();
+}
+
+void Rasterizer::roundRect(double x, double y, double w, double h, double ew, double eh) {
+    double rx = std::min(std::fabs(ew) / 2, std::fabs(w) / 2), ry = std::min(std::fabs(eh) / 2, std::fabs(h) / 2);
+    if (!(rx > 0) || !(ry > 0)) {
+        rect(x, y, w, h);
+        return;
+    }
+    if (w < 0) rx = -rx;
+    if (h < 0) ry = -ry;
+    double kx = rx * KAPPA, ky = ry * KAPPA, r = x + w, b = y + h;
+    moveTo(x + rx, y);
+    lineTo(r - rx, y);
+    curveTo(r - rx + kx, y, r, y + ry - ky, r, y + ry);
+    lineTo(r, b - ry);
+    curveTo(r, b - ry + ky, r - rx + kx, b, r - rx, b);
+    lineTo(x + rx, b);
+    curveTo(x + rx - kx, b, x, b - ry + ky, x, b - ry);
+    lineTo(x, y + ry);
+    curveTo(x, y + ry - ky, x + rx - kx, y, x + rx, y);
+    closePath();
+}
+
+void Rasterizer::path(const Command& c) {
+    if (c.flags & 1) evenOdd_ = true;
+    else evenOdd_ = false;
+    std::size_t di = 0, n = c.data.size();
+    const auto& d = c.data;
+    for (int cmd : c.ints) {
+        switch (cmd) {
+            case 1:
+                if (di + 2 > n) return;
+                moveTo(d[di], d[di + 1]);
+                di += 2;
+                break;
+            case 2:
+                if (di + 2 > n) return;
+                lineTo(d[di], d[di + 1]);
+                di += 2;
+                break;
+            case 3:
+                if (di + 4 > n) return;
+                quadTo(d[di], d[di + 1], d[di + 2], d[di + 3]);
+                di += 4;
+                break;
+            case 4:
+                if (di + 4 > n) return;
+                moveTo(d[di + 2], d[di + 3]);
+                di += 4;
+                break;
+            case 5:
+                if (di + 4 > n) return;
+                lineTo(d[di + 2], d[di + 3]);
+                di += 4;
+                break;
+            case 6:
+                if (di + 6 > n) return;
+                curveTo(d[di], d[di + 1], d[di + 2], d[di + 3], d[di + 4], d[di + 5]);
+                di += 6;
+                break;
+            default: break;
+        }
+    }
+}
+
+// --- paints ---
+
+double Rasterizer::setPaint(const Command& paint, cairo_pattern_t** made) {
+    *made = nullptr;
+    switch (paint.op) {
+        case Op::BeginFill:
+        case Op::LineStyle: {
+            // A fill keeps its colour in v[0], v[1]; a line style in v[1], v[2].
+            bool line = paint.op == Op::LineStyle;
+            double c[4];
+            colorOf(static_cast<uint32_t>(static_cast<int64_t>(paint.v[line ? 1 : 0])), paint.v[line ? 2 : 1], ct_, c);
+            if (hitMode_) c[3] = 1;
+            if (c[3] <= 0) return -1;
+            cairo_set_source_rgba(cr_, c[0], c[1], c[2], c[3]);
+            return 1;
+        }
+        case Op::BeginBitmapFill:
+        case Op::LineBitmapStyle: {
+            Surface* s = paint.surface.get();
+            if (!s || s->empty()) return -1;
+            Matrix2D m = (paint.flags & 1) ? Matrix2D{paint.v[0], paint.v[1], paint.v[2], paint.v[3], paint.v[4], paint.v[5]}
+                                           : Matrix2D{};
+            if (!usable(m)) return -1;
+            double alpha = 1;
+            cairo_pattern_t* p;
+            if (hitMode_ || colorsOnlyScaleAlpha(ct_)) {
+                p = s->pattern();
+                alpha = hitMode_ ? 1 : ct_.alphaMultiplier;
+            } else {
+                p = s->transformedPattern(ct_);
+            }
+            if (!p || alpha <= 0) return -1;
+            cairo_matrix_t cm = toCairo(m.inverted());
+            cairo_pattern_set_matrix(p, &cm);
+            cairo_pattern_set_extend(p, (paint.flags & 2) ? CAIRO_EXTEND_REPEAT : CAIRO_EXTEND_NONE);
+            cairo_pattern_set_filter(p, (paint.flags & 4) && !hitMode_ ? CAIRO_FILTER_BILINEAR : CAIRO_FILTER_NEAREST);
+            cairo_set_source(cr_, p);
+            return alpha;
+        }
+        case Op::BeginGradientFill:
+        case Op::LineGradientStyle: {
+            Matrix2D m{paint.v[0], paint.v[1], paint.v[2], paint.v[3], paint.v[4], paint.v[5]};
+            if (!usable(m) || paint.colors.empty()) return -1;
+            int type = paint.ints.size() > 0 ? paint.ints[0] : 1;
+            int spread = paint.ints.size() > 1 ? paint.ints[1] : 0;
+            cairo_pattern_t* p;
+            if (type == 0) {
+                double focal = std::clamp(paint.v[6], -1.0, 1.0) * GRADIENT_HALF;
+                p = cairo_pattern_create_radial(focal, 0, 0, 0, 0, GRADIENT_HALF);
+            } else {
+                p = cairo_pattern_create_linear(-GRADIENT_HALF, 0, GRADIENT_HALF, 0);
+            }
+            std::size_t n = paint.colors.size();
+            for (std::size_t i = 0; i < n; ++i) {
+                // data holds the n alphas, then the n ratios (0..255).
+                double alpha = paint.data.size() >= 2 * n ? paint.data[i] : 1;
+                double at = paint.data.size() >= 2 * n ? clamp01(paint.data[n + i] / 255.0)
+                                                       : (n > 1 ? static_cast<double>(i) / static_cast<double>(n - 1) : 0);
+                double c[4];
+                colorOf(paint.colors[i], alpha, ct_, c);
+                if (hitMode_) c[3] = 1;
+                cairo_pattern_add_color_stop_rgba(p, at, c[0], c[1], c[2], c[3]);
+            }
+            cairo_matrix_t cm = toCairo(m.inverted());
+            cairo_pattern_set_matrix(p, &cm);
+            cairo_pattern_set_extend(p, spread == 1   ? CAIRO_EXTEND_REPEAT
+                                        : spread == 2 ? CAIRO_EXTEND_REFLECT
+                                                      : CAIRO_EXTEND_PAD);
+            cairo_set_source(cr_, p);
+            *made = p;
+            return 1;
+        }
+        default: return -1;
+    }
+}
+
+void Rasterizer::fillPath(const Command& paint) {
+    cairo_pattern_t* made = nullptr;
+    double alpha = setPaint(paint, &made);
+    if (alpha > 0) {
+        cairo_set_fill_rule(cr_, evenOdd_ ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
+        fillWithAlpha(cr_, alpha);
+    }
+    if (made) cairo_pattern_destroy(made);
+}
+
+void Rasterizer::strokeAll() {
+    std::size_t i = 0, n = stroke_.size();
+    while (i < n) {
+        const Command* style = stroke_[i].style;
+        const Command* paintCmd = stroke_[i].paint;
+        cairo_new_path(cr_);
+        std::size_t j = i;
+        for (; j < n && stroke_[j].style == style && stroke_[j].paint == paintCmd; ++j) {
+            const PathOp& o = stroke_[j];
+            switch (o.kind) {
+                case PathOp::Move: cairo_move_to(cr_, o.p[0], o.p[1]); break;
+                case PathOp::Line: cairo_line_to(cr_, o.p[0], o.p[1]); break;
+                case PathOp::Curve: cairo_curve_to(cr_, o.p[0], o.p[1], o.p[2], o.p[3], o.p[4], o.p[5]); break;
+                case PathOp::Close: cairo_close_path(cr_); break;
+            }
+        }
+        i = j;
+        double thickness = style->v[0];
+        int scaleMode = style->ints.size() > 1 ? style->ints[1] : 0;
+        int caps = style->ints.size() > 2 ? style->ints[2] : 0;
+        int joints = style->ints.size() > 3 ? style->ints[3] : 0;
+        cairo_set_line_cap(cr_, caps == 1 ? CAIRO_LINE_CAP_BUTT : caps == 2 ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr_, joints == 1 ? CAIRO_LINE_JOIN_MITER
+                                 : joints == 2 ? CAIRO_LINE_JOIN_BEVEL
+                                               : CAIRO_LINE_JOIN_ROUND);
+        cairo_set_miter_limit(cr_, std::max(style->v[3], 1.0));
+        cairo_pattern_t* made = nullptr;
+        double alpha = setPaint(paintCmd ? *paintCmd : *style, &made);
+        if (alpha > 0) {
+            // A hairline (thickness 0) and unscaled lines keep their width in device pixels.
+            bool device = thickness <= 0 || scaleMode == 1;
+            if (device) {
+                cairo_identity_matrix(cr_);
+                cairo_set_line_width(cr_, thickness <= 0 ? 1.0 : thickness);
+            } else {
+                cairo_set_line_width(cr_, thickness);
+            }
+            if (alpha >= 1) {
+                cairo_stroke(cr_);
+            } else {
+                cairo_save(cr_);
+                cairo_push_group(cr_);
+                cairo_stroke(cr_);
+                cairo_pop_group_to_source(cr_);
+                cairo_paint_with_alpha(cr_, alpha);
+                cairo_restore(cr_);
+            }
+            if (device) setMatrix(cr_, toDevice_);
+        }
+        cairo_new_path(cr_);
+        if (made) cairo_pattern_destroy(made);
+    }
+    stroke_.clear();
+}
+
+void Rasterizer::flush() {
+    if (fill_ && hasPath_) fillPath(*fill_);
+    cairo_new_path(cr_);
+    hasPath_ = false;
+    if (!stroke_.empty()) strokeAll();
+    evenOdd_ = true;
+}
+
+// --- tiles, points, triangles ---
+
+cairo_pattern_t* Rasterizer::scratchPattern(int w, int h) {
+    if (w > scratchW_ || h > scratchH_ || !scratchSurface_) {
+        if (scratchPattern_) cairo_pattern_destroy(scratchPattern_);
+        if (scratchSurface_) cairo_surface_destroy(scratchSurface_);
+        scratchW_ = std::max(w, scratchW_);
+        scratchH_ = std::max(h, scratchH_);
+        scratch_.assign(static_cast<std::size_t>(scratchW_) * static_cast<std::size_t>(scratchH_), 0);
+        scratchSurface_ = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(scratch_.data()),
+                                                              CAIRO_FORMAT_ARGB32, scratchW_, scratchH_, scratchW_ * 4);
+        scratchPattern_ = cairo_pattern_create_for_surface(scratchSurface_);
+    }
+    return scratchPattern_;
+}
+
+void Rasterizer::tiles(const Command& c) {
+    Surface* s = c.sheet ? c.sheet->surface.get() : nullptr;
+    if (!s || s->empty()) return;
+    cairo_pattern_t* base = s->pattern();
+    if (!base) return;
+    cairo_operator_t op = op_;
+    int blend = c.flags & 0xF0000;
+    if (blend == TileSheet::TILE_BLEND_ADD) op = CAIRO_OPERATOR_ADD;
+    else if (blend == TileSheet::TILE_BLEND_MULTIPLY) op = CAIRO_OPERATOR_MULTIPLY;
+    else if (blend == TileSheet::TILE_BLEND_SCREEN) op = CAIRO_OPERATOR_SCREEN;
+    else if (blend == TileSheet::TILE_BLEND_SUBTRACT) op = CAIRO_OPERATOR_DIFFERENCE;
+    cairo_set_operator(cr_, op);
+    cairo_filter_t filter = (c.flags & TileSheet::TILE_SMOOTH) && !hitMode_ ? CAIRO_FILTER_BILINEAR : CAIRO_FILTER_NEAREST;
+    cairo_pattern_set_extend(base, CAIRO_EXTEND_NONE);
+    cairo_pattern_set_filter(base, filter);
+    bool plainColors = colorsOnlyScaleAlpha(ct_);
+
+    TileSheet::Placed t;
+    std::size_t pos = 0, end = c.data.size();
+    while (pos < end) {
+        if (!c.sheet->place(c.data, c.flags, pos, end, t)) continue;
+        int sx = static_cast<int>(std::floor(t.source.x)), sy = static_cast<int>(std::floor(t.source.y));
+        int w = static_cast<int>(std::ceil(t.source.width)), h = static_cast<int>(std::ceil(t.source.height));
+        if (w <= 0 || h <= 0) continue;
+        Matrix2D m = toDevice_.after(t.matrix);
+        if (!usable(m)) continue;
+        double alpha = hitMode_ ? 1 : t.alpha * ct_.alphaMultiplier;
+        bool tinted = !hitMode_ && (t.red != 1 || t.green != 1 || t.blue != 1 || !plainColors);
+        if (!tinted && alpha <= 0) continue;
+        setMatrix(cr_, m);
+        cairo_matrix_t pm;
+        if (tinted) {
+            // The tile's pixels under the tint and the node's colour transform, premultiplied.
+            ColorTransform8 tint;
+            tint.redMultiplier = t.red;
+            tint.greenMultiplier = t.green;
+            tint.blueMultiplier = t.blue;
+            tint.alphaMultiplier = t.alpha;
+            ColorTransform8 full = ct_.after(tint);
+            cairo_pattern_t* p = scratchPattern(w, h);
+            cairo_surface_flush(scratchSurface_);
+            for (int y = 0; y < h; ++y) {
+                uint32_t* dst = scratch_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(scratchW_);
+                for (int x = 0; x < w; ++x) dst[x] = Surface::premultiply(Surface::transform(s->pixel(sx + x, sy + y), full));
+            }
+            cairo_surface_mark_dirty(scratchSurface_);
+            cairo_matrix_init_translate(&pm, 0, 0);
+            cairo_pattern_set_matrix(p, &pm);
+            cairo_pattern_set_extend(p, CAIRO_EXTEND_NONE);
+            cairo_pattern_set_filter(p, filter);
+            cairo_set_source(cr_, p);
+            alpha = 1;
+        } else {
+            cairo_matrix_init_translate(&pm, sx, sy);
+            cairo_pattern_set_matrix(base, &pm);
+            cairo_set_source(cr_, base);
+        }
+        cairo_new_path(cr_);
+        cairo_rectangle(cr_, 0, 0, w, h);
+        fillWithAlpha(cr_, alpha);
+    }
+    cairo_new_path(cr_);
+    setMatrix(cr_, toDevice_);
+    cairo_set_operator(cr_, op_);
+}
+
+void Rasterizer::points(const Command& c) {
+    double size = c.v[1] > 0 ? c.v[1] : 1;
+    uint32_t fallback = static_cast<uint32_t>(static_cast<int64_t>(c.v[0]));
+    for (std::size_t i = 0; i + 1 < c.data.size(); i += 2) {
+        std::size_t k = i / 2;
+        uint32_t argb = (c.flags & 1) && k < c.colors.size() ? c.colors[k] : fallback;
+        double col[4];
+        colorOf(argb & 0xFFFFFF, ((argb >> 24) & 0xFF) / 255.0, ct_, col);
+        if (hitMode_) col[3] = 1;
+        if (col[3] <= 0) continue;
+        cairo_set_source_rgba(cr_, col[0], col[1], col[2], col[3]);
+        cairo_rectangle(cr_, c.data[i] - size / 2, c.data[i + 1] - size / 2, size, size);
+        cairo_fill(cr_);
+    }
+}
+
+void Rasterizer::triangles(const Command& c) {
+    std::size_t nv = static_cast<std::size_t>(std::max(c.flags, 0));
+    std::size_t vertices = nv / 2;
+    std::size_t nuv = static_cast<std::size_t>(c.v[1]);
+    int culling = static_cast<int>(c.v[0]);
+    std::size_t uvStride = nuv == vertices * 3 ? 3 : 2;
+    bool mapped = fill_ && fill_->op == Op::BeginBitmapFill && fill_->surface && !fill_->surface->empty() &&
+                  nuv >= vertices * 2;
+    std::size_t count = c.ints.empty() ? vertices / 3 * 3 : c.ints.size() / 3 * 3;
+    auto vertex = [&](std::size_t k) -> std::size_t { return c.ints.empty() ? k : static_cast<std::size_t>(c.ints[k]); };
+    const double* uv = c.data.data() + nv;
+    for (std::size_t k = 0; k < count; k += 3) {
+        std::size_t i0 = vertex(k), i1 = vertex(k + 1), i2 = vertex(k + 2);
+        if (i0 >= vertices || i1 >= vertices || i2 >= vertices) continue;
+        double x0 = c.data[2 * i0], y0 = c.data[2 * i0 + 1], x1 = c.data[2 * i1], y1 = c.data[2 * i1 + 1];
+        double x2 = c.data[2 * i2], y2 = c.data[2 * i2 + 1];
+        double cross = (x1 - x0) * (y2 - y0) - (y1 - y0) * (x2 - x0);
+        if ((culling < 0 && cross > 0) || (culling > 0 && cross < 0)) continue;
+        cairo_new_path(cr_);
+        cairo_move_to(cr_, x0, y0);
+        cairo_line_to(cr_, x1, y1);
+        cairo_line_to(cr_, x2, y2);
+        cairo_close_path(cr_);
+        if (!mapped) {
+            if (fill_) fillPath(*fill_);
+            continue;
+        }
+        // The affine map from texture pixels to the triangle.
+        Surface* s = fill_->surface.get();
+        double W = s->width(), H = s->height();
+        double u0 = uv[uvStride * i0] * W, v0 = uv[uvStride * i0 + 1] * H;
+        double u1 = uv[uvStride * i1] * W, v1 = uv[uvStride * i1 + 1] * H;
+        double u2 = uv[uvStride * i2] * W, v2 = uv[uvStride * i2 + 1] * H;
+        Matrix2D tex{u1 - u0, v1 - v0, u2 - u0, v2 - v0, u0, v0};
+        Matrix2D pos{x1 - x0, y1 - y0, x2 - x0, y2 - y0, x0, y0};
+        if (!usable(tex) || !usable(pos)) continue;
+        Matrix2D map = pos.after(tex.inverted());
+        Command paint = {};
+        paint.op = Op::BeginBitmapFill;
+        paint.flags = 1 | (fill_->flags & 6);
+        paint.v[0] = map.a;
+        paint.v[1] = map.b;
+        paint.v[2] = map.c;
+        paint.v[3] = map.d;
+        paint.v[4] = map.tx;
+        paint.v[5] = map.ty;
+        paint.surface = fill_->surface;
+        fillPath(paint);
+    }
+    cairo_new_path(cr_);
+}
+
+// --- the command list ---
+
+void Rasterizer::draw(cairo_t* cr, const GraphicsList& list, const Matrix2D& toDevice, const ColorTransform8& ct,
+                      cairo_operator_t op) {
+    if (list.empty() || !usable(toDevice)) return;
+    cr_ = cr;
+    toDevice_ = toDevice;
+    ct_ = ct;
+    op_ = op;
+    fill_ = lineStyle_ = linePaint_ = nullptr;
+    evenOdd_ = true;
+    hasPath_ = false;
+    penX_ = penY_ = startX_ = startY_ = 0;
+    stroke_.clear();
+    setMatrix(cr, toDevice);
+    cairo_set_operator(cr, op);
+    cairo_new_path(cr);
+    for (const Command& c : list.commands()) {
+        const double* v = c.v;
+        switch (c.op) {
+            case Op::BeginFill:
+            case Op::BeginBitmapFill:
+            case Op::BeginGradientFill:
+                flush();
+                fill_ = &c;
+                break;
+            case Op::EndFill:
+                flush();
+                fill_ = nullptr;
+                break;
+            case Op::LineStyle: lineStyle_ = (c.flags & 1) ? &c : nullptr; linePaint_ = nullptr; break;
+            case Op::LineBitmapStyle:
+            case Op::LineGradientStyle:
+                if (lineStyle_) linePaint_ = &c;
+                break;
+            case Op::MoveTo: moveTo(v[0], v[1]); break;
+            case Op::LineTo: lineTo(v[0], v[1]); break;
+            case Op::CurveTo: quadTo(v[0], v[1], v[2], v[3]); break;
+            case Op::Rect: rect(v[0], v[1], v[2], v[3]); break;
+            case Op::RoundRect: roundRect(v[0], v[1], v[2], v[3], v[4], v[5]); break;
+            case Op::Ellipse: ellipse(v[0], v[1], v[2], v[3]); break;
+            case Op::Path: path(c); break;
+            case Op::Tiles:
+                flush();
+                tiles(c);
+                break;
+            case Op::Points:
+                flush();
+                points(c);
+                break;
+            case Op::Triangles:
+                flush();
+                triangles(c);
+                break;
+        }
+    }
+    flush();
+    // Let go of the last source, so no surface stays referenced by the context.
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cr_ = nullptr;
+}
+
+bool Rasterizer::hitTest(const GraphicsList& list, double x, double y) {
+    static Rasterizer* probe = new Rasterizer();
+    static uint32_t pixel = 0;
+    static cairo_surface_t* target =
+        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(&pixel), CAIRO_FORMAT_ARGB32, 1, 1, 4);
+    if (!std::isfinite(x) || !std::isfinite(y)) return false;
+    pixel = 0;
+    cairo_surface_mark_dirty(target);
+    cairo_t* cr = cairo_create(target);
+    // Pixel centres are sampled: the probe pixel's centre is the local point.
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    probe->hitMode_ = true;
+    probe->draw(cr, list, Matrix2D{1, 0, 0, 1, 0.5 - x, 0.5 - y}, ColorTransform8{}, CAIRO_OPERATOR_OVER);
+    probe->hitMode_ = false;
+    cairo_destroy(cr);
+    cairo_surface_flush(target);
+    return (pixel >> 24) != 0;
+}
+
+}  // namespace media

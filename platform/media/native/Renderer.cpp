@@ -1,0 +1,150 @@
+#include "Renderer.h"
+
+#include <algorithm>
+
+namespace media {
+
+namespace {
+void setMatrix(cairo_t* cr, const Matrix2D& m) {
+    cairo_matrix_t cm = Rasterizer::toCairo(m);
+    cairo_set_matrix(cr, &cm);
+}
+}  // namespace
+
+Renderer::~Renderer() {
+    if (frameCr_) cairo_destroy(frameCr_);
+    if (frameSurface_) cairo_surface_destroy(frameSurface_);
+}
+
+int Renderer::blendModeOf(const std::string& text) {
+    static const char* const NAMES[] = {"NORMAL", "LAYER",   "MULTIPLY", "SCREEN", "LIGHTEN", "DARKEN",  "DIFFERENCE",
+                                        "ADD",    "SUBTRACT", "INVERT",  "ALPHA",  "ERASE",   "OVERLAY", "HARDLIGHT"};
+    std::string name = text.substr(text.find_last_of('.') == std::string::npos ? 0 : text.find_last_of('.') + 1);
+    for (int i = 0; i < 14; ++i)
+        if (name == NAMES[i]) return i;
+    return 0;
+}
+
+void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own) {
+    const NodeStore::Node& n = store_->at(index);
+    if (own && !n.visible) return;
+    Matrix2D nodeM = own ? parent.after(store_->localMatrix(index)) : parent;
+    ColorTransform8 ct = own ? parentCt.after(n.color) : parentCt;
+    // Nothing of a fully transparent subtree shows.
+    if (ct.alphaMultiplier <= 0 && ct.alphaOffset <= 0) return;
+    if (n.blendMode > 1) blend = n.blendMode;
+    Matrix2D content = nodeM.after(store_->contentToNode(index));
+    if (!Rasterizer::usable(content)) return;
+    bool clipped = n.hasScrollRect;
+    if (clipped) {
+        if (n.scrollRect.empty()) return;
+        cairo_save(cr_);
+        setMatrix(cr_, content);
+        cairo_new_path(cr_);
+        cairo_rectangle(cr_, n.scrollRect.x, n.scrollRect.y, n.scrollRect.width, n.scrollRect.height);
+        cairo_clip(cr_);
+    }
+    if (n.background != 0 && n.kind != NodeStore::Kind::Stage) {
+        Rect2D b = store_->localBounds(index);
+        if (!b.empty()) {
+            uint32_t rgb = static_cast<uint32_t>(n.background) & 0xFFFFFF;
+            ColorTransform8 c = ct;
+            setMatrix(cr_, nodeM);
+            double r = std::clamp((((rgb >> 16) & 0xFF) * c.redMultiplier + c.redOffset) / 255.0, 0.0, 1.0);
+            double g = std::clamp((((rgb >> 8) & 0xFF) * c.greenMultiplier + c.greenOffset) / 255.0, 0.0, 1.0);
+            double bl = std::clamp(((rgb & 0xFF) * c.blueMultiplier + c.blueOffset) / 255.0, 0.0, 1.0);
+            double a = std::clamp((255.0 * c.alphaMultiplier + c.alphaOffset) / 255.0, 0.0, 1.0);
+            cairo_set_source_rgba(cr_, r, g, bl, a);
+            cairo_set_operator(cr_, Rasterizer::blendOperator(blend));
+            cairo_new_path(cr_);
+            cairo_rectangle(cr_, b.x, b.y, b.width, b.height);
+            cairo_fill(cr_);
+        }
+    }
+    if (!n.graphics.empty()) raster_.draw(cr_, n.graphics, content, ct, Rasterizer::blendOperator(blend));
+    for (std::size_t i = 0; i < n.children.size(); ++i) {
+        // A child's drawing may not change the list, but read it by index all the same.
+        int c = store_->at(index).children[i];
+        if (store_->valid(c)) renderNode(c, content, ct, blend, true);
+    }
+    if (clipped) cairo_restore(cr_);
+}
+
+void Renderer::renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w, int h, int stride) {
+    if (!pixels || w <= 0 || h <= 0) return;
+    if (!frameCr_ || pixels != framePixels_ || w != frameW_ || h != frameH_ || stride != frameStride_ ||
+        cairo_status(frameCr_) != CAIRO_STATUS_SUCCESS) {
+        if (frameCr_) cairo_destroy(frameCr_);
+        if (frameSurface_) cairo_surface_destroy(frameSurface_);
+        frameSurface_ = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels), CAIRO_FORMAT_ARGB32,
+                                                            w, h, stride * 4);
+        frameCr_ = cairo_create(frameSurface_);
+        framePixels_ = pixels;
+        frameW_ = w;
+        frameH_ = h;
+        frameStride_ = stride;
+    }
+    int background = store.valid(stage) ? store.at(stage).background : 0;
+    uint32_t bg = 0xFF000000u | (static_cast<uint32_t>(background) & 0xFFFFFFu);
+    cairo_surface_flush(frameSurface_);
+    for (int y = 0; y < h; ++y) std::fill(pixels + static_cast<std::size_t>(y) * stride, pixels + static_cast<std::size_t>(y) * stride + w, bg);
+    cairo_surface_mark_dirty(frameSurface_);
+    if (!store.valid(stage)) return;
+    store_ = &store;
+    cr_ = frameCr_;
+    cairo_reset_clip(cr_);
+    renderNode(stage, Matrix2D{}, ColorTransform8{}, 0, true);
+    cairo_surface_flush(frameSurface_);
+    cr_ = nullptr;
+}
+
+void Renderer::drawTree(NodeStore& store, int root, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
+                        int blendMode, const Rect2D* clip) {
+    if (!store.valid(root) || !Rasterizer::usable(matrix)) return;
+    cairo_t* cr = target.beginDrawing();
+    if (!cr) return;
+    if (clip) {
+        cairo_rectangle(cr, clip->x, clip->y, clip->width, clip->height);
+        cairo_clip(cr);
+    }
+    store_ = &store;
+    cr_ = cr;
+    renderNode(root, matrix, ct, blendMode, false);
+    cr_ = nullptr;
+    target.endDrawing(cr);
+}
+
+void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
+                           int blendMode, const Rect2D* clip, bool smoothing) {
+    if (source.empty() || !Rasterizer::usable(matrix)) return;
+    GraphicsList list;
+    GraphicsList::Command fill;
+    fill.op = GraphicsList::Op::BeginBitmapFill;
+    fill.flags = smoothing ? 4 : 0;
+    // Drawing a surface into itself reads from a copy.
+    if (&source == &target) {
+        auto copy = runtime::make<Surface>(source.width(), source.height(), source.transparent(), 0);
+        copy->copyFrom(source, {0, 0, static_cast<double>(source.width()), static_cast<double>(source.height())}, 0, 0,
+                       false);
+        fill.surface = copy;
+    } else {
+        fill.surface = runtime::Ref<Surface>(&source);
+    }
+    list.add(std::move(fill));
+    GraphicsList::Command r;
+    r.op = GraphicsList::Op::Rect;
+    r.v[2] = source.width();
+    r.v[3] = source.height();
+    list.add(std::move(r));
+    cairo_t* cr = target.beginDrawing();
+    if (!cr) return;
+    if (clip) {
+        cairo_rectangle(cr, clip->x, clip->y, clip->width, clip->height);
+        cairo_clip(cr);
+    }
+    Rasterizer raster;
+    raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode));
+    target.endDrawing(cr);
+}
+
+}  // namespace media

@@ -1,0 +1,54 @@
+#pragma once
+// Draws display-object trees: every node's concatenated transform, alpha, colour transform,
+// visibility, scroll rect and blend mode applied, its vector commands rasterised, children on
+// top in list order. Renders the stage into the frame buffer and trees or surfaces into
+// surfaces, always in software, so the same pixels come out with or without a display.
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+
+#include "ColorTransform8.h"
+#include "Matrix2D.h"
+#include "NodeStore.h"
+#include "Rasterizer.h"
+#include "Surface.h"
+
+namespace media {
+
+class Renderer {
+public:
+    Renderer() = default;
+    ~Renderer();
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    // Renders the tree of stage into w × h ARGB pixels (rows of stride pixels): the stage's
+    // background colour (black when it has none), then the tree at one stage pixel per pixel.
+    void renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w, int h, int stride);
+
+    // Renders root and its subtree into target: root's own transform, colour transform and
+    // visibility are left out; matrix and ct stand in for them. clip (may be null) is in the
+    // target's pixels.
+    void drawTree(NodeStore& store, int root, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
+                  int blendMode, const Rect2D* clip);
+    // Draws source into target through matrix and ct.
+    static void drawSurface(Surface& source, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
+                            int blendMode, const Rect2D* clip, bool smoothing);
+
+    // A blend mode's index from its name ("ADD" or "BlendMode.ADD"); 0 for anything else.
+    static int blendModeOf(const std::string& name);
+
+private:
+    void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
+
+    NodeStore* store_ = nullptr;
+    cairo_t* cr_ = nullptr;
+    Rasterizer raster_;
+    cairo_surface_t* frameSurface_ = nullptr;
+    cairo_t* frameCr_ = nullptr;
+    uint32_t* framePixels_ = nullptr;
+    int frameW_ = 0, frameH_ = 0, frameStride_ = 0;
+};
+
+}  // namespace media

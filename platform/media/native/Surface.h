@@ -1,0 +1,89 @@
+#pragma once
+// A bitmap surface: straight (not premultiplied) ARGB pixels, one uint32 each, rows top to
+// bottom. The premultiplied copy that cairo composites from is made only when the pixels have
+// changed since it was last made, so a static surface costs nothing per frame.
+#include <cairo.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ColorTransform8.h"
+#include "Rect2D.h"
+#include "platform/runtime/Object.h"
+
+namespace media {
+
+class Surface : public runtime::Object {
+public:
+    // An opaque surface keeps every alpha at 255.
+    Surface(int width, int height, bool transparent, uint32_t fill);
+    ~Surface() override;
+    std::string toString() const override { return "[native surface]"; }
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool t);
+    bool empty() const { return width_ <= 0 || height_ <= 0; }
+    void dispose();
+
+    uint32_t* pixels() { return pixels_.data(); }
+    const uint32_t* pixels() const { return pixels_.data(); }
+    uint32_t& at(int x, int y) { return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]; }
+    uint32_t pixel(int x, int y) const;  // 0 outside
+    void setPixel(int x, int y, uint32_t argb);
+    // Call after writing pixels() directly.
+    void touch();
+
+    // Integer area of r clipped to the surface; false when nothing is left.
+    bool clip(const Rect2D& r, int& x0, int& y0, int& x1, int& y1) const;
+    void fill(const Rect2D& r, uint32_t argb);
+    // Copies src's area r to (dx, dy); with mergeAlpha the source is blended over.
+    void copyFrom(const Surface& src, const Rect2D& r, int dx, int dy, bool mergeAlpha);
+    void applyColorTransform(const Rect2D& r, const ColorTransform8& ct);
+
+    // The premultiplied image cairo reads, current with the pixels.
+    cairo_surface_t* cairoSurface();
+    // A pattern over cairoSurface(), shared by every draw of this surface.
+    cairo_pattern_t* pattern();
+    // The premultiplied image of the pixels under a colour transform; cached for the last
+    // transform asked.
+    cairo_surface_t* transformedSurface(const ColorTransform8& ct);
+    cairo_pattern_t* transformedPattern(const ColorTransform8& ct);
+
+    // Renders into this surface through cr, then takes the result back into the pixels.
+    // Begin returns null for an empty surface.
+    cairo_t* beginDrawing();
+    void endDrawing(cairo_t* cr);
+
+    // Straight ↔ premultiplied for one pixel.
+    static uint32_t premultiply(uint32_t argb);
+    static uint32_t unpremultiply(uint32_t argb);
+    // v·m + o per channel, clamped to 0..255.
+    static uint32_t transform(uint32_t argb, const ColorTransform8& ct);
+
+    bool premultipliedFlag = false;
+    int format = 0;
+
+private:
+    void releaseCache();
+
+    int width_;
+    int height_;
+    bool transparent_;
+    std::vector<uint32_t> pixels_;
+    uint64_t version_ = 1;
+
+    std::vector<uint32_t> premul_;
+    cairo_surface_t* premulSurface_ = nullptr;
+    cairo_pattern_t* pattern_ = nullptr;
+    uint64_t premulVersion_ = 0;
+
+    std::vector<uint32_t> transformed_;
+    cairo_surface_t* transformedSurface_ = nullptr;
+    cairo_pattern_t* transformedPattern_ = nullptr;
+    uint64_t transformedVersion_ = 0;
+    ColorTransform8 transformedCt_;
+};
+
+}  // namespace media
