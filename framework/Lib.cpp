@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/utils/ByteArray.h"
 #include "platform/runtime/Trace.h"
 #include "platform/system/ModuleLoader.h"
 
@@ -22,6 +23,8 @@ void Lib::initClass() {
         media_get_url = MEDIA_LOAD(media_native_get_url);
         media_pause_animation = MEDIA_LOAD(media_native_pause_animation);
         media_resume_animation = MEDIA_LOAD(media_native_resume_animation);
+        // The back end makes byte arrays through callbacks registered here.
+        ByteArray::initClass();
         return true;
     }();
     (void)done;
