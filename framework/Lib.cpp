@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/net/URLRequest.h"
 #include "framework/utils/ByteArray.h"
 #include "platform/runtime/Trace.h"
 #include "platform/system/ModuleLoader.h"
@@ -89,6 +90,11 @@ void Lib::setPackage(const runtime::String& company_, const runtime::String& fil
     packageName = packageName_;
     version = version_;
     media_set_package(company, file, packageName, version);
+}
+
+void Lib::getURL(const runtime::Ref<URLRequest>& request, const runtime::String&) {
+    initClass();
+    media_get_url(request ? request->url : runtime::String());
 }
 
 void Lib::pause() {

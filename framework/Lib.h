@@ -12,6 +12,8 @@
 
 namespace framework {
 
+class URLRequest;
+
 class Lib {
 public:
     // The last values given to setPackage.
@@ -37,6 +39,8 @@ public:
 
     static void setPackage(const runtime::String& company, const runtime::String& file,
                            const runtime::String& packageName, const runtime::String& version);
+    // Asks the back end to open the request's url; the target is not used.
+    static void getURL(const runtime::Ref<URLRequest>& request, const runtime::String& target = nullptr);
     static void pause();
     static void resume();
     // Traces "Warning: <api> is not implemented" the first time api is given.
