@@ -5,6 +5,8 @@
 
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
+#include "framework/net/URLRequest.h"
+#include "framework/utils/ByteArray.h"
 #include "platform/runtime/Trace.h"
 #include "platform/system/ModuleLoader.h"
 
@@ -34,6 +36,8 @@ void Lib::initClass() {
         media_get_url = MEDIA_LOAD(media_native_get_url);
         media_pause_animation = MEDIA_LOAD(media_native_pause_animation);
         media_resume_animation = MEDIA_LOAD(media_native_resume_animation);
+        // The back end makes byte arrays through callbacks registered here.
+        ByteArray::initClass();
         return true;
     }();
     (void)done;
@@ -98,6 +102,11 @@ void Lib::setPackage(const runtime::String& company_, const runtime::String& fil
     packageName = packageName_;
     version = version_;
     media_set_package(company, file, packageName, version);
+}
+
+void Lib::getURL(const runtime::Ref<URLRequest>& request, const runtime::String&) {
+    initClass();
+    media_get_url(request ? request->url : runtime::String());
 }
 
 void Lib::pause() {

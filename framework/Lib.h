@@ -14,6 +14,7 @@ namespace framework {
 
 class MovieClip;
 class Stage;
+class URLRequest;
 
 class Lib {
 public:
@@ -40,6 +41,8 @@ public:
 
     static void setPackage(const runtime::String& company, const runtime::String& file,
                            const runtime::String& packageName, const runtime::String& version);
+    // Asks the back end to open the request's url; the target is not used.
+    static void getURL(const runtime::Ref<URLRequest>& request, const runtime::String& target = nullptr);
     static void pause();
     static void resume();
     // Asks the back end to end its loop and close the main frame (looked up on every call).

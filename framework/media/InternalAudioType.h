@@ -1,0 +1,15 @@
+#pragma once
+// A sound's audio type, fixed at construction: MUSIC channels are watched by the audio
+// completion thread, the others on the main thread.
+#include "platform/runtime/EnumInfo.h"
+
+namespace framework {
+
+enum class InternalAudioType { MUSIC, SOUND, UNKNOWN };
+
+}  // namespace framework
+
+template <>
+struct runtime::EnumTraits<framework::InternalAudioType> {
+    static const EnumInfo& info();
+};

@@ -1,0 +1,14 @@
+#pragma once
+// How a URL loader keeps what it fetched: the bytes, their text, or form variables.
+#include "platform/runtime/EnumInfo.h"
+
+namespace framework {
+
+enum class URLLoaderDataFormat { BINARY, TEXT, VARIABLES };
+
+}  // namespace framework
+
+template <>
+struct runtime::EnumTraits<framework::URLLoaderDataFormat> {
+    static const EnumInfo& info();
+};

@@ -1,0 +1,1 @@
+#include "URLRequestMethod.h"

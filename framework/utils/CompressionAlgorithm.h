@@ -1,0 +1,14 @@
+#pragma once
+// The compression choices of ByteArray::compress and uncompress.
+#include "platform/runtime/EnumInfo.h"
+
+namespace framework {
+
+enum class CompressionAlgorithm { DEFLATE, ZLIB, LZMA, GZIP };
+
+}  // namespace framework
+
+template <>
+struct runtime::EnumTraits<framework::CompressionAlgorithm> {
+    static const EnumInfo& info();
+};
