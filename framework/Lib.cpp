@@ -4,6 +4,9 @@
 #include <cstdlib>
 
 #include "framework/display/MovieClip.h"
+#include "framework/events/UncaughtErrorEvent.h"
+#include "framework/utils/Timer.h"
+#include "platform/runtime/Numbers.h"
 #include "framework/display/Stage.h"
 #include "framework/net/URLRequest.h"
 #include "framework/utils/ByteArray.h"
@@ -120,8 +123,95 @@ void Lib::resume() {
 }
 
 void Lib::close() {
+    Stage::exiting_ = true;
     runtime::Primitive close = load("media-native", "media_native_close", 0);
     close();
+}
+
+void Lib::create(const runtime::Ref<runtime::Function>& onLoaded, int width, int height, double frameRate, int color,
+                 int flags, const runtime::String& title, const runtime::Value& icon,
+                 const runtime::ClassInfo* stageClass) {
+    initClass();
+    if (isInit_) {
+        if (silentRecreate) {
+            runtime::call(onLoaded);
+            return;
+        }
+        runtime::Thrown::text(
+            "flash.Lib.create called multiple times. This function is automatically called by the project code.");
+    }
+    isInit_ = true;
+    initWidth = width;
+    initHeight = height;
+    auto onFrameCreated = runtime::Function::of([=](runtime::Value frameHandle) {
+        try {
+            mainFrame_ = frameHandle;
+            runtime::Value stageHandle = media_get_frame_stage(frameHandle);
+            runtime::Ref<Stage> stage;
+            if (stageClass) {
+                runtime::Value args[] = {stageHandle, runtime::Value(width), runtime::Value(height)};
+                stage = stageClass->create(args, 3).cast<Stage>();
+            }
+            if (!stage) stage = runtime::make<Stage>(stageHandle, width, height);
+            setCurrentStage_(stage);
+            stage->set_frameRate(frameRate);
+            stage->set_opaqueBackground(runtime::Value(color));
+            stage->onQuit = runtime::Function::of([] { close(); });
+            if (current()) stage->addChild(current());
+            runtime::call(onLoaded);
+        } catch (const runtime::Thrown& t) {
+            runtime::Thrown::Scope scope(std::current_exception());
+            rethrow(t.value());
+        } catch (const std::exception& e) {
+            rethrow(runtime::Value(std::string(e.what())));
+        }
+    });
+    runtime::Primitive createMainFrame = load("media-native", "media_native_create_main_frame", -1);
+    runtime::String windowTitle = title.isNull() ? runtime::String("OpenFL") : title;
+    createMainFrame(onFrameCreated, width, height, flags, windowTitle, icon.isNull() ? runtime::Value() : icon.field("__handle"));
+}
+
+runtime::Ref<MovieClip> Lib::attach(const runtime::String&) { return runtime::make<MovieClip>(); }
+
+int Lib::getTimer() { return runtime::Numbers::floatToInt(Timer::stamp() * 1000.0); }
+
+void Lib::exit() {
+    runtime::Ref<Stage> s = get_stage();
+    if (s->onQuit) (*s->onQuit)();
+}
+
+void Lib::forceClose() {
+    runtime::Primitive terminate = load("media-native", "media_native_terminate", 0);
+    terminate();
+}
+
+void Lib::setIcon(const runtime::String& path) {
+    runtime::Primitive setIcon = load("media-native", "media_native_set_icon", 1);
+    setIcon(path);
+}
+
+void Lib::rethrow(const runtime::Value& error) {
+    auto event = runtime::make<UncaughtErrorEvent>(UncaughtErrorEvent::UNCAUGHT_ERROR, true, true, error);
+    if (uncaughtExceptionHandler_ && (*uncaughtExceptionHandler_)(runtime::Value(event)).toBool()) return;
+    runtime::Ref<MovieClip> root = get_current();
+    // Without a loader info (before the game shell gives the root clip one) nobody can listen.
+    runtime::Value dispatcher = runtime::Value(root->loaderInfo).field("uncaughtErrorEvents");
+    if (auto* events = dispatcher.as<EventDispatcher>()) {
+        events->dispatchEvent(event);
+        if (event->getIsCancelled_()) return;
+    }
+    std::string report = !error.isNull() && !error.toText().empty() ? error.toText() : std::string();
+    const auto& stack = runtime::Thrown::currentCallStack();
+    if (!stack.empty()) {
+        for (const std::string& frame : stack) report += "\nCalled from " + frame;
+        report += "\n";
+    } else {
+        report += "\n";
+    }
+    std::fwrite(report.data(), 1, report.size(), stderr);
+    std::fflush(stderr);
+    std::fflush(stdout);
+    std::_Exit(1);
 }
 
 void Lib::notImplemented(const std::string& api) {

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "platform/media/MediaPrimitives.h"
+#include "platform/runtime/ClassInfo.h"
+#include "platform/runtime/Function.h"
 #include "platform/runtime/Primitive.h"
 #include "platform/runtime/String.h"
 
@@ -45,8 +47,40 @@ public:
     static void getURL(const runtime::Ref<URLRequest>& request, const runtime::String& target = nullptr);
     static void pause();
     static void resume();
-    // Asks the back end to end its loop and close the main frame (looked up on every call).
+    // Stops the stage's poll tick and asks the back end to end its loop (looked up on every call).
     static void close();
+
+    // Window-creation flags.
+    static constexpr int FULLSCREEN = 1, BORDERLESS = 2, RESIZABLE = 4, HARDWARE = 8, VSYNC = 16, HW_AA = 32,
+                         HW_AA_HIRES = 96, ALLOW_SHADERS = 128, REQUIRE_SHADERS = 256, DEPTH_BUFFER = 512,
+                         STENCIL_BUFFER = 1024;
+    static inline int initWidth = 0;
+    static inline int initHeight = 0;
+    static inline bool silentRecreate = false;
+    static inline bool isInit_ = false;
+    static inline runtime::Value mainFrame_;
+    static inline runtime::Ref<runtime::Function> uncaughtExceptionHandler_;
+
+    // Opens the main window; the back end calls back when the frame exists, which builds the
+    // stage (of stageClass when given), puts the root clip on it and calls onLoaded. Returns when
+    // the back end's loop ends.
+    static void create(const runtime::Ref<runtime::Function>& onLoaded, int width, int height,
+                       double frameRate = 60, int color = 0xFFFFFF, int flags = 15,
+                       const runtime::String& title = "OpenFL", const runtime::Value& icon = nullptr,
+                       const runtime::ClassInfo* stageClass = nullptr);
+    static runtime::Ref<MovieClip> attach(const runtime::String& name);
+    // Milliseconds on the framework clock.
+    static int getTimer();
+    static void exit();
+    static void forceClose();
+    static void setIcon(const runtime::String& path);
+    static void postUICallback(const runtime::Ref<runtime::Function>& handler) { runtime::call(handler); }
+    static void setUncaughtExceptionHandler(const runtime::Ref<runtime::Function>& handler) {
+        uncaughtExceptionHandler_ = handler;
+    }
+    // The uncaught-error policy: handler, then the root clip's uncaught-error listeners, else the
+    // text and call stack on standard error and exit status 1.
+    static void rethrow(const runtime::Value& error);
     // Traces "Warning: <api> is not implemented" the first time api is given.
     static void notImplemented(const std::string& api);
     static void trace(const runtime::Value& value);
