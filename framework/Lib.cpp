@@ -5,6 +5,8 @@
 
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
+#include "framework/utils/Timer.h"
+#include "platform/runtime/Numbers.h"
 #include "platform/runtime/Trace.h"
 #include "platform/system/ModuleLoader.h"
 
@@ -121,6 +123,8 @@ void Lib::notImplemented(const std::string& api) {
 }
 
 void Lib::trace(const runtime::Value& value) { RUNTIME_TRACE(value); }
+
+int Lib::getTimer() { return runtime::Numbers::floatToInt(Timer::stamp() * 1000); }
 
 runtime::Ref<MovieClip> Lib::get_current() {
     if (!current()) {

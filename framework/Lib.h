@@ -47,6 +47,8 @@ public:
     // Traces "Warning: <api> is not implemented" the first time api is given.
     static void notImplemented(const std::string& api);
     static void trace(const runtime::Value& value);
+    // Milliseconds of the back end's clock (Timer::stamp() * 1000), truncated to an Int.
+    static int getTimer();
     template <class T>
     static T as(T value, ...) { return value; }
 
