@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/runtime/DynamicObject.h"
+#include "tween/actuators/MethodActuator.h"
 #include "tween/actuators/SimpleActuator.h"
 
 namespace tween {
@@ -45,6 +46,14 @@ Ref<GenericActuator> Tweener::apply(const Ref<runtime::Object>& target, const Re
     Ref<GenericActuator> actuator = kindOr(kind)(target, 0, properties);
     actuator->apply();
     return actuator;
+}
+
+Ref<GenericActuator> Tweener::update(const Ref<runtime::Function>& target, double duration, const Value& start,
+                                     const Value& end, bool overwrite) {
+    auto record = runtime::make<runtime::DynamicObject>();
+    record->setField("start", start);
+    record->setField("end", end);
+    return tween(target, duration, record, overwrite, &MethodActuator::create);
 }
 
 void Tweener::stop(const Ref<runtime::Object>& target, const Value& properties, bool complete, bool sendEvents) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/runtime/Array.h"
+#include "platform/runtime/Function.h"
 #include "tween/actuators/GenericActuator.h"
 #include "tween/easing/Expo.h"
 
@@ -46,6 +47,11 @@ public:
     static void resume(const runtime::Ref<runtime::Object>& target);
     static void pauseAll();
     static void resumeAll();
+    // Tweens the arguments of a function from start to end (Arrays; null: an empty list, and the
+    // start list for end) with the MethodActuator kind.
+    static runtime::Ref<GenericActuator> update(const runtime::Ref<runtime::Function>& target, double duration,
+                                                const runtime::Value& start = runtime::Value(),
+                                                const runtime::Value& end = runtime::Value(), bool overwrite = true);
     // Stops every tween silently and forgets every library.
     static void reset();
 

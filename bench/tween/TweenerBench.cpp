@@ -1,6 +1,7 @@
 // The tween library's per-frame pass: 1,000 running tweens stepped once per frame, on
 // class-based targets (members' numeric fast path) and on plain records. The allocation counter
-// reports heap allocations per frame (expected 0).
+// reports heap allocations per frame; beyond the clock reading (which the recording fake back end
+// logs) the pass allocates nothing.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -87,8 +88,14 @@ void BM_FramePass(benchmark::State& state) {
         tween::SimpleActuator::stage_onEnterFrame(nullptr);
         ++frames;
     }
-    state.counters["allocs_per_frame"] =
-        benchmark::Counter(static_cast<double>(allocations.load() - before) / static_cast<double>(frames));
+    long total = allocations.load() - before;
+    // What one reading of the clock costs: the recording fake back end stores every call.
+    long clockBefore = allocations.load();
+    framework::Lib::getTimer();
+    long perClockRead = allocations.load() - clockBefore;
+    state.counters["allocs_per_frame"] = benchmark::Counter(static_cast<double>(total) / static_cast<double>(frames));
+    state.counters["allocs_per_frame_beyond_clock"] =
+        benchmark::Counter(static_cast<double>(total) / static_cast<double>(frames) - static_cast<double>(perClockRead));
     state.counters["tweens"] = n;
     tween::Tweener::reset();
     tween::SimpleActuator::stage_onEnterFrame(nullptr);
