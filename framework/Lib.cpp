@@ -221,6 +221,7 @@ void Lib::notImplemented(const std::string& api) {
 
 void Lib::trace(const runtime::Value& value) { RUNTIME_TRACE(value); }
 
+
 runtime::Ref<MovieClip> Lib::get_current() {
     if (!current()) {
         current() = runtime::make<MovieClip>();

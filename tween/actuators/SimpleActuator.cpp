@@ -1,0 +1,254 @@
+#include "SimpleActuator.h"
+
+#include <cmath>
+
+#include "framework/Lib.h"
+#include "framework/display/DisplayObject.h"
+#include "framework/display/MovieClip.h"
+#include "framework/display/Stage.h"
+#include "framework/events/Event.h"
+
+namespace tween {
+
+using runtime::Ref;
+using runtime::Value;
+
+namespace {
+constexpr std::string_view ALPHA = "alpha";
+constexpr std::string_view VISIBLE = "visible";
+
+bool isRotation(const std::string& name) {
+    return name == "rotation" || name == "rotationX" || name == "rotationY" || name == "rotationZ";
+}
+
+bool sharesKey(runtime::Object* own, runtime::Object* other) {
+    if (!own) return false;
+    for (const std::string& key : other->fieldNames())
+        if (own->hasField(key)) return true;
+    return false;
+}
+}  // namespace
+
+SimpleActuator::SimpleActuator(const Ref<runtime::Object>& target, double duration, const Ref<runtime::Object>& properties)
+    : GenericActuator(target, duration, properties), startTime(now()) {
+    if (!addedEvent) addListener();
+}
+
+Ref<GenericActuator> SimpleActuator::create(const Ref<runtime::Object>& target, double duration,
+                                            const Ref<runtime::Object>& properties) {
+    return runtime::make<SimpleActuator>(target, duration, properties);
+}
+
+double SimpleActuator::now() { return framework::Lib::getTimer() / 1000.0; }
+
+void SimpleActuator::addListener() {
+    // Without a stage yet, the next actuator tries again.
+    Ref<framework::Stage> stage = framework::Lib::get_current()->get_stage();
+    if (!stage) return;
+    addedEvent = true;
+    stage->addEventListener(framework::Event::ENTER_FRAME, runtime::Function::of<&SimpleActuator::stage_onEnterFrame>());
+}
+
+void SimpleActuator::stage_onEnterFrame(const Ref<framework::Event>&) {
+    double t = now();
+    // Compacts in place: entries [0, w) are the kept ones; the pass visits exactly the n
+    // actuators present when it began, and those started meanwhile wait at the end.
+    std::size_t n = static_cast<std::size_t>(actuatorsLength);
+    if (n > actuators.size()) n = actuators.size();
+    std::size_t w = 0;
+    for (std::size_t i = 0; i < n && i < actuators.size(); ++i) {
+        SimpleActuator* a = actuators[i].get();
+        if (a && a->active) {
+            if (w != i) actuators[w] = std::move(actuators[i]);
+            ++w;
+            if (t >= a->timeOffset) a->update(t);
+        } else {
+            actuators[i] = nullptr;
+        }
+    }
+    if (w < n) actuators.erase(actuators.begin() + static_cast<std::ptrdiff_t>(w),
+                               actuators.begin() + static_cast<std::ptrdiff_t>(std::min(n, actuators.size())));
+    actuatorsLength = static_cast<int>(actuators.size());
+}
+
+Ref<IGenericActuator> SimpleActuator::autoVisible(bool value) {
+    _autoVisible = value;
+    if (!value) {
+        toggleVisible = false;
+        if (setVisible) setField(target.get(), VISIBLE, Value(cacheVisible));
+    }
+    return self();
+}
+
+Ref<IGenericActuator> SimpleActuator::delay(double seconds) {
+    _delay = seconds;
+    timeOffset = startTime + seconds;
+    return self();
+}
+
+Ref<IGenericActuator> SimpleActuator::onUpdate(const Handler& handler, const Params& parameters) {
+    GenericActuator::onUpdate(handler, parameters);
+    sendChange = true;
+    return self();
+}
+
+void SimpleActuator::move() {
+    Ref<runtime::Object> t = target.lock();
+    toggleVisible = properties && properties->hasField(ALPHA) && dynamic_cast<framework::DisplayObject*>(t.get());
+    if (toggleVisible) {
+        Value end = readByName(properties.get(), ALPHA);
+        bool toZero = end.isNumber() && end.toFloat() == 0;
+        if (!toZero && !getField(t.get(), VISIBLE).toBool()) {
+            setVisible = true;
+            cacheVisible = getField(t.get(), VISIBLE).toBool();
+            setField(t.get(), VISIBLE, Value(true));
+        }
+    }
+    timeOffset = startTime;
+    keepTarget_ = t;
+    actuators.emplace_back(this);
+    ++actuatorsLength;
+}
+
+void SimpleActuator::pause() {
+    if (paused) return;
+    paused = true;
+    GenericActuator::pause();
+    pauseTime = framework::Lib::getTimer();
+}
+
+void SimpleActuator::resume() {
+    if (!paused) return;
+    paused = false;
+    timeOffset += (framework::Lib::getTimer() - pauseTime) / 1000;
+    GenericActuator::resume();
+}
+
+void SimpleActuator::stop(const Ref<runtime::Object>& props, bool completeFlag, bool sendEvents) {
+    if (!active) return;
+    if (props && !sharesKey(properties.get(), props.get())) return;
+    Ref<SimpleActuator> keep(this);
+    active = false;
+    if (completeFlag) apply();
+    complete(sendEvents);
+}
+
+void SimpleActuator::setField(runtime::Object* t, std::string_view name, const Value& value) {
+    writeByName(t, name, value);
+}
+
+Value SimpleActuator::getField(runtime::Object* t, std::string_view name) { return readByName(t, name); }
+
+void SimpleActuator::initialize() {
+    Ref<runtime::Object> t = target.lock();
+    if (t && properties) {
+        std::vector<std::string> keys = properties->fieldNames();
+        propertyDetails.reserve(keys.size());
+        for (const std::string& key : keys) {
+            bool isField = hasPlainField(t.get(), key);
+            Value start = t->getField(key, !isField);
+            if (!start.isNumber()) continue;
+            // An end value that is not a number leaves the key alone.
+            Value end = getField(properties.get(), key);
+            if (!end.isNumber()) continue;
+            propertyDetails.push_back(
+                runtime::make<PropertyDetails>(t, key, start.toFloat(), end.toFloat() - start.toFloat(), isField));
+        }
+    }
+    detailsLength = static_cast<int>(propertyDetails.size());
+    initialized = true;
+}
+
+void SimpleActuator::setProperty(PropertyDetails& d, const Value& value) {
+    runtime::Object* o = d.target.get();
+    if (!o) return;
+    if (d.isField) o->setField(d.propertyName, value, false);
+    else if (d.member && value.isNumber()) d.member->writeNumber(o, value.toFloat());
+    else if (d.member) d.member->write(o, value, true);
+    else o->setField(d.propertyName, value, true);
+}
+
+inline void SimpleActuator::write(PropertyDetails& d, double value) {
+    runtime::Object* o = d.target.get();
+    if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, value);
+    else setProperty(d, Value(value));
+}
+
+void SimpleActuator::update(double t) {
+    if (paused) return;
+    double p = (t - timeOffset) / duration;
+    if (p > 1) p = 1;
+    if (!initialized) initialize();
+    if (!special) {
+        double e = _ease ? _ease->calculate(p) : p;
+        for (int i = 0; i < detailsLength; ++i) {
+            PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
+            write(d, d.change * e + d.start);
+        }
+    } else {
+        double k = _reverse ? 1 - p : p;
+        double e = _ease ? _ease->calculate(k) : k;
+        for (int i = 0; i < detailsLength; ++i) {
+            PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
+            double value;
+            if (_smartRotation && isRotation(d.propertyName)) {
+                double r = std::fmod(d.change, 360.0);
+                if (r > 180) r -= 360;
+                else if (r < -180) r += 360;
+                value = r * e + d.start;
+            } else {
+                value = d.change * e + d.start;
+            }
+            if (_snapping) {
+                double whole = std::floor(value + 0.5);
+                if (whole >= -2147483648.0 && whole <= 2147483647.0) {
+                    runtime::Object* o = d.target.get();
+                    if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, whole);
+                    else setProperty(d, Value(static_cast<int32_t>(whole)));
+                } else {
+                    write(d, whole);
+                }
+            } else {
+                write(d, value);
+            }
+        }
+    }
+    if (p == 1) {
+        if (_repeat == 0) {
+            Ref<SimpleActuator> keep(this);
+            active = false;
+            if (toggleVisible) {
+                Value alpha = getField(target.get(), ALPHA);
+                if (alpha.isNumber() && alpha.toFloat() == 0) setField(target.get(), VISIBLE, Value(false));
+            }
+            complete(true);
+            return;
+        }
+        callMethod(_onRepeat, _onRepeatParams);
+        if (_reflect) _reverse = !_reverse;
+        startTime = t;
+        timeOffset = t + _delay;
+        if (_repeat > 0) --_repeat;
+    }
+    if (sendChange) change();
+}
+
+RUNTIME_DEFINE_CLASS(SimpleActuator, "tween.actuators.SimpleActuator", GenericActuator, (auto& b) {
+    b.template field<&SimpleActuator::timeOffset>("timeOffset")
+        .template field<&SimpleActuator::active>("active")
+        .template field<&SimpleActuator::cacheVisible>("cacheVisible")
+        .template field<&SimpleActuator::detailsLength>("detailsLength")
+        .template field<&SimpleActuator::initialized>("initialized")
+        .template field<&SimpleActuator::paused>("paused")
+        .template field<&SimpleActuator::pauseTime>("pauseTime")
+        .template field<&SimpleActuator::sendChange>("sendChange")
+        .template field<&SimpleActuator::setVisible>("setVisible")
+        .template field<&SimpleActuator::startTime>("startTime")
+        .template field<&SimpleActuator::toggleVisible>("toggleVisible")
+        .template method<&SimpleActuator::initialize>("initialize")
+        .template method<&SimpleActuator::update>("update")
+        .template staticField<&SimpleActuator::actuatorsLength>("actuatorsLength")
+        .template staticField<&SimpleActuator::addedEvent>("addedEvent");
+})
+
+}  // namespace tween

@@ -1,0 +1,17 @@
+#pragma once
+// Cubic ease-in-out.
+#include "tween/easing/IEasing.h"
+
+namespace tween {
+
+class CubicEaseInOut : public IEasing {
+    RUNTIME_CLASS(CubicEaseInOut)
+public:
+    CubicEaseInOut() = default;
+    explicit CubicEaseInOut(runtime::NoInit) {}
+
+    double calculate(double k) override;
+    double ease(double t, double b, double c, double d) override;
+};
+
+}  // namespace tween

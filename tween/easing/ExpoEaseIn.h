@@ -1,0 +1,17 @@
+#pragma once
+// Exponential ease-in; exactly 0 at the start.
+#include "tween/easing/IEasing.h"
+
+namespace tween {
+
+class ExpoEaseIn : public IEasing {
+    RUNTIME_CLASS(ExpoEaseIn)
+public:
+    ExpoEaseIn() = default;
+    explicit ExpoEaseIn(runtime::NoInit) {}
+
+    double calculate(double k) override;
+    double ease(double t, double b, double c, double d) override;
+};
+
+}  // namespace tween

@@ -1,0 +1,17 @@
+#pragma once
+// Exponential ease-in-out; exact at both ends.
+#include "tween/easing/IEasing.h"
+
+namespace tween {
+
+class ExpoEaseInOut : public IEasing {
+    RUNTIME_CLASS(ExpoEaseInOut)
+public:
+    ExpoEaseInOut() = default;
+    explicit ExpoEaseInOut(runtime::NoInit) {}
+
+    double calculate(double k) override;
+    double ease(double t, double b, double c, double d) override;
+};
+
+}  // namespace tween

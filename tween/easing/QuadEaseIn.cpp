@@ -1,0 +1,19 @@
+#include "QuadEaseIn.h"
+
+namespace tween {
+
+double QuadEaseIn::calculate(double k) {
+    return k * k;
+}
+
+double QuadEaseIn::ease(double t, double b, double c, double d) {
+    double T = t / d;
+    return c * T * T + b;
+}
+
+RUNTIME_DEFINE_CLASS(QuadEaseIn, "tween.easing.QuadEaseIn", IEasing, (auto& b) {
+    b.emptyInstance();
+    b.constructor([](const runtime::Value*, int) -> runtime::Ref<runtime::Object> { return runtime::make<QuadEaseIn>(); });
+})
+
+}  // namespace tween

@@ -1,0 +1,19 @@
+#include "QuartEaseIn.h"
+
+namespace tween {
+
+double QuartEaseIn::calculate(double k) {
+    return k * k * k * k;
+}
+
+double QuartEaseIn::ease(double t, double b, double c, double d) {
+    double T = t / d;
+    return c * T * T * T * T + b;
+}
+
+RUNTIME_DEFINE_CLASS(QuartEaseIn, "tween.easing.QuartEaseIn", IEasing, (auto& b) {
+    b.emptyInstance();
+    b.constructor([](const runtime::Value*, int) -> runtime::Ref<runtime::Object> { return runtime::make<QuartEaseIn>(); });
+})
+
+}  // namespace tween

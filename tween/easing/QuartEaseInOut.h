@@ -1,0 +1,17 @@
+#pragma once
+// Quartic ease-in-out.
+#include "tween/easing/IEasing.h"
+
+namespace tween {
+
+class QuartEaseInOut : public IEasing {
+    RUNTIME_CLASS(QuartEaseInOut)
+public:
+    QuartEaseInOut() = default;
+    explicit QuartEaseInOut(runtime::NoInit) {}
+
+    double calculate(double k) override;
+    double ease(double t, double b, double c, double d) override;
+};
+
+}  // namespace tween

@@ -1,0 +1,15 @@
+#pragma once
+// The sine easing curves; every read makes a new ease object.
+#include "tween/easing/IEasing.h"
+
+namespace tween {
+
+class Sine : public runtime::Object {
+    RUNTIME_CLASS(Sine)
+public:
+    static runtime::Ref<IEasing> get_easeIn();
+    static runtime::Ref<IEasing> get_easeOut();
+    static runtime::Ref<IEasing> get_easeInOut();
+};
+
+}  // namespace tween

@@ -1,0 +1,17 @@
+#pragma once
+// Sine ease-in-out.
+#include "tween/easing/IEasing.h"
+
+namespace tween {
+
+class SineEaseInOut : public IEasing {
+    RUNTIME_CLASS(SineEaseInOut)
+public:
+    SineEaseInOut() = default;
+    explicit SineEaseInOut(runtime::NoInit) {}
+
+    double calculate(double k) override;
+    double ease(double t, double b, double c, double d) override;
+};
+
+}  // namespace tween
