@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/display/ManagedStage.h"
 #include "framework/display/MovieClip.h"
 #include "framework/events/UncaughtErrorEvent.h"
 #include "framework/utils/Timer.h"
@@ -169,6 +170,14 @@ void Lib::create(const runtime::Ref<runtime::Function>& onLoaded, int width, int
     runtime::Primitive createMainFrame = load("media-native", "media_native_create_main_frame", -1);
     runtime::String windowTitle = title.isNull() ? runtime::String("OpenFL") : title;
     createMainFrame(onFrameCreated, width, height, flags, windowTitle, icon.isNull() ? runtime::Value() : icon.field("__handle"));
+}
+
+runtime::Ref<ManagedStage> Lib::createManagedStage(int width, int height, int flags) {
+    initWidth = width;
+    initHeight = height;
+    auto stage = runtime::make<ManagedStage>(width, height, flags);
+    setCurrentStage_(stage);
+    return stage;
 }
 
 runtime::Ref<MovieClip> Lib::attach(const runtime::String&) { return runtime::make<MovieClip>(); }

@@ -14,6 +14,7 @@
 
 namespace framework {
 
+class ManagedStage;
 class MovieClip;
 class Stage;
 class URLRequest;
@@ -68,6 +69,8 @@ public:
                        double frameRate = 60, int color = 0xFFFFFF, int flags = 15,
                        const runtime::String& title = "OpenFL", const runtime::Value& icon = nullptr,
                        const runtime::ClassInfo* stageClass = nullptr);
+    // A stage for a host that pumps events itself.
+    static runtime::Ref<ManagedStage> createManagedStage(int width, int height, int flags);
     static runtime::Ref<MovieClip> attach(const runtime::String& name);
     // Milliseconds on the framework clock.
     static int getTimer();

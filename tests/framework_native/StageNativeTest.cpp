@@ -8,7 +8,7 @@
 #include <stb/stb_image.h>
 
 #include "framework/Lib.h"
-#include "framework/display/Stage.h"
+#include "framework/display/ManagedStage.h"
 #include "framework/utils/Timer.h"
 #include "platform/runtime/DynamicObject.h"
 
@@ -77,4 +77,30 @@ TEST(StageNative, ASecondCreateFailsUnlessSilent) {
     Lib::silentRecreate = true;
     Lib::create(runtime::Function::of([&again] { ++again; }), 100, 100);
     EXPECT_EQ(again, 1);
+}
+
+TEST(StageNative, AManagedStageRunsThePollBeforeEachEventAndReportsItsWake) {
+    auto stage = Lib::createManagedStage(800, 600, 0);
+    std::vector<double> wakes;
+    int renders = 0;
+    stage->setNextWake = runtime::Function::of([&wakes](double w) { wakes.push_back(w); });
+    stage->beginRender = runtime::Function::of([&renders] { ++renders; });
+    int resized = 0;
+    stage->addEventListener("resize", runtime::Function::of([&resized](Value) { ++resized; }));
+    stage->resize(640, 480);  // pumps a resize record; no window is involved
+    EXPECT_EQ(resized, 1);
+    EXPECT_EQ(stage->get_stageWidth(), 640);
+    EXPECT_EQ(wakes.size(), 1u);
+    EXPECT_GE(renders, 1);
+    stage->setNextWake = nullptr;
+    std::string failure;
+    Lib::setUncaughtExceptionHandler(runtime::Function::of([&failure](Value e) {
+        failure = e.field("error").toText();
+        return true;
+    }));
+    stage->resize(10, 10);
+    Lib::setUncaughtExceptionHandler(nullptr);
+    EXPECT_EQ(failure, "Null Function Pointer");
+    stage->setNextWake = runtime::Function::of([](double) {});
+    Lib::setCurrentStage_(nullptr);
 }
