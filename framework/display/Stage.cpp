@@ -282,7 +282,7 @@ bool Stage::set_autos3d(bool v) {
 int Stage::sizeOf(const Value& v) {
     if (v.isInt()) return v.toInt();
     if (v.isFloat()) return runtime::Numbers::floatToInt(v.toFloat());
-    runtime::Thrown::text("Invalid Cast");
+    runtime::Thrown::text(runtime::Thrown::INVALID_CAST);
 }
 
 int Stage::get_stageWidth() { return sizeOf(media_stage_get_stage_width(handle_)); }

@@ -1,5 +1,6 @@
 #include "SoundChannel.h"
 
+#include <cstdlib>
 #include <chrono>
 #include <thread>
 
@@ -116,6 +117,12 @@ bool SoundChannel::checkComplete_() {
             std::thread thread(&SoundChannel::checkCompleteBackgroundThread_);
             state->audioThread = thread.get_id();
             thread.detach();
+            // At exit the thread is asked to end and given a moment to do so, so that nothing runs
+            // while the process tears down; it is never waited for longer.
+            std::atexit([] {
+                audioThreadRunning_ = false;
+                for (int i = 0; i < 50 && !audioThreadEnded_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            });
         }
         if (!addedToThread_ && !thread_completed_) {
             audioState_->add(runtime::Ref<SoundChannel>(this));
@@ -179,6 +186,7 @@ void SoundChannel::checkCompleteBackgroundThread_() {
     }
     audioThreadRunning_ = false;
     audioThreadIsIdle_ = true;
+    audioThreadEnded_ = true;
 }
 
 double SoundChannel::get_leftPeak() { return media_sound_channel_get_left(handle()).toFloat(); }

@@ -46,6 +46,8 @@ public:
     static inline AudioThreadState* audioState_ = nullptr;
     static inline std::atomic<bool> audioThreadIsIdle_{true};
     static inline std::atomic<bool> audioThreadRunning_{false};
+    // Set by the audio completion thread as it ends.
+    static inline std::atomic<bool> audioThreadEnded_{false};
 
     runtime::Ref<Sound> dataProvider_;
     double pitch_ = 1;

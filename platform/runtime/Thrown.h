@@ -20,6 +20,8 @@ public:
     [[noreturn]] static void text(const std::string& message);
     // The text thrown when an empty primitive slot or function field is called.
     static constexpr const char* NULL_FUNCTION = "Null Function Pointer";
+    // The text thrown when a value cannot be converted to the type asked for.
+    static constexpr const char* INVALID_CAST = "Invalid Cast";
 
     // The call stack of the exception being handled on this thread (empty outside a handler
     // or for foreign exceptions); set by Thrown::Scope.

@@ -1,0 +1,3 @@
+#include "TriangleCulling.h"
+
+RUNTIME_DEFINE_ENUM(framework::TriangleCulling, "framework._native.display.TriangleCulling", "POSITIVE", "NONE", "NEGATIVE")
