@@ -33,6 +33,10 @@ void Surface::releaseCache() {
     if (premulSurface_) cairo_surface_destroy(premulSurface_);
     if (transformedPattern_) cairo_pattern_destroy(transformedPattern_);
     if (transformedSurface_) cairo_surface_destroy(transformedSurface_);
+    if (premulImage_) pixman_image_unref(premulImage_);
+    if (transformedImage_) pixman_image_unref(transformedImage_);
+    premulImage_ = nullptr;
+    transformedImage_ = nullptr;
     pattern_ = nullptr;
     premulSurface_ = nullptr;
     transformedPattern_ = nullptr;
@@ -197,8 +201,10 @@ cairo_surface_t* Surface::cairoSurface() {
         if (premul_.size() != pixels_.size()) {
             if (pattern_) cairo_pattern_destroy(pattern_);
             if (premulSurface_) cairo_surface_destroy(premulSurface_);
+            if (premulImage_) pixman_image_unref(premulImage_);
             pattern_ = nullptr;
             premulSurface_ = nullptr;
+            premulImage_ = nullptr;
             premul_.resize(pixels_.size());
         }
         for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) premul_[i] = premultiply(pixels_[i]);
@@ -235,8 +241,10 @@ cairo_surface_t* Surface::transformedSurface(const ColorTransform8& ct) {
     if (transformed_.size() != pixels_.size()) {
         if (transformedPattern_) cairo_pattern_destroy(transformedPattern_);
         if (transformedSurface_) cairo_surface_destroy(transformedSurface_);
+        if (transformedImage_) pixman_image_unref(transformedImage_);
         transformedPattern_ = nullptr;
         transformedSurface_ = nullptr;
+        transformedImage_ = nullptr;
         transformed_.resize(pixels_.size());
     }
     for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) transformed_[i] = premultiply(transform(pixels_[i], ct));
@@ -255,6 +263,23 @@ cairo_pattern_t* Surface::transformedPattern(const ColorTransform8& ct) {
     if (!s) return nullptr;
     if (!transformedPattern_) transformedPattern_ = cairo_pattern_create_for_surface(s);
     return transformedPattern_;
+}
+
+pixman_image_t* Surface::pixmanImage() {
+    cairo_surface_t* s = cairoSurface();
+    if (!s) return nullptr;
+    if (!premulImage_)
+        premulImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_,
+                                                reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s)), width_ * 4);
+    return premulImage_;
+}
+
+pixman_image_t* Surface::transformedPixmanImage(const ColorTransform8& ct) {
+    cairo_surface_t* s = transformedSurface(ct);
+    if (!s) return nullptr;
+    if (!transformedImage_)
+        transformedImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_, transformed_.data(), width_ * 4);
+    return transformedImage_;
 }
 
 cairo_t* Surface::beginDrawing() {

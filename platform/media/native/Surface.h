@@ -3,6 +3,7 @@
 // bottom. The premultiplied copy that cairo composites from is made only when the pixels have
 // changed since it was last made, so a static surface costs nothing per frame.
 #include <cairo.h>
+#include <pixman.h>
 
 #include <cstdint>
 #include <vector>
@@ -50,6 +51,9 @@ public:
     // transform asked.
     cairo_surface_t* transformedSurface(const ColorTransform8& ct);
     cairo_pattern_t* transformedPattern(const ColorTransform8& ct);
+    // The same two images for compositing with pixman directly (null for an empty surface).
+    pixman_image_t* pixmanImage();
+    pixman_image_t* transformedPixmanImage(const ColorTransform8& ct);
 
     // Renders into this surface through cr, then takes the result back into the pixels.
     // Begin returns null for an empty surface.
@@ -77,11 +81,13 @@ private:
     std::vector<uint32_t> premul_;
     cairo_surface_t* premulSurface_ = nullptr;
     cairo_pattern_t* pattern_ = nullptr;
+    pixman_image_t* premulImage_ = nullptr;
     uint64_t premulVersion_ = 0;
 
     std::vector<uint32_t> transformed_;
     cairo_surface_t* transformedSurface_ = nullptr;
     cairo_pattern_t* transformedPattern_ = nullptr;
+    pixman_image_t* transformedImage_ = nullptr;
     uint64_t transformedVersion_ = 0;
     ColorTransform8 transformedCt_;
 };
