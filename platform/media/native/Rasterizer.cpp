@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace media {
 
@@ -83,7 +84,7 @@ pixman_image_t* Rasterizer::solidMask(unsigned alpha8) {
     return m;
 }
 
-bool Rasterizer::composite(pixman_image_t* src, bool opaque, bool repeat, pixman_op_t op, double alpha, int x0, int y0,
+bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pixman_op_t op, double alpha, int x0, int y0,
                            int x1, int y1, int ox, int oy) {
     if (alpha != alpha) return false;
     unsigned alpha8 = 255;
@@ -104,9 +105,29 @@ bool Rasterizer::composite(pixman_image_t* src, bool opaque, bool repeat, pixman
         y1 = std::min(y1, oy + pixman_image_get_height(src));
     }
     if (x0 >= x1 || y0 >= y1) return true;
+    if (alpha8 != 255 && plain) {
+        // A surface drawn at this alpha before: its pixels already faded, no mask.
+        if (pixman_image_t* faded = plain->fadedPixmanImage(alpha8)) {
+            src = faded;
+            alpha8 = 255;
+        }
+    }
+    if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && !plain->transparent() && src == plain->pixmanImage()) {
+        // Opaque pixels at full alpha cover what is under them: over is a copy.
+        if (!repeat) {
+            const uint32_t* from = pixman_image_get_data(src);
+            int fromStride = pixman_image_get_stride(src) / 4;
+            uint32_t* to = pixman_image_get_data(target_->image);
+            int toStride = pixman_image_get_stride(target_->image) / 4;
+            std::size_t bytes = static_cast<std::size_t>(x1 - x0) * 4;
+            for (int y = y0; y < y1; ++y)
+                std::memcpy(to + static_cast<std::ptrdiff_t>(y) * toStride + x0,
+                            from + static_cast<std::ptrdiff_t>(y - oy) * fromStride + (x0 - ox), bytes);
+            return true;
+        }
+        op = PIXMAN_OP_SRC;
+    }
     pixman_image_set_repeat(src, repeat ? PIXMAN_REPEAT_NORMAL : PIXMAN_REPEAT_NONE);
-    // Opaque pixels at full alpha cover what is under them: over is a copy.
-    if (opaque && alpha8 == 255 && op == PIXMAN_OP_OVER) op = PIXMAN_OP_SRC;
     pixman_image_composite32(op, src, alpha8 == 255 ? nullptr : solidMask(alpha8), target_->image, x0 - ox, y0 - oy, 0,
                              0, x0, y0, x1 - x0, y1 - y0);
     return true;
@@ -135,10 +156,10 @@ bool Rasterizer::fastBitmapRect(const Command& paint) {
     if (!wholePixel(dxa) || !wholePixel(dya) || !wholePixel(dxb) || !wholePixel(dyb)) return false;
     double alpha = 1;
     pixman_image_t* src;
-    bool opaque = false;
+    Surface* plain = nullptr;
     if (colorsOnlyScaleAlpha(ct_)) {
         src = s->pixmanImage();
-        opaque = !s->transparent();
+        plain = s;
         alpha = ct_.alphaMultiplier;
     } else {
         src = s->transformedPixmanImage(ct_);
@@ -148,7 +169,7 @@ bool Rasterizer::fastBitmapRect(const Command& paint) {
     if (pixman_image_get_data(src) == pixman_image_get_data(target_->image)) return false;
     int x0 = static_cast<int>(std::min(dxa, dxb)), x1 = static_cast<int>(std::max(dxa, dxb));
     int y0 = static_cast<int>(std::min(dya, dyb)), y1 = static_cast<int>(std::max(dya, dyb));
-    return composite(src, opaque, (paint.flags & 2) != 0, op, alpha, x0, y0, x1, y1, static_cast<int>(toDevice_.tx + m.tx),
+    return composite(src, plain, (paint.flags & 2) != 0, op, alpha, x0, y0, x1, y1, static_cast<int>(toDevice_.tx + m.tx),
                      static_cast<int>(toDevice_.ty + m.ty));
 }
 
@@ -522,7 +543,7 @@ void Rasterizer::tiles(const Command& c) {
         if (direct && !tinted && integerTranslation(m)) {
             // Device pixel (x, y) shows sheet pixel (x − tx + sx, y − ty + sy).
             int tx = static_cast<int>(m.tx), ty = static_cast<int>(m.ty);
-            if (composite(direct, !s->transparent(), false, directOp, alpha, tx, ty, tx + w, ty + h, tx - sx, ty - sy)) continue;
+            if (composite(direct, s, false, directOp, alpha, tx, ty, tx + w, ty + h, tx - sx, ty - sy)) continue;
         }
         if (!cairoSet) {
             useCairo();

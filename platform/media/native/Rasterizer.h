@@ -83,9 +83,9 @@ private:
     bool fastBitmapRect(const Command& paint);
     // Composites src on the target over device box (x0, y0)–(x1, y1), clipped to the target's
     // clip; device pixel (x, y) shows src pixel (x − ox, y − oy). alpha is the multiplier as
-    // cairo applies it (a solid mask); opaque: src's pixels all have alpha 255. False, drawing
-    // nothing, when alpha is not a number.
-    bool composite(pixman_image_t* src, bool opaque, bool repeat, pixman_op_t op, double alpha, int x0, int y0, int x1, int y1,
+    // cairo applies it (a solid mask). plain: the surface whose own premultiplied image src is
+    // (null for a colour-transformed copy). False, drawing nothing, when alpha is not a number.
+    bool composite(pixman_image_t* src, Surface* plain, bool repeat, pixman_op_t op, double alpha, int x0, int y0, int x1, int y1,
                    int ox, int oy);
     pixman_image_t* solidMask(unsigned alpha8);
     void strokeAll();

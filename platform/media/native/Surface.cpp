@@ -35,8 +35,11 @@ void Surface::releaseCache() {
     if (transformedSurface_) cairo_surface_destroy(transformedSurface_);
     if (premulImage_) pixman_image_unref(premulImage_);
     if (transformedImage_) pixman_image_unref(transformedImage_);
+    if (fadedImage_) pixman_image_unref(fadedImage_);
     premulImage_ = nullptr;
     transformedImage_ = nullptr;
+    fadedImage_ = nullptr;
+    fadedVersion_ = askedVersion_ = 0;
     pattern_ = nullptr;
     premulSurface_ = nullptr;
     transformedPattern_ = nullptr;
@@ -51,6 +54,7 @@ void Surface::dispose() {
     std::vector<uint32_t>().swap(pixels_);
     std::vector<uint32_t>().swap(premul_);
     std::vector<uint32_t>().swap(transformed_);
+    std::vector<uint32_t>().swap(faded_);
     ++version_;
 }
 
@@ -280,6 +284,30 @@ pixman_image_t* Surface::transformedPixmanImage(const ColorTransform8& ct) {
     if (!transformedImage_)
         transformedImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_, transformed_.data(), width_ * 4);
     return transformedImage_;
+}
+
+pixman_image_t* Surface::fadedPixmanImage(unsigned alpha8) {
+    if (fadedImage_ && fadedVersion_ == version_ && fadedAlpha_ == alpha8) return fadedImage_;
+    if (askedVersion_ != version_ || askedAlpha_ != alpha8) {
+        askedVersion_ = version_;
+        askedAlpha_ = alpha8;
+        return nullptr;
+    }
+    pixman_image_t* src = pixmanImage();
+    if (!src) return nullptr;
+    if (!fadedImage_) {
+        faded_.resize(pixels_.size());
+        fadedImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_, faded_.data(), width_ * 4);
+    }
+    // The very multiplication compositing through the mask does.
+    pixman_color_t c = {0, 0, 0, static_cast<uint16_t>(alpha8 * 257)};
+    pixman_image_t* mask = pixman_image_create_solid_fill(&c);
+    pixman_image_set_repeat(src, PIXMAN_REPEAT_NONE);
+    pixman_image_composite32(PIXMAN_OP_SRC, src, mask, fadedImage_, 0, 0, 0, 0, 0, 0, width_, height_);
+    pixman_image_unref(mask);
+    fadedVersion_ = version_;
+    fadedAlpha_ = alpha8;
+    return fadedImage_;
 }
 
 cairo_t* Surface::beginDrawing() {

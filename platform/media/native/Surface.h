@@ -54,6 +54,10 @@ public:
     // The same two images for compositing with pixman directly (null for an empty surface).
     pixman_image_t* pixmanImage();
     pixman_image_t* transformedPixmanImage(const ColorTransform8& ct);
+    // pixmanImage() with every channel already multiplied by alpha8/255 as a solid mask of
+    // that alpha multiplies it, for surfaces drawn again and again at one alpha: null the first
+    // time an alpha is asked for (draw with the mask then), the image from the second time on.
+    pixman_image_t* fadedPixmanImage(unsigned alpha8);
 
     // Renders into this surface through cr, then takes the result back into the pixels.
     // Begin returns null for an empty surface.
@@ -88,6 +92,13 @@ private:
     cairo_surface_t* transformedSurface_ = nullptr;
     cairo_pattern_t* transformedPattern_ = nullptr;
     pixman_image_t* transformedImage_ = nullptr;
+
+    std::vector<uint32_t> faded_;
+    pixman_image_t* fadedImage_ = nullptr;
+    uint64_t fadedVersion_ = 0;
+    unsigned fadedAlpha_ = 0;
+    uint64_t askedVersion_ = 0;
+    unsigned askedAlpha_ = 0;
     uint64_t transformedVersion_ = 0;
     ColorTransform8 transformedCt_;
 };

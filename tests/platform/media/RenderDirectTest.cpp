@@ -117,8 +117,14 @@ TEST(RenderDirect, BitmapRectanglesMatchCairo) {
         double x = rnd.below(30) - 10, y = rnd.below(24) - 8, w = rnd.below(16) - 2, h = rnd.below(16) - 2;
         if (rnd.below(8) == 0) x += 0.5;  // off the pixel grid: cairo's own path
         GraphicsList list;
+        auto again = fill;
         list.add(std::move(fill));
         list.add(command(Op::Rect, {x, y, w, h}));
+        // Drawn again at the same alpha, the picture comes from its faded copy.
+        if (rnd.below(2) == 0) {
+            list.add(std::move(again));
+            list.add(command(Op::Rect, {y, x, h, w}));
+        }
         list.add(command(Op::EndFill));
         media::Matrix2D m{1, 0, 0, 1, static_cast<double>(rnd.below(9) - 4), static_cast<double>(rnd.below(9) - 4)};
         if (rnd.below(10) == 0) m.a = m.d = 2;  // scaled: cairo's own path
