@@ -32,14 +32,18 @@ struct Random {
     }
 };
 
-// Pixels with the alphas that round differently: 0, 1, 2, 127, 128, 254, 255 and others.
+// Pixels with the alphas that round differently: 0, 1, 2, 127, 128, 254, 255 and others; some
+// rows wholly opaque and some wholly clear.
 runtime::Ref<Surface> noise(int w, int h, bool transparent, Random& rnd) {
     auto s = runtime::make<Surface>(w, h, transparent, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             uint32_t a = rnd.pick<uint32_t>({0, 1, 2, 127, 128, 200, 254, 255, 255});
             if (rnd.below(3) == 0) a = rnd.next() & 0xFF;
-            s->at(x, y) = (transparent ? a << 24 : 0xFF000000u) | (rnd.next() & 0xFFFFFF);
+            if (y % 5 == 1) a = 255;
+            uint32_t rgb = y % 5 == 3 ? 0 : rnd.next() & 0xFFFFFF;
+            if (y % 5 == 3) a = 0;
+            s->at(x, y) = (transparent ? a << 24 : 0xFF000000u) | rgb;
         }
     s->touch();
     return s;
@@ -105,7 +109,7 @@ TEST(RenderDirect, BitmapRectanglesMatchCairo) {
     for (int round = 0; round < 600; ++round) {
         bool transparentTarget = rnd.below(4) != 0;
         auto base = noise(W, H, transparentTarget, rnd);
-        auto picture = noise(1 + rnd.below(9), 1 + rnd.below(9), rnd.below(3) != 0, rnd);
+        auto picture = noise(1 + rnd.below(19), 1 + rnd.below(9), rnd.below(3) != 0, rnd);
         auto fill = command(Op::BeginBitmapFill);
         fill.surface = picture;
         fill.flags = rnd.pick({0, 0, 2, 4, 1, 3});  // matrix, repeat, smooth
@@ -114,7 +118,7 @@ TEST(RenderDirect, BitmapRectanglesMatchCairo) {
             fill.v[4] = rnd.below(9) - 4;
             fill.v[5] = rnd.below(9) - 4;
         }
-        double x = rnd.below(30) - 10, y = rnd.below(24) - 8, w = rnd.below(16) - 2, h = rnd.below(16) - 2;
+        double x = rnd.below(30) - 10, y = rnd.below(24) - 8, w = rnd.below(26) - 2, h = rnd.below(16) - 2;
         if (rnd.below(8) == 0) x += 0.5;  // off the pixel grid: cairo's own path
         GraphicsList list;
         auto again = fill;
@@ -152,12 +156,12 @@ TEST(RenderDirect, TilesMatchCairo) {
     using media::TileSheet;
     for (int round = 0; round < 400; ++round) {
         auto base = noise(W, H, rnd.below(4) != 0, rnd);
-        auto sheet = runtime::make<TileSheet>(noise(12, 10, rnd.below(3) != 0, rnd));
+        auto sheet = runtime::make<TileSheet>(noise(20, 10, rnd.below(3) != 0, rnd));
         // Tiles inside the sheet, reaching past its edges, and at fractional places in it.
         sheet->addTile({0, 0, 4, 4}, 0, 0);
         sheet->addTile({8, 6, 6, 6}, 2, 1);
         sheet->addTile({-2, 3, 5, 3}, 0, 0);
-        sheet->addTile({2.5, 1.25, 3.5, 2.5}, 0.5, 0);
+        sheet->addTile({2.5, 1.25, 13.5, 2.5}, 0.5, 0);
         auto tiles = command(Op::Tiles);
         tiles.sheet = sheet;
         int flags = TileSheet::TILE_ALPHA | rnd.pick({0, TileSheet::TILE_TRANS_2x2, TileSheet::TILE_RGB,
