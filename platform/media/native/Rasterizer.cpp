@@ -122,7 +122,17 @@ Rasterizer::~Rasterizer() {
         if (m) pixman_image_unref(m);
 }
 
+void Rasterizer::Backdrop::settle() {
+    if (!pixels) return;
+    for (int y = 0; y < height; ++y) {
+        uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        std::fill(row, row + width, color);
+    }
+    pixels = nullptr;
+}
+
 void Rasterizer::useCairo() {
+    if (backdrop_) backdrop_->settle();
     if (cairoReady_) return;
     setMatrix(cr_, toDevice_);
     cairo_set_operator(cr_, op_);
@@ -171,6 +181,11 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
     if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && !plain->transparent() && src == plain->pixmanImage()) {
         // Opaque pixels at full alpha cover what is under them: over is a copy.
         if (!repeat) {
+            // A copy over the whole frame leaves nothing of its background to see.
+            if (backdrop_ && backdrop_->pixels == pixman_image_get_data(target_->image)) {
+                if (x0 == 0 && y0 == 0 && x1 == backdrop_->width && y1 == backdrop_->height) backdrop_->pixels = nullptr;
+                else backdrop_->settle();
+            }
             const uint32_t* from = pixman_image_get_data(src);
             int fromStride = pixman_image_get_stride(src) / 4;
             uint32_t* to = pixman_image_get_data(target_->image);
@@ -183,6 +198,7 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
         }
         op = PIXMAN_OP_SRC;
     }
+    if (backdrop_) backdrop_->settle();
     if (HAS_AVX2 && alpha8 == 255 && op == PIXMAN_OP_OVER && !repeat) {
         const uint32_t* from = pixman_image_get_data(src);
         int fromStride = pixman_image_get_stride(src) / 4;
@@ -737,6 +753,7 @@ void Rasterizer::draw(cairo_t* cr, const GraphicsList& list, const Matrix2D& toD
     ct_ = ct;
     op_ = op;
     target_ = target && target->image && target->boxClip ? target : nullptr;
+    backdrop_ = target ? target->backdrop : nullptr;
     fill_ = lineStyle_ = linePaint_ = nullptr;
     evenOdd_ = true;
     hasPath_ = false;
@@ -789,6 +806,7 @@ void Rasterizer::draw(cairo_t* cr, const GraphicsList& list, const Matrix2D& toD
     if (cairoReady_) cairo_set_source_rgb(cr, 0, 0, 0);
     cr_ = nullptr;
     target_ = nullptr;
+    backdrop_ = nullptr;
 }
 
 bool Rasterizer::hitTest(const GraphicsList& list, double x, double y) {

@@ -28,10 +28,19 @@ public:
 
     // The image cr draws into, for compositing on it directly, and cr's clip when that is a
     // pixel-aligned box (x0, y0)–(x1, y1) in device pixels; boxClip false: some other clip.
+    // A frame's background fill, still owed: made before anything else is drawn, unless an
+    // opaque copy covers the whole frame first.
+    struct Backdrop {
+        uint32_t* pixels = nullptr;  // null: nothing owed
+        int width = 0, height = 0, stride = 0;
+        uint32_t color = 0;
+        void settle();
+    };
     struct Target {
         pixman_image_t* image = nullptr;
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
         bool boxClip = false;
+        Backdrop* backdrop = nullptr;  // shared by the targets of nested clips
     };
 
     // Draws list with toDevice mapping the node's space to cr's device space. The clip and
@@ -113,6 +122,7 @@ private:
     bool current_ = false;      // the fill path has a current point
     bool cairoReady_ = false;   // cr's matrix and operator are this draw's
     const Target* target_ = nullptr;
+    Backdrop* backdrop_ = nullptr;
     std::vector<PathOp> path_;  // the fill path, sent to cairo only when cairo fills it
     double penX_ = 0, penY_ = 0, startX_ = 0, startY_ = 0;
     std::vector<PathOp> stroke_;

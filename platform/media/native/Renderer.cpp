@@ -86,6 +86,7 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
             double g = std::clamp((((rgb >> 8) & 0xFF) * c.greenMultiplier + c.greenOffset) / 255.0, 0.0, 1.0);
             double bl = std::clamp(((rgb & 0xFF) * c.blueMultiplier + c.blueOffset) / 255.0, 0.0, 1.0);
             double a = std::clamp((255.0 * c.alphaMultiplier + c.alphaOffset) / 255.0, 0.0, 1.0);
+            if (target_.backdrop) target_.backdrop->settle();
             cairo_set_source_rgba(cr_, r, g, bl, a);
             cairo_set_operator(cr_, Rasterizer::blendOperator(blend));
             cairo_new_path(cr_);
@@ -124,14 +125,19 @@ void Renderer::renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w,
     int background = store.valid(stage) ? store.at(stage).background : 0;
     uint32_t bg = 0xFF000000u | (static_cast<uint32_t>(background) & 0xFFFFFFu);
     cairo_surface_flush(frameSurface_);
-    for (int y = 0; y < h; ++y) std::fill(pixels + static_cast<std::size_t>(y) * stride, pixels + static_cast<std::size_t>(y) * stride + w, bg);
+    // The background is filled in before the first draw, or not at all when the first draw
+    // covers the frame.
+    backdrop_ = {pixels, w, h, stride, bg};
+    if (!direct_ || !store.valid(stage)) backdrop_.settle();
     cairo_surface_mark_dirty(frameSurface_);
     if (!store.valid(stage)) return;
     store_ = &store;
     cr_ = frameCr_;
     cairo_reset_clip(cr_);
     target_ = targetOf(direct_ ? frameImage_ : nullptr, w, h, nullptr);
+    target_.backdrop = &backdrop_;
     renderNode(stage, Matrix2D{}, ColorTransform8{}, 0, true);
+    backdrop_.settle();
     cairo_surface_flush(frameSurface_);
     cr_ = nullptr;
     target_ = {};

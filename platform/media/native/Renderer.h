@@ -54,6 +54,7 @@ private:
     NodeStore* store_ = nullptr;
     cairo_t* cr_ = nullptr;
     Rasterizer::Target target_;
+    Rasterizer::Backdrop backdrop_;
     bool direct_ = true;
     Rasterizer raster_;
     cairo_surface_t* frameSurface_ = nullptr;

@@ -208,6 +208,18 @@ TEST(RenderDirect, TreesWithScrollRectsMatchCairo) {
         auto sheet = runtime::make<media::TileSheet>(noise(8, 8, false, rnd));
         sheet->addTile({0, 0, 4, 4}, 0, 0);
         sheet->addTile({4, 2, 4, 6}, 1, 1);
+        // A backdrop picture first: opaque over the whole frame (the background fill never
+        // shows), one pixel short of it, or translucent.
+        if (round % 4 != 3) {
+            int back = store.create(media::NodeStore::Kind::Object);
+            store.addChild(stage, back);
+            nodes.push_back(back);
+            auto fill = command(Op::BeginBitmapFill);
+            fill.surface = noise(W, H, round % 4 == 2, rnd);
+            store.at(back).graphics.add(std::move(fill));
+            store.at(back).graphics.add(command(Op::Rect, {0, 0, W - (round % 4 == 1 ? 1.0 : 0.0), H}));
+            store.at(back).graphics.add(command(Op::EndFill));
+        }
         for (int i = 0; i < 10; ++i) {
             int parent = nodes[static_cast<std::size_t>(rnd.below(static_cast<int>(nodes.size())))];
             int n = store.create(media::NodeStore::Kind::Object);
