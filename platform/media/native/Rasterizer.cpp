@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <immintrin.h>
 
 namespace media {
 
@@ -40,11 +42,217 @@ void fillWithAlpha(cairo_t* cr, double alpha) {
     cairo_paint_with_alpha(cr, alpha);
     cairo_restore(cr);
 }
+
+// Coordinates cairo holds exactly as whole pixels (its fixed point has 24 integer bits).
+inline bool wholePixel(double v) { return v == std::floor(v) && std::fabs(v) <= 4194304.0; }
+
+// Whether m moves by whole pixels only.
+inline bool integerTranslation(const Matrix2D& m) {
+    return m.a == 1 && m.b == 0 && m.c == 0 && m.d == 1 && wholePixel(m.tx) && wholePixel(m.ty);
+}
+
+// x·a/255 rounded as the compositor rounds it.
+inline uint32_t mul255(uint32_t x, uint32_t a) {
+    uint32_t t = x * a + 0x80;
+    return (t + (t >> 8)) >> 8;
+}
+
+// Premultiplied s over d, n pixels: each byte of s plus the byte of d times (255 − alpha of
+// s)/255, saturated; byte for byte what pixman's over gives.
+void overRow(uint32_t* d, const uint32_t* s, int n) {
+    for (int i = 0; i < n; ++i) {
+        uint32_t sp = s[i], ia = 255 - (sp >> 24);
+        if (ia == 255) {
+            if (sp == 0) continue;
+        } else if (ia == 0) {
+            d[i] = sp;
+            continue;
+        }
+        uint32_t dp = d[i], out = 0;
+        for (int sh = 0; sh < 32; sh += 8) {
+            uint32_t c = ((sp >> sh) & 0xFF) + mul255((dp >> sh) & 0xFF, ia);
+            out |= std::min<uint32_t>(c, 255) << sh;
+        }
+        d[i] = out;
+    }
+}
+
+// The same, eight pixels at a time.
+__attribute__((target("avx2"))) void overRowAvx2(uint32_t* d, const uint32_t* s, int n) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i round = _mm256_set1_epi16(0x80);
+    const __m256i div = _mm256_set1_epi16(0x101);
+    const __m256i ones = _mm256_set1_epi16(0xFF);
+    const __m256i alphaBits = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        if (_mm256_testz_si256(sv, sv)) continue;
+        __m256i* dp = reinterpret_cast<__m256i*>(d + i);
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(sv, alphaBits), alphaBits)) == -1) {
+            _mm256_storeu_si256(dp, sv);
+            continue;
+        }
+        __m256i dv = _mm256_loadu_si256(dp);
+        __m256i sl = _mm256_unpacklo_epi8(sv, zero), sh = _mm256_unpackhi_epi8(sv, zero);
+        __m256i il = _mm256_xor_si256(_mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sl, 0xFF), 0xFF), ones);
+        __m256i ih = _mm256_xor_si256(_mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sh, 0xFF), 0xFF), ones);
+        __m256i dl = _mm256_mulhi_epu16(_mm256_adds_epu16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(dv, zero), il), round), div);
+        __m256i dh = _mm256_mulhi_epu16(_mm256_adds_epu16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(dv, zero), ih), round), div);
+        _mm256_storeu_si256(dp, _mm256_adds_epu8(_mm256_packus_epi16(dl, dh), sv));
+    }
+    overRow(d + i, s + i, n - i);
+}
+
+const bool HAS_AVX2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+
+// The pixman operator of a cairo operator the direct path handles; false for the rest.
+inline bool directOperator(cairo_operator_t op, pixman_op_t& out) {
+    if (op == CAIRO_OPERATOR_OVER) out = PIXMAN_OP_OVER;
+    else if (op == CAIRO_OPERATOR_ADD) out = PIXMAN_OP_ADD;
+    else return false;
+    return true;
+}
 }  // namespace
 
 Rasterizer::~Rasterizer() {
     if (scratchPattern_) cairo_pattern_destroy(scratchPattern_);
     if (scratchSurface_) cairo_surface_destroy(scratchSurface_);
+    for (pixman_image_t* m : masks_)
+        if (m) pixman_image_unref(m);
+}
+
+void Rasterizer::Backdrop::settle() {
+    if (!pixels) return;
+    for (int y = 0; y < height; ++y) {
+        uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        std::fill(row, row + width, color);
+    }
+    pixels = nullptr;
+}
+
+void Rasterizer::useCairo() {
+    if (backdrop_) backdrop_->settle();
+    if (cairoReady_) return;
+    setMatrix(cr_, toDevice_);
+    cairo_set_operator(cr_, op_);
+    cairo_new_path(cr_);
+    cairoReady_ = true;
+}
+
+pixman_image_t* Rasterizer::solidMask(unsigned alpha8) {
+    pixman_image_t*& m = masks_[alpha8];
+    if (!m) {
+        // What cairo masks with for alpha a: a solid colour of alpha a·65535, read as its top byte.
+        pixman_color_t c = {0, 0, 0, static_cast<uint16_t>(alpha8 * 257)};
+        m = pixman_image_create_solid_fill(&c);
+    }
+    return m;
+}
+
+bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pixman_op_t op, double alpha, int x0, int y0,
+                           int x1, int y1, int ox, int oy) {
+    if (alpha != alpha) return false;
+    unsigned alpha8 = 255;
+    if (alpha < 1) {
+        // cairo paints with a mask of alpha as 16 bits; 8 bits of it reach the pixels.
+        if (alpha <= 0) return true;
+        alpha8 = static_cast<unsigned>(alpha * 65535.0 + 0.5) >> 8;
+        if (alpha8 == 0) return true;
+    }
+    x0 = std::max(x0, target_->x0);
+    y0 = std::max(y0, target_->y0);
+    x1 = std::min(x1, target_->x1);
+    y1 = std::min(y1, target_->y1);
+    if (!repeat) {
+        x0 = std::max(x0, ox);
+        y0 = std::max(y0, oy);
+        x1 = std::min(x1, ox + pixman_image_get_width(src));
+        y1 = std::min(y1, oy + pixman_image_get_height(src));
+    }
+    if (x0 >= x1 || y0 >= y1) return true;
+    if (alpha8 != 255 && plain) {
+        // A surface drawn at this alpha before: its pixels already faded, no mask.
+        if (pixman_image_t* faded = plain->fadedPixmanImage(alpha8)) {
+            src = faded;
+            alpha8 = 255;
+        }
+    }
+    if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && !plain->transparent() && src == plain->pixmanImage()) {
+        // Opaque pixels at full alpha cover what is under them: over is a copy.
+        if (!repeat) {
+            // A copy over the whole frame leaves nothing of its background to see.
+            if (backdrop_ && backdrop_->pixels == pixman_image_get_data(target_->image)) {
+                if (x0 == 0 && y0 == 0 && x1 == backdrop_->width && y1 == backdrop_->height) backdrop_->pixels = nullptr;
+                else backdrop_->settle();
+            }
+            const uint32_t* from = pixman_image_get_data(src);
+            int fromStride = pixman_image_get_stride(src) / 4;
+            uint32_t* to = pixman_image_get_data(target_->image);
+            int toStride = pixman_image_get_stride(target_->image) / 4;
+            std::size_t bytes = static_cast<std::size_t>(x1 - x0) * 4;
+            for (int y = y0; y < y1; ++y)
+                std::memcpy(to + static_cast<std::ptrdiff_t>(y) * toStride + x0,
+                            from + static_cast<std::ptrdiff_t>(y - oy) * fromStride + (x0 - ox), bytes);
+            return true;
+        }
+        op = PIXMAN_OP_SRC;
+    }
+    if (backdrop_) backdrop_->settle();
+    if (HAS_AVX2 && alpha8 == 255 && op == PIXMAN_OP_OVER && !repeat) {
+        const uint32_t* from = pixman_image_get_data(src);
+        int fromStride = pixman_image_get_stride(src) / 4;
+        uint32_t* to = pixman_image_get_data(target_->image);
+        int toStride = pixman_image_get_stride(target_->image) / 4;
+        for (int y = y0; y < y1; ++y)
+            overRowAvx2(to + static_cast<std::ptrdiff_t>(y) * toStride + x0,
+                        from + static_cast<std::ptrdiff_t>(y - oy) * fromStride + (x0 - ox), x1 - x0);
+        return true;
+    }
+    pixman_image_set_repeat(src, repeat ? PIXMAN_REPEAT_NORMAL : PIXMAN_REPEAT_NONE);
+    pixman_image_composite32(op, src, alpha8 == 255 ? nullptr : solidMask(alpha8), target_->image, x0 - ox, y0 - oy, 0,
+                             0, x0, y0, x1 - x0, y1 - y0);
+    return true;
+}
+
+bool Rasterizer::fastBitmapRect(const Command& paint) {
+    pixman_op_t op;
+    if (!target_ || hitMode_ || paint.op != Op::BeginBitmapFill || !directOperator(op_, op)) return false;
+    // The path must be one axis-aligned rectangle: a move, three lines, a close.
+    if (path_.size() != 5 || path_[0].kind != PathOp::Move || path_[1].kind != PathOp::Line ||
+        path_[2].kind != PathOp::Line || path_[3].kind != PathOp::Line || path_[4].kind != PathOp::Close)
+        return false;
+    double xa = path_[0].p[0], ya = path_[0].p[1], xb = path_[2].p[0], yb = path_[2].p[1];
+    bool across = path_[1].p[0] == xb && path_[1].p[1] == ya && path_[3].p[0] == xa && path_[3].p[1] == yb;
+    bool down = path_[1].p[0] == xa && path_[1].p[1] == yb && path_[3].p[0] == xb && path_[3].p[1] == ya;
+    if (!across && !down) return false;
+    Surface* s = paint.surface.get();
+    if (!s || s->empty()) return true;  // nothing to paint, as through cairo
+    Matrix2D m = (paint.flags & 1) ? Matrix2D{paint.v[0], paint.v[1], paint.v[2], paint.v[3], paint.v[4], paint.v[5]}
+                                   : Matrix2D{};
+    if (!integerTranslation(toDevice_) || !integerTranslation(m)) return false;
+    // The rectangle's corners in device space, as cairo maps them.
+    double dxa, dya, dxb, dyb;
+    toDevice_.apply(xa, ya, dxa, dya);
+    toDevice_.apply(xb, yb, dxb, dyb);
+    if (!wholePixel(dxa) || !wholePixel(dya) || !wholePixel(dxb) || !wholePixel(dyb)) return false;
+    double alpha = 1;
+    pixman_image_t* src;
+    Surface* plain = nullptr;
+    if (colorsOnlyScaleAlpha(ct_)) {
+        src = s->pixmanImage();
+        plain = s;
+        alpha = ct_.alphaMultiplier;
+    } else {
+        src = s->transformedPixmanImage(ct_);
+    }
+    if (!src) return true;
+    // Drawing a surface into itself stays with cairo.
+    if (pixman_image_get_data(src) == pixman_image_get_data(target_->image)) return false;
+    int x0 = static_cast<int>(std::min(dxa, dxb)), x1 = static_cast<int>(std::max(dxa, dxb));
+    int y0 = static_cast<int>(std::min(dya, dyb)), y1 = static_cast<int>(std::max(dya, dyb));
+    return composite(src, plain, (paint.flags & 2) != 0, op, alpha, x0, y0, x1, y1, static_cast<int>(toDevice_.tx + m.tx),
+                     static_cast<int>(toDevice_.ty + m.ty));
 }
 
 bool Rasterizer::usable(const Matrix2D& m) {
@@ -76,17 +284,18 @@ cairo_operator_t Rasterizer::blendOperator(int mode) {
 // --- path building: the fill path goes to cairo, line segments to stroke_ ---
 
 void Rasterizer::moveTo(double x, double y) {
-    cairo_move_to(cr_, x, y);
+    path_.push_back({PathOp::Move, {x, y}, nullptr, nullptr});
+    current_ = true;
     penX_ = startX_ = x;
     penY_ = startY_ = y;
     if (lineStyle_) stroke_.push_back({PathOp::Move, {x, y}, lineStyle_, linePaint_});
 }
 
 void Rasterizer::lineTo(double x, double y) {
-    if (!cairo_has_current_point(cr_)) moveTo(penX_, penY_);
+    if (!current_) moveTo(penX_, penY_);
     else if (lineStyle_ && (stroke_.empty() || stroke_.back().style != lineStyle_ || stroke_.back().paint != linePaint_))
         stroke_.push_back({PathOp::Move, {penX_, penY_}, lineStyle_, linePaint_});
-    cairo_line_to(cr_, x, y);
+    path_.push_back({PathOp::Line, {x, y}, nullptr, nullptr});
     hasPath_ = true;
     penX_ = x;
     penY_ = y;
@@ -94,10 +303,10 @@ void Rasterizer::lineTo(double x, double y) {
 }
 
 void Rasterizer::curveTo(double x1, double y1, double x2, double y2, double x, double y) {
-    if (!cairo_has_current_point(cr_)) moveTo(penX_, penY_);
+    if (!current_) moveTo(penX_, penY_);
     else if (lineStyle_ && (stroke_.empty() || stroke_.back().style != lineStyle_ || stroke_.back().paint != linePaint_))
         stroke_.push_back({PathOp::Move, {penX_, penY_}, lineStyle_, linePaint_});
-    cairo_curve_to(cr_, x1, y1, x2, y2, x, y);
+    path_.push_back({PathOp::Curve, {x1, y1, x2, y2, x, y}, nullptr, nullptr});
     hasPath_ = true;
     penX_ = x;
     penY_ = y;
@@ -111,8 +320,8 @@ void Rasterizer::quadTo(double cx, double cy, double x, double y) {
 }
 
 void Rasterizer::closePath() {
-    if (!cairo_has_current_point(cr_)) return;
-    cairo_close_path(cr_);
+    if (!current_) return;
+    path_.push_back({PathOp::Close, {}, nullptr, nullptr});
     penX_ = startX_;
     penY_ = startY_;
     if (lineStyle_) stroke_.push_back({PathOp::Close, {}, lineStyle_, linePaint_});
@@ -285,7 +494,20 @@ void Rasterizer::fillPath(const Command& paint) {
     if (made) cairo_pattern_destroy(made);
 }
 
+void Rasterizer::replayPath() {
+    useCairo();
+    for (const PathOp& o : path_) {
+        switch (o.kind) {
+            case PathOp::Move: cairo_move_to(cr_, o.p[0], o.p[1]); break;
+            case PathOp::Line: cairo_line_to(cr_, o.p[0], o.p[1]); break;
+            case PathOp::Curve: cairo_curve_to(cr_, o.p[0], o.p[1], o.p[2], o.p[3], o.p[4], o.p[5]); break;
+            case PathOp::Close: cairo_close_path(cr_); break;
+        }
+    }
+}
+
 void Rasterizer::strokeAll() {
+    useCairo();
     std::size_t i = 0, n = stroke_.size();
     while (i < n) {
         const Command* style = stroke_[i].style;
@@ -341,8 +563,13 @@ void Rasterizer::strokeAll() {
 }
 
 void Rasterizer::flush() {
-    if (fill_ && hasPath_) fillPath(*fill_);
-    cairo_new_path(cr_);
+    if (fill_ && hasPath_ && !fastBitmapRect(*fill_)) {
+        replayPath();
+        fillPath(*fill_);
+        cairo_new_path(cr_);
+    }
+    path_.clear();
+    current_ = false;
     hasPath_ = false;
     if (!stroke_.empty()) strokeAll();
     evenOdd_ = true;
@@ -375,11 +602,13 @@ void Rasterizer::tiles(const Command& c) {
     else if (blend == TileSheet::TILE_BLEND_MULTIPLY) op = CAIRO_OPERATOR_MULTIPLY;
     else if (blend == TileSheet::TILE_BLEND_SCREEN) op = CAIRO_OPERATOR_SCREEN;
     else if (blend == TileSheet::TILE_BLEND_SUBTRACT) op = CAIRO_OPERATOR_DIFFERENCE;
-    cairo_set_operator(cr_, op);
     cairo_filter_t filter = (c.flags & TileSheet::TILE_SMOOTH) && !hitMode_ ? CAIRO_FILTER_BILINEAR : CAIRO_FILTER_NEAREST;
-    cairo_pattern_set_extend(base, CAIRO_EXTEND_NONE);
-    cairo_pattern_set_filter(base, filter);
     bool plainColors = colorsOnlyScaleAlpha(ct_);
+    // Untinted tiles at whole-pixel offsets go straight to the target, unless the sheet is it.
+    pixman_op_t directOp = PIXMAN_OP_OVER;
+    pixman_image_t* direct = target_ && !hitMode_ && directOperator(op, directOp) ? s->pixmanImage() : nullptr;
+    if (direct && pixman_image_get_data(direct) == pixman_image_get_data(target_->image)) direct = nullptr;
+    bool cairoSet = false;
 
     TileSheet::Placed t;
     std::size_t pos = 0, end = c.data.size();
@@ -393,6 +622,18 @@ void Rasterizer::tiles(const Command& c) {
         double alpha = hitMode_ ? 1 : t.alpha * ct_.alphaMultiplier;
         bool tinted = !hitMode_ && (t.red != 1 || t.green != 1 || t.blue != 1 || !plainColors);
         if (!tinted && alpha <= 0) continue;
+        if (direct && !tinted && integerTranslation(m)) {
+            // Device pixel (x, y) shows sheet pixel (x − tx + sx, y − ty + sy).
+            int tx = static_cast<int>(m.tx), ty = static_cast<int>(m.ty);
+            if (composite(direct, s, false, directOp, alpha, tx, ty, tx + w, ty + h, tx - sx, ty - sy)) continue;
+        }
+        if (!cairoSet) {
+            useCairo();
+            cairo_set_operator(cr_, op);
+            cairo_pattern_set_extend(base, CAIRO_EXTEND_NONE);
+            cairo_pattern_set_filter(base, filter);
+            cairoSet = true;
+        }
         setMatrix(cr_, m);
         cairo_matrix_t pm;
         if (tinted) {
@@ -425,12 +666,15 @@ void Rasterizer::tiles(const Command& c) {
         cairo_rectangle(cr_, 0, 0, w, h);
         fillWithAlpha(cr_, alpha);
     }
-    cairo_new_path(cr_);
-    setMatrix(cr_, toDevice_);
-    cairo_set_operator(cr_, op_);
+    if (cairoSet) {
+        cairo_new_path(cr_);
+        setMatrix(cr_, toDevice_);
+        cairo_set_operator(cr_, op_);
+    }
 }
 
 void Rasterizer::points(const Command& c) {
+    useCairo();
     double size = c.v[1] > 0 ? c.v[1] : 1;
     uint32_t fallback = static_cast<uint32_t>(static_cast<int64_t>(c.v[0]));
     for (std::size_t i = 0; i + 1 < c.data.size(); i += 2) {
@@ -457,6 +701,7 @@ void Rasterizer::triangles(const Command& c) {
     std::size_t count = c.ints.empty() ? vertices / 3 * 3 : c.ints.size() / 3 * 3;
     auto vertex = [&](std::size_t k) -> std::size_t { return c.ints.empty() ? k : static_cast<std::size_t>(c.ints[k]); };
     const double* uv = c.data.data() + nv;
+    useCairo();
     for (std::size_t k = 0; k < count; k += 3) {
         std::size_t i0 = vertex(k), i1 = vertex(k + 1), i2 = vertex(k + 2);
         if (i0 >= vertices || i1 >= vertices || i2 >= vertices) continue;
@@ -501,20 +746,22 @@ void Rasterizer::triangles(const Command& c) {
 // --- the command list ---
 
 void Rasterizer::draw(cairo_t* cr, const GraphicsList& list, const Matrix2D& toDevice, const ColorTransform8& ct,
-                      cairo_operator_t op) {
+                      cairo_operator_t op, const Target* target) {
     if (list.empty() || !usable(toDevice)) return;
     cr_ = cr;
     toDevice_ = toDevice;
     ct_ = ct;
     op_ = op;
+    target_ = target && target->image && target->boxClip ? target : nullptr;
+    backdrop_ = target ? target->backdrop : nullptr;
     fill_ = lineStyle_ = linePaint_ = nullptr;
     evenOdd_ = true;
     hasPath_ = false;
+    current_ = false;
+    cairoReady_ = false;
     penX_ = penY_ = startX_ = startY_ = 0;
     stroke_.clear();
-    setMatrix(cr, toDevice);
-    cairo_set_operator(cr, op);
-    cairo_new_path(cr);
+    path_.clear();
     for (const Command& c : list.commands()) {
         const double* v = c.v;
         switch (c.op) {
@@ -556,8 +803,10 @@ void Rasterizer::draw(cairo_t* cr, const GraphicsList& list, const Matrix2D& toD
     }
     flush();
     // Let go of the last source, so no surface stays referenced by the context.
-    cairo_set_source_rgb(cr, 0, 0, 0);
+    if (cairoReady_) cairo_set_source_rgb(cr, 0, 0, 0);
     cr_ = nullptr;
+    target_ = nullptr;
+    backdrop_ = nullptr;
 }
 
 bool Rasterizer::hitTest(const GraphicsList& list, double x, double y) {

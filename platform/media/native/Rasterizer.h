@@ -2,7 +2,13 @@
 // Draws the vector commands of one node through cairo: fills (solid, gradient, bitmap), lines,
 // paths, ellipses, rounded rectangles, tile batches, points and triangles. Keeps its scratch
 // buffers between calls, so steady drawing allocates nothing of its own.
+//
+// Where it gives the same pixels, a bitmap rectangle or a tile whose pixels land one to one on
+// whole device pixels (no rotation or scale, integer offset) is composited with pixman directly
+// on the target image: no cairo state, path, clip or pattern per draw. Everything else (and
+// anything under a clip that is not a pixel-aligned box) goes through cairo.
 #include <cairo.h>
+#include <pixman.h>
 
 #include <cstdint>
 #include <vector>
@@ -20,10 +26,28 @@ public:
     Rasterizer(const Rasterizer&) = delete;
     Rasterizer& operator=(const Rasterizer&) = delete;
 
+    // The image cr draws into, for compositing on it directly, and cr's clip when that is a
+    // pixel-aligned box (x0, y0)–(x1, y1) in device pixels; boxClip false: some other clip.
+    // A frame's background fill, still owed: made before anything else is drawn, unless an
+    // opaque copy covers the whole frame first.
+    struct Backdrop {
+        uint32_t* pixels = nullptr;  // null: nothing owed
+        int width = 0, height = 0, stride = 0;
+        uint32_t color = 0;
+        void settle();
+    };
+    struct Target {
+        pixman_image_t* image = nullptr;
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        bool boxClip = false;
+        Backdrop* backdrop = nullptr;  // shared by the targets of nested clips
+    };
+
     // Draws list with toDevice mapping the node's space to cr's device space. The clip and
-    // the rest of cr's state are left as they were.
+    // the rest of cr's state are left as they were, but for the matrix, operator and source,
+    // which may change. With a target, draws that allow it skip cairo.
     void draw(cairo_t* cr, const GraphicsList& list, const Matrix2D& toDevice, const ColorTransform8& ct,
-              cairo_operator_t op);
+              cairo_operator_t op, const Target* target = nullptr);
 
     // Whether what list draws covers local (x, y) with alpha of at least 1/255. Fills and
     // lines count whatever their alpha; bitmaps count by their pixels' alpha.
@@ -59,6 +83,20 @@ private:
     void roundRect(double x, double y, double w, double h, double ew, double eh);
     void path(const Command& c);
     void flush();
+    // Sets cr's matrix and operator for this draw and clears its path, once per draw.
+    void useCairo();
+    // Replays the recorded fill path into cr.
+    void replayPath();
+    // Fills the recorded path with a bitmap paint through pixman; false when that would not
+    // give the very pixels cairo gives (nothing is drawn then).
+    bool fastBitmapRect(const Command& paint);
+    // Composites src on the target over device box (x0, y0)–(x1, y1), clipped to the target's
+    // clip; device pixel (x, y) shows src pixel (x − ox, y − oy). alpha is the multiplier as
+    // cairo applies it (a solid mask). plain: the surface whose own premultiplied image src is
+    // (null for a colour-transformed copy). False, drawing nothing, when alpha is not a number.
+    bool composite(pixman_image_t* src, Surface* plain, bool repeat, pixman_op_t op, double alpha, int x0, int y0, int x1, int y1,
+                   int ox, int oy);
+    pixman_image_t* solidMask(unsigned alpha8);
     void strokeAll();
     // Sets the source for a fill or line paint; returns the alpha still to apply (for bitmap
     // fills), or a negative number when nothing is to be drawn. *made receives a pattern the
@@ -81,6 +119,11 @@ private:
     const Command* linePaint_ = nullptr;
     bool evenOdd_ = true;
     bool hasPath_ = false;
+    bool current_ = false;      // the fill path has a current point
+    bool cairoReady_ = false;   // cr's matrix and operator are this draw's
+    const Target* target_ = nullptr;
+    Backdrop* backdrop_ = nullptr;
+    std::vector<PathOp> path_;  // the fill path, sent to cairo only when cairo fills it
     double penX_ = 0, penY_ = 0, startX_ = 0, startY_ = 0;
     std::vector<PathOp> stroke_;
 
@@ -89,6 +132,9 @@ private:
     cairo_surface_t* scratchSurface_ = nullptr;
     cairo_pattern_t* scratchPattern_ = nullptr;
     int scratchW_ = 0, scratchH_ = 0;
+
+    // Solid masks by alpha byte, made on first use.
+    pixman_image_t* masks_[256] = {};
 };
 
 }  // namespace media

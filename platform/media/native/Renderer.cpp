@@ -1,6 +1,7 @@
 #include "Renderer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace media {
 
@@ -14,6 +15,35 @@ void setMatrix(cairo_t* cr, const Matrix2D& m) {
 Renderer::~Renderer() {
     if (frameCr_) cairo_destroy(frameCr_);
     if (frameSurface_) cairo_surface_destroy(frameSurface_);
+    if (frameImage_) pixman_image_unref(frameImage_);
+}
+
+void Renderer::clipTarget(Rasterizer::Target& target, const Matrix2D& m, const Rect2D& r) {
+    if (!target.boxClip) return;
+    // cairo maps the rectangle's corner as a point and its sides as distances.
+    double x0, y0;
+    m.apply(r.x, r.y, x0, y0);
+    double x1 = x0 + (m.a * r.width + m.c * 0.0), y1 = y0 + (m.b * 0.0 + m.d * r.height);
+    auto whole = [](double v) { return v == std::floor(v) && std::fabs(v) <= 4194304.0; };
+    if (m.b != 0 || m.c != 0 || !whole(x0) || !whole(y0) || !whole(x1) || !whole(y1) ||
+        !whole(m.a * r.width) || !whole(m.d * r.height)) {
+        target.boxClip = false;
+        return;
+    }
+    target.x0 = std::max(target.x0, static_cast<int>(std::min(x0, x1)));
+    target.y0 = std::max(target.y0, static_cast<int>(std::min(y0, y1)));
+    target.x1 = std::min(target.x1, static_cast<int>(std::max(x0, x1)));
+    target.y1 = std::min(target.y1, static_cast<int>(std::max(y0, y1)));
+}
+
+Rasterizer::Target Renderer::targetOf(pixman_image_t* image, int w, int h, const Rect2D* clip) {
+    Rasterizer::Target t;
+    t.image = image;
+    t.x1 = w;
+    t.y1 = h;
+    t.boxClip = image != nullptr;
+    if (clip) clipTarget(t, Matrix2D{}, *clip);
+    return t;
 }
 
 int Renderer::blendModeOf(const std::string& text) {
@@ -36,8 +66,10 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
     Matrix2D content = nodeM.after(store_->contentToNode(index));
     if (!Rasterizer::usable(content)) return;
     bool clipped = n.hasScrollRect;
+    Rasterizer::Target outer = target_;
     if (clipped) {
         if (n.scrollRect.empty()) return;
+        clipTarget(target_, content, n.scrollRect);
         cairo_save(cr_);
         setMatrix(cr_, content);
         cairo_new_path(cr_);
@@ -54,6 +86,7 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
             double g = std::clamp((((rgb >> 8) & 0xFF) * c.greenMultiplier + c.greenOffset) / 255.0, 0.0, 1.0);
             double bl = std::clamp(((rgb & 0xFF) * c.blueMultiplier + c.blueOffset) / 255.0, 0.0, 1.0);
             double a = std::clamp((255.0 * c.alphaMultiplier + c.alphaOffset) / 255.0, 0.0, 1.0);
+            if (target_.backdrop) target_.backdrop->settle();
             cairo_set_source_rgba(cr_, r, g, bl, a);
             cairo_set_operator(cr_, Rasterizer::blendOperator(blend));
             cairo_new_path(cr_);
@@ -61,13 +94,16 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
             cairo_fill(cr_);
         }
     }
-    if (!n.graphics.empty()) raster_.draw(cr_, n.graphics, content, ct, Rasterizer::blendOperator(blend));
+    if (!n.graphics.empty()) raster_.draw(cr_, n.graphics, content, ct, Rasterizer::blendOperator(blend), &target_);
     for (std::size_t i = 0; i < n.children.size(); ++i) {
         // A child's drawing may not change the list, but read it by index all the same.
         int c = store_->at(index).children[i];
         if (store_->valid(c)) renderNode(c, content, ct, blend, true);
     }
-    if (clipped) cairo_restore(cr_);
+    if (clipped) {
+        cairo_restore(cr_);
+        target_ = outer;
+    }
 }
 
 void Renderer::renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w, int h, int stride) {
@@ -76,9 +112,11 @@ void Renderer::renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w,
         cairo_status(frameCr_) != CAIRO_STATUS_SUCCESS) {
         if (frameCr_) cairo_destroy(frameCr_);
         if (frameSurface_) cairo_surface_destroy(frameSurface_);
+        if (frameImage_) pixman_image_unref(frameImage_);
         frameSurface_ = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels), CAIRO_FORMAT_ARGB32,
                                                             w, h, stride * 4);
         frameCr_ = cairo_create(frameSurface_);
+        frameImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, w, h, pixels, stride * 4);
         framePixels_ = pixels;
         frameW_ = w;
         frameH_ = h;
@@ -87,15 +125,22 @@ void Renderer::renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w,
     int background = store.valid(stage) ? store.at(stage).background : 0;
     uint32_t bg = 0xFF000000u | (static_cast<uint32_t>(background) & 0xFFFFFFu);
     cairo_surface_flush(frameSurface_);
-    for (int y = 0; y < h; ++y) std::fill(pixels + static_cast<std::size_t>(y) * stride, pixels + static_cast<std::size_t>(y) * stride + w, bg);
+    // The background is filled in before the first draw, or not at all when the first draw
+    // covers the frame.
+    backdrop_ = {pixels, w, h, stride, bg};
+    if (!direct_ || !store.valid(stage)) backdrop_.settle();
     cairo_surface_mark_dirty(frameSurface_);
     if (!store.valid(stage)) return;
     store_ = &store;
     cr_ = frameCr_;
     cairo_reset_clip(cr_);
+    target_ = targetOf(direct_ ? frameImage_ : nullptr, w, h, nullptr);
+    target_.backdrop = &backdrop_;
     renderNode(stage, Matrix2D{}, ColorTransform8{}, 0, true);
+    backdrop_.settle();
     cairo_surface_flush(frameSurface_);
     cr_ = nullptr;
+    target_ = {};
 }
 
 void Renderer::drawTree(NodeStore& store, int root, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
@@ -109,8 +154,10 @@ void Renderer::drawTree(NodeStore& store, int root, Surface& target, const Matri
     }
     store_ = &store;
     cr_ = cr;
+    target_ = targetOf(direct_ ? target.pixmanImage() : nullptr, target.width(), target.height(), clip);
     renderNode(root, matrix, ct, blendMode, false);
     cr_ = nullptr;
+    target_ = {};
     target.endDrawing(cr);
 }
 
@@ -143,7 +190,8 @@ void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& mat
         cairo_clip(cr);
     }
     Rasterizer raster;
-    raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode));
+    Rasterizer::Target fast = targetOf(target.pixmanImage(), target.width(), target.height(), clip);
+    raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode), &fast);
     target.endDrawing(cr);
 }
 

@@ -36,17 +36,30 @@ public:
     static void drawSurface(Surface& source, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
                             int blendMode, const Rect2D* clip, bool smoothing);
 
+    // Whether draws that allow it composite straight onto the target (the default) instead of
+    // through cairo; both give the same pixels.
+    void setDirect(bool on) { direct_ = on; }
+
     // A blend mode's index from its name ("ADD" or "BlendMode.ADD"); 0 for anything else.
     static int blendModeOf(const std::string& name);
 
 private:
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
+    // Narrows target to the rectangle r (a clip cairo is given through m) when that is a
+    // pixel-aligned box in device space; otherwise marks the clip as not a box.
+    static void clipTarget(Rasterizer::Target& target, const Matrix2D& m, const Rect2D& r);
+    // A target over the whole of image (w × h), clipped to clip when given.
+    static Rasterizer::Target targetOf(pixman_image_t* image, int w, int h, const Rect2D* clip);
 
     NodeStore* store_ = nullptr;
     cairo_t* cr_ = nullptr;
+    Rasterizer::Target target_;
+    Rasterizer::Backdrop backdrop_;
+    bool direct_ = true;
     Rasterizer raster_;
     cairo_surface_t* frameSurface_ = nullptr;
     cairo_t* frameCr_ = nullptr;
+    pixman_image_t* frameImage_ = nullptr;
     uint32_t* framePixels_ = nullptr;
     int frameW_ = 0, frameH_ = 0, frameStride_ = 0;
 };

@@ -33,6 +33,13 @@ void Surface::releaseCache() {
     if (premulSurface_) cairo_surface_destroy(premulSurface_);
     if (transformedPattern_) cairo_pattern_destroy(transformedPattern_);
     if (transformedSurface_) cairo_surface_destroy(transformedSurface_);
+    if (premulImage_) pixman_image_unref(premulImage_);
+    if (transformedImage_) pixman_image_unref(transformedImage_);
+    if (fadedImage_) pixman_image_unref(fadedImage_);
+    premulImage_ = nullptr;
+    transformedImage_ = nullptr;
+    fadedImage_ = nullptr;
+    fadedVersion_ = askedVersion_ = 0;
     pattern_ = nullptr;
     premulSurface_ = nullptr;
     transformedPattern_ = nullptr;
@@ -47,6 +54,7 @@ void Surface::dispose() {
     std::vector<uint32_t>().swap(pixels_);
     std::vector<uint32_t>().swap(premul_);
     std::vector<uint32_t>().swap(transformed_);
+    std::vector<uint32_t>().swap(faded_);
     ++version_;
 }
 
@@ -197,8 +205,10 @@ cairo_surface_t* Surface::cairoSurface() {
         if (premul_.size() != pixels_.size()) {
             if (pattern_) cairo_pattern_destroy(pattern_);
             if (premulSurface_) cairo_surface_destroy(premulSurface_);
+            if (premulImage_) pixman_image_unref(premulImage_);
             pattern_ = nullptr;
             premulSurface_ = nullptr;
+            premulImage_ = nullptr;
             premul_.resize(pixels_.size());
         }
         for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) premul_[i] = premultiply(pixels_[i]);
@@ -235,8 +245,10 @@ cairo_surface_t* Surface::transformedSurface(const ColorTransform8& ct) {
     if (transformed_.size() != pixels_.size()) {
         if (transformedPattern_) cairo_pattern_destroy(transformedPattern_);
         if (transformedSurface_) cairo_surface_destroy(transformedSurface_);
+        if (transformedImage_) pixman_image_unref(transformedImage_);
         transformedPattern_ = nullptr;
         transformedSurface_ = nullptr;
+        transformedImage_ = nullptr;
         transformed_.resize(pixels_.size());
     }
     for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) transformed_[i] = premultiply(transform(pixels_[i], ct));
@@ -255,6 +267,47 @@ cairo_pattern_t* Surface::transformedPattern(const ColorTransform8& ct) {
     if (!s) return nullptr;
     if (!transformedPattern_) transformedPattern_ = cairo_pattern_create_for_surface(s);
     return transformedPattern_;
+}
+
+pixman_image_t* Surface::pixmanImage() {
+    cairo_surface_t* s = cairoSurface();
+    if (!s) return nullptr;
+    if (!premulImage_)
+        premulImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_,
+                                                reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s)), width_ * 4);
+    return premulImage_;
+}
+
+pixman_image_t* Surface::transformedPixmanImage(const ColorTransform8& ct) {
+    cairo_surface_t* s = transformedSurface(ct);
+    if (!s) return nullptr;
+    if (!transformedImage_)
+        transformedImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_, transformed_.data(), width_ * 4);
+    return transformedImage_;
+}
+
+pixman_image_t* Surface::fadedPixmanImage(unsigned alpha8) {
+    if (fadedImage_ && fadedVersion_ == version_ && fadedAlpha_ == alpha8) return fadedImage_;
+    if (askedVersion_ != version_ || askedAlpha_ != alpha8) {
+        askedVersion_ = version_;
+        askedAlpha_ = alpha8;
+        return nullptr;
+    }
+    pixman_image_t* src = pixmanImage();
+    if (!src) return nullptr;
+    if (!fadedImage_) {
+        faded_.resize(pixels_.size());
+        fadedImage_ = pixman_image_create_bits(PIXMAN_a8r8g8b8, width_, height_, faded_.data(), width_ * 4);
+    }
+    // The very multiplication compositing through the mask does.
+    pixman_color_t c = {0, 0, 0, static_cast<uint16_t>(alpha8 * 257)};
+    pixman_image_t* mask = pixman_image_create_solid_fill(&c);
+    pixman_image_set_repeat(src, PIXMAN_REPEAT_NONE);
+    pixman_image_composite32(PIXMAN_OP_SRC, src, mask, fadedImage_, 0, 0, 0, 0, 0, 0, width_, height_);
+    pixman_image_unref(mask);
+    fadedVersion_ = version_;
+    fadedAlpha_ = alpha8;
+    return fadedImage_;
 }
 
 cairo_t* Surface::beginDrawing() {

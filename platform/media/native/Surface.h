@@ -3,6 +3,7 @@
 // bottom. The premultiplied copy that cairo composites from is made only when the pixels have
 // changed since it was last made, so a static surface costs nothing per frame.
 #include <cairo.h>
+#include <pixman.h>
 
 #include <cstdint>
 #include <vector>
@@ -50,6 +51,13 @@ public:
     // transform asked.
     cairo_surface_t* transformedSurface(const ColorTransform8& ct);
     cairo_pattern_t* transformedPattern(const ColorTransform8& ct);
+    // The same two images for compositing with pixman directly (null for an empty surface).
+    pixman_image_t* pixmanImage();
+    pixman_image_t* transformedPixmanImage(const ColorTransform8& ct);
+    // pixmanImage() with every channel already multiplied by alpha8/255 as a solid mask of
+    // that alpha multiplies it, for surfaces drawn again and again at one alpha: null the first
+    // time an alpha is asked for (draw with the mask then), the image from the second time on.
+    pixman_image_t* fadedPixmanImage(unsigned alpha8);
 
     // Renders into this surface through cr, then takes the result back into the pixels.
     // Begin returns null for an empty surface.
@@ -77,11 +85,20 @@ private:
     std::vector<uint32_t> premul_;
     cairo_surface_t* premulSurface_ = nullptr;
     cairo_pattern_t* pattern_ = nullptr;
+    pixman_image_t* premulImage_ = nullptr;
     uint64_t premulVersion_ = 0;
 
     std::vector<uint32_t> transformed_;
     cairo_surface_t* transformedSurface_ = nullptr;
     cairo_pattern_t* transformedPattern_ = nullptr;
+    pixman_image_t* transformedImage_ = nullptr;
+
+    std::vector<uint32_t> faded_;
+    pixman_image_t* fadedImage_ = nullptr;
+    uint64_t fadedVersion_ = 0;
+    unsigned fadedAlpha_ = 0;
+    uint64_t askedVersion_ = 0;
+    unsigned askedAlpha_ = 0;
     uint64_t transformedVersion_ = 0;
     ColorTransform8 transformedCt_;
 };

@@ -1,0 +1,282 @@
+// Bitmaps and tiles composited straight onto the target must give exactly the pixels cairo
+// gives: every case is drawn both ways and the premultiplied results compared byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/media/native/NodeStore.h"
+#include "platform/media/native/Rasterizer.h"
+#include "platform/media/native/Renderer.h"
+#include "platform/media/native/Surface.h"
+#include "platform/media/native/TileSheet.h"
+
+namespace {
+using media::GraphicsList;
+using media::Rasterizer;
+using media::Surface;
+using Op = GraphicsList::Op;
+
+struct Random {
+    uint32_t state;
+    uint32_t next() {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<uint32_t>(n)); }
+    template <class T>
+    T pick(std::initializer_list<T> xs) {
+        return xs.begin()[below(static_cast<int>(xs.size()))];
+    }
+};
+
+// Pixels with the alphas that round differently: 0, 1, 2, 127, 128, 254, 255 and others; some
+// rows wholly opaque and some wholly clear.
+runtime::Ref<Surface> noise(int w, int h, bool transparent, Random& rnd) {
+    auto s = runtime::make<Surface>(w, h, transparent, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint32_t a = rnd.pick<uint32_t>({0, 1, 2, 127, 128, 200, 254, 255, 255});
+            if (rnd.below(3) == 0) a = rnd.next() & 0xFF;
+            if (y % 5 == 1) a = 255;
+            uint32_t rgb = y % 5 == 3 ? 0 : rnd.next() & 0xFFFFFF;
+            if (y % 5 == 3) a = 0;
+            s->at(x, y) = (transparent ? a << 24 : 0xFF000000u) | rgb;
+        }
+    s->touch();
+    return s;
+}
+
+GraphicsList::Command command(Op op, std::initializer_list<double> v = {}) {
+    GraphicsList::Command c;
+    c.op = op;
+    int i = 0;
+    for (double x : v) c.v[i++] = x;
+    return c;
+}
+
+// Draws list into a copy of base, through cairo only or with the direct path, under an
+// optional clip box; answers the premultiplied pixels.
+std::vector<uint32_t> drawn(const Surface& base, const GraphicsList& list, const media::Matrix2D& m,
+                            const media::ColorTransform8& ct, cairo_operator_t op, const int* clip, bool direct) {
+    Surface target(base.width(), base.height(), base.transparent(), 0);
+    target.copyFrom(base, {0, 0, static_cast<double>(base.width()), static_cast<double>(base.height())}, 0, 0, false);
+    cairo_t* cr = target.beginDrawing();
+    Rasterizer::Target fast;
+    fast.image = target.pixmanImage();
+    fast.x1 = target.width();
+    fast.y1 = target.height();
+    fast.boxClip = true;
+    if (clip) {
+        cairo_rectangle(cr, clip[0], clip[1], clip[2] - clip[0], clip[3] - clip[1]);
+        cairo_clip(cr);
+        fast.x0 = std::max(clip[0], 0);
+        fast.y0 = std::max(clip[1], 0);
+        fast.x1 = std::min(clip[2], target.width());
+        fast.y1 = std::min(clip[3], target.height());
+    }
+    Rasterizer raster;
+    raster.draw(cr, list, m, ct, op, direct ? &fast : nullptr);
+    cairo_surface_flush(cairo_get_target(cr));
+    const auto* data = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(cairo_get_target(cr)));
+    std::vector<uint32_t> out(data, data + static_cast<std::size_t>(target.width()) * target.height());
+    target.endDrawing(cr);
+    return out;
+}
+
+// The first differing pixel, or "" when a and b agree.
+std::string difference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b, int w) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) {
+            char text[96];
+            std::snprintf(text, sizeof text, "at %d,%d: direct %08X, cairo %08X", static_cast<int>(i % w),
+                          static_cast<int>(i / w), a[i], b[i]);
+            return text;
+        }
+    return "";
+}
+
+// Alphas at cairo's rounding edges: below 0.5/255 nothing shows, from 255/256 everything does.
+const double ALPHAS[] = {1, 0.5, 1.0 / 255, 0.5 / 255, 0.0038, 0.0039, 0.00389, 0.25, 254.0 / 255, 0.996, 0.9961,
+                         0.99, 0, -0.5, 1.5, 0.333};
+}  // namespace
+
+TEST(RenderDirect, BitmapRectanglesMatchCairo) {
+    Random rnd{12345};
+    const int W = 23, H = 17;
+    for (int round = 0; round < 600; ++round) {
+        bool transparentTarget = rnd.below(4) != 0;
+        auto base = noise(W, H, transparentTarget, rnd);
+        auto picture = noise(1 + rnd.below(19), 1 + rnd.below(9), rnd.below(3) != 0, rnd);
+        auto fill = command(Op::BeginBitmapFill);
+        fill.surface = picture;
+        fill.flags = rnd.pick({0, 0, 2, 4, 1, 3});  // matrix, repeat, smooth
+        if (fill.flags & 1) {
+            fill.v[0] = fill.v[3] = 1;
+            fill.v[4] = rnd.below(9) - 4;
+            fill.v[5] = rnd.below(9) - 4;
+        }
+        double x = rnd.below(30) - 10, y = rnd.below(24) - 8, w = rnd.below(26) - 2, h = rnd.below(16) - 2;
+        if (rnd.below(8) == 0) x += 0.5;  // off the pixel grid: cairo's own path
+        GraphicsList list;
+        auto again = fill;
+        list.add(std::move(fill));
+        list.add(command(Op::Rect, {x, y, w, h}));
+        // Drawn again at the same alpha, the picture comes from its faded copy.
+        if (rnd.below(2) == 0) {
+            list.add(std::move(again));
+            list.add(command(Op::Rect, {y, x, h, w}));
+        }
+        list.add(command(Op::EndFill));
+        media::Matrix2D m{1, 0, 0, 1, static_cast<double>(rnd.below(9) - 4), static_cast<double>(rnd.below(9) - 4)};
+        if (rnd.below(10) == 0) m.a = m.d = 2;  // scaled: cairo's own path
+        media::ColorTransform8 ct;
+        ct.alphaMultiplier = ALPHAS[rnd.below(static_cast<int>(std::size(ALPHAS)))];
+        if (rnd.below(4) == 0) {
+            ct.redMultiplier = 0.5;
+            ct.blueOffset = 40;
+            ct.alphaOffset = rnd.pick<double>({0, -20, 1});
+        }
+        cairo_operator_t op = rnd.pick({CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_ADD});
+        int clip[4] = {rnd.below(12) - 2, rnd.below(10) - 2, 0, 0};
+        clip[2] = clip[0] + rnd.below(20);
+        clip[3] = clip[1] + rnd.below(16);
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, op, c, true), drawn(*base, list, m, ct, op, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round << " rect " << x << "," << y << " " << w << "x" << h << " alpha "
+                            << ct.alphaMultiplier << " flags " << list.commands()[0].flags;
+    }
+}
+
+TEST(RenderDirect, TilesMatchCairo) {
+    Random rnd{777};
+    const int W = 29, H = 21;
+    using media::TileSheet;
+    for (int round = 0; round < 400; ++round) {
+        auto base = noise(W, H, rnd.below(4) != 0, rnd);
+        auto sheet = runtime::make<TileSheet>(noise(20, 10, rnd.below(3) != 0, rnd));
+        // Tiles inside the sheet, reaching past its edges, and at fractional places in it.
+        sheet->addTile({0, 0, 4, 4}, 0, 0);
+        sheet->addTile({8, 6, 6, 6}, 2, 1);
+        sheet->addTile({-2, 3, 5, 3}, 0, 0);
+        sheet->addTile({2.5, 1.25, 13.5, 2.5}, 0.5, 0);
+        auto tiles = command(Op::Tiles);
+        tiles.sheet = sheet;
+        int flags = TileSheet::TILE_ALPHA | rnd.pick({0, TileSheet::TILE_TRANS_2x2, TileSheet::TILE_RGB,
+                                                      TileSheet::TILE_SCALE});
+        flags |= rnd.pick({0, 0, TileSheet::TILE_BLEND_ADD, TileSheet::TILE_BLEND_MULTIPLY, TileSheet::TILE_SMOOTH});
+        tiles.flags = flags;
+        for (int i = 0; i < 12; ++i) {
+            double x = rnd.below(40) - 8, y = rnd.below(30) - 8;
+            if (rnd.below(10) == 0) y += 0.25;
+            tiles.data.insert(tiles.data.end(), {x, y, static_cast<double>(rnd.below(5))});  // id 4: no tile
+            if (flags & TileSheet::TILE_TRANS_2x2) tiles.data.insert(tiles.data.end(), {1, 0, 0, rnd.pick<double>({1, 1, -1})});
+            if (flags & TileSheet::TILE_SCALE) tiles.data.push_back(rnd.pick<double>({1, 1, 2}));
+            if (flags & TileSheet::TILE_RGB) tiles.data.insert(tiles.data.end(), {1, rnd.pick<double>({1, 0.5}), 1});
+            tiles.data.push_back(ALPHAS[rnd.below(static_cast<int>(std::size(ALPHAS)))]);
+        }
+        GraphicsList list;
+        list.add(std::move(tiles));
+        media::Matrix2D m{1, 0, 0, 1, static_cast<double>(rnd.below(7) - 3), static_cast<double>(rnd.below(7) - 3)};
+        media::ColorTransform8 ct;
+        ct.alphaMultiplier = rnd.pick<double>({1, 1, 0.5, 0.7});
+        if (rnd.below(5) == 0) ct.greenOffset = 30;
+        cairo_operator_t op = rnd.pick({CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_ADD, CAIRO_OPERATOR_SCREEN});
+        int clip[4] = {rnd.below(10) - 2, rnd.below(10) - 2, 0, 0};
+        clip[2] = clip[0] + rnd.below(30);
+        clip[3] = clip[1] + rnd.below(22);
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, op, c, true), drawn(*base, list, m, ct, op, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round << " flags " << flags;
+    }
+}
+
+// Whole trees: scroll rects on and off the pixel grid, scaled parents, alpha and colour
+// transforms, rendered into the frame and into a surface under a clip.
+TEST(RenderDirect, TreesWithScrollRectsMatchCairo) {
+    media::NodeStore& store = media::NodeStore::get();
+    Random rnd{99};
+    const int W = 48, H = 36;
+    for (int round = 0; round < 60; ++round) {
+        std::vector<int> nodes;
+        int stage = store.create(media::NodeStore::Kind::Stage);
+        store.at(stage).background = 0x01336699;
+        nodes.push_back(stage);
+        auto picture = noise(10, 8, true, rnd);
+        auto sheet = runtime::make<media::TileSheet>(noise(8, 8, false, rnd));
+        sheet->addTile({0, 0, 4, 4}, 0, 0);
+        sheet->addTile({4, 2, 4, 6}, 1, 1);
+        // A backdrop picture first: opaque over the whole frame (the background fill never
+        // shows), one pixel short of it, or translucent.
+        if (round % 4 != 3) {
+            int back = store.create(media::NodeStore::Kind::Object);
+            store.addChild(stage, back);
+            nodes.push_back(back);
+            auto fill = command(Op::BeginBitmapFill);
+            fill.surface = noise(W, H, round % 4 == 2, rnd);
+            store.at(back).graphics.add(std::move(fill));
+            store.at(back).graphics.add(command(Op::Rect, {0, 0, W - (round % 4 == 1 ? 1.0 : 0.0), H}));
+            store.at(back).graphics.add(command(Op::EndFill));
+        }
+        for (int i = 0; i < 10; ++i) {
+            int parent = nodes[static_cast<std::size_t>(rnd.below(static_cast<int>(nodes.size())))];
+            int n = store.create(media::NodeStore::Kind::Object);
+            store.addChild(parent, n);
+            nodes.push_back(n);
+            media::NodeStore::Node& node = store.at(n);
+            node.x = rnd.below(30) - 5 + (rnd.below(8) == 0 ? 0.5 : 0);
+            node.y = rnd.below(24) - 5;
+            if (rnd.below(8) == 0) node.scaleX = node.scaleY = 2;
+            node.color.alphaMultiplier = rnd.pick<double>({1, 1, 0.5, 0.2});
+            if (rnd.below(6) == 0) node.color.redOffset = 50;
+            if (rnd.below(3) == 0) {
+                node.hasScrollRect = true;
+                node.scrollRect = {static_cast<double>(rnd.below(6)), static_cast<double>(rnd.below(6)),
+                                   static_cast<double>(4 + rnd.below(20)), static_cast<double>(4 + rnd.below(16))};
+                if (rnd.below(4) == 0) node.scrollRect.width += 0.5;
+            }
+            GraphicsList& g = node.graphics;
+            if (rnd.below(3) == 0) {
+                auto tiles = command(Op::Tiles);
+                tiles.sheet = sheet;
+                tiles.flags = media::TileSheet::TILE_ALPHA;
+                for (int k = 0; k < 6; ++k)
+                    tiles.data.insert(tiles.data.end(), {static_cast<double>(rnd.below(20) - 4),
+                                                         static_cast<double>(rnd.below(20) - 4),
+                                                         static_cast<double>(rnd.below(2)), rnd.pick<double>({1, 0.5})});
+                g.add(std::move(tiles));
+            } else {
+                auto fill = command(Op::BeginBitmapFill);
+                fill.surface = picture;
+                g.add(std::move(fill));
+                g.add(command(Op::Rect, {0, 0, 10, 8}));
+                g.add(command(Op::EndFill));
+            }
+            node.contentBounds = g.bounds();
+        }
+        std::vector<uint32_t> frames[2];
+        for (int direct = 0; direct < 2; ++direct) {
+            media::Renderer renderer;
+            renderer.setDirect(direct == 1);
+            frames[direct].assign(static_cast<std::size_t>(W) * H, 0);
+            renderer.renderFrame(store, stage, frames[direct].data(), W, H, W);
+        }
+        ASSERT_EQ(difference(frames[1], frames[0], W), "") << "frame, round " << round;
+        // Into a surface, under a clip box and under a clip off the grid.
+        for (const media::Rect2D& clip : {media::Rect2D{3, 2, 30, 25}, media::Rect2D{3.5, 2, 30, 25}}) {
+            std::vector<uint32_t> pixels[2];
+            for (int direct = 0; direct < 2; ++direct) {
+                media::Renderer renderer;
+                renderer.setDirect(direct == 1);
+                Surface target(W, H, true, 0x40808080u);
+                renderer.drawTree(store, stage, target, media::Matrix2D{1, 0, 0, 1, 1, 2}, media::ColorTransform8{}, 0,
+                                  &clip);
+                pixels[direct].assign(target.pixels(), target.pixels() + W * H);
+            }
+            ASSERT_EQ(difference(pixels[1], pixels[0], W), "") << "surface, round " << round << " clip x " << clip.x;
+        }
+        for (int n : nodes) store.release(n);
+    }
+}
