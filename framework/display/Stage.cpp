@@ -1,9 +1,15 @@
 #include "Stage.h"
 
+#include <algorithm>
+
 #include "Sprite.h"
 #include "framework/Lib.h"
 #include "framework/display3D/Stage3D.h"
+#include "framework/events/FocusEvent.h"
+#include "framework/events/JoystickEvent.h"
+#include "framework/events/KeyboardEvent.h"
 #include "framework/events/SystemEvent.h"
+#include "framework/events/TouchEvent.h"
 #include "framework/media/SoundChannel.h"
 #include "framework/net/URLLoader.h"
 #include "framework/system/ScreenMode.h"
@@ -50,6 +56,8 @@ Stage::Stage(const Value& handle, int width, int height) : DisplayObjectContaine
     stage3Ds->push(Value(runtime::make<Stage3D>()));
 }
 
+Stage::~Stage() = default;
+
 // ---- the pump ----
 
 Value Stage::processStageEvent_(const Value& event) {
@@ -85,24 +93,22 @@ double Stage::doProcessStageEvent_(const Value& event) {
                 break;
             case etRedraw: render_(true); break;
             case etTouchBegin: {
-                int id = event.field("value").toInt();
-                // The touch record itself belongs to the input translation.
-                Value info = Value(runtime::make<runtime::DynamicObject>());
-                touchInfo_[id] = info;
+                auto info = runtime::make<TouchInfo>();
+                touchInfo_[event.field("value").toInt()] = info;
                 onTouch_(event, "touchBegin", info);
                 if (event.field("flags").toInt() & efPrimaryTouch) onMouse_(event, "mouseDown", false);
                 break;
             }
             case etTouchMove: {
                 auto it = touchInfo_.find(event.field("value").toInt());
-                onTouch_(event, "touchMove", it == touchInfo_.end() ? Value() : it->second);
+                onTouch_(event, "touchMove", it == touchInfo_.end() ? nullptr : it->second);
                 if (event.field("flags").toInt() & efPrimaryTouch) onMouse_(event, "mouseMove", false);
                 break;
             }
             case etTouchEnd: {
                 int id = event.field("value").toInt();
                 auto it = touchInfo_.find(id);
-                onTouch_(event, "touchEnd", it == touchInfo_.end() ? Value() : it->second);
+                onTouch_(event, "touchEnd", it == touchInfo_.end() ? nullptr : it->second);
                 touchInfo_.erase(id);
                 if (event.field("flags").toInt() & efPrimaryTouch) onMouse_(event, "mouseUp", false);
                 break;
@@ -203,6 +209,289 @@ void Stage::onRenderContext_(bool restored) {
 
 void Stage::onSysWM_(const Value& event) {
     dispatchEvent_(runtime::make<SystemEvent>(SystemEvent::SYSTEM, false, false, event.field("value").toInt()));
+}
+
+// ---- input ----
+
+namespace {
+
+bool isOneOf(const runtime::String& type, const runtime::String (&names)[3]) {
+    return type == names[0] || type == names[1] || type == names[2];
+}
+
+// Live entries of a stored chain; an object that has gone reads as null.
+Stage::Chain lockChain(const std::vector<runtime::Weak<InteractiveObject>>& stored) {
+    Stage::Chain out;
+    out.reserve(stored.size());
+    for (const auto& w : stored) out.push_back(w.lock());
+    return out;
+}
+
+std::vector<runtime::Weak<InteractiveObject>> weakChain(const Stage::Chain& chain) {
+    return {chain.begin(), chain.end()};
+}
+
+}  // namespace
+
+Stage::Chain Stage::interactiveChain_(const Value& event) {
+    Chain chain;
+    DisplayObject* found = findByID_(event.field("id").toInt());
+    if (!found) return chain;
+    std::vector<Ref<DisplayObject>> stack;
+    Ref<DisplayObject>(found)->getInteractiveObjectStack_(stack);
+    chain.reserve(stack.size());
+    for (const auto& o : stack) chain.push_back(Ref<InteractiveObject>(o->asInteractiveObject_()));
+    return chain;
+}
+
+void Stage::onMouse_(const Value& event, const runtime::String& requested, bool fromMouse) {
+    Ref<Stage> keep(this);
+    runtime::String type = requested;
+    int button = fromMouse ? event.field("value").toInt() : 0;
+    int wheel = 0;
+    if (type == sDownEvents[0]) {
+        // Buttons above 2 have no down events; a negative number names no button at all.
+        if (button > 2 || button < 0) return;
+        type = sDownEvents[button];
+    } else if (type == sUpEvents[0]) {
+        if (button < 0) return;
+        if (button > 2) {
+            type = MouseEvent::MOUSE_WHEEL;
+            wheel = button == 3 ? 1 : -1;
+        } else {
+            type = sUpEvents[button];
+        }
+    }
+    double x = event.field("x").toFloat(), y = event.field("y").toFloat();
+    if (dragObject_) drag_(runtime::make<Point>(x, y));
+
+    Chain chain = interactiveChain_(event);
+    bool track = fromMouse || (event.field("flags").toInt() & efPrimaryTouch);
+    Ref<Point> local;
+    if (!chain.empty()) {
+        Ref<InteractiveObject> target = chain.front();
+        std::reverse(chain.begin(), chain.end());
+        local = target->globalToLocal(runtime::make<Point>(x, y));
+        auto evt = MouseEvent::create_(type, event, local, target);
+        evt->delta = wheel;
+        if (track) checkInOuts_(evt, chain);
+        target->fireEvent_(evt);
+    } else {
+        local = runtime::make<Point>(x, y);
+        auto evt = MouseEvent::create_(type, event, local, nullptr);
+        evt->delta = wheel;
+        if (track) checkInOuts_(evt, chain);
+    }
+
+    Ref<InteractiveObject> clickObject = chain.empty() ? Ref<InteractiveObject>(this) : chain.back();
+    auto slot = static_cast<std::size_t>(button);
+    if (isOneOf(type, sDownEvents)) {
+        if (lastDown_.size() <= slot) lastDown_.resize(slot + 1);
+        lastDown_[slot] = clickObject;
+        return;
+    }
+    if (!isOneOf(type, sUpEvents)) return;
+    if (slot < lastDown_.size() && lastDown_[slot].get() == clickObject.get()) {
+        clickObject->fireEvent_(MouseEvent::create_(sClickEvents[button], event, local, clickObject));
+        if (button == 0 && clickObject->doubleClickEnabled) {
+            int now = Lib::getTimer();
+            if (now - lastClickTime_ < 500) {
+                clickObject->fireEvent_(MouseEvent::create_(MouseEvent::DOUBLE_CLICK, event, local, clickObject));
+                lastClickTime_ = 0;
+            } else {
+                lastClickTime_ = now;
+            }
+        }
+    }
+    if (slot < lastDown_.size()) lastDown_[slot] = nullptr;
+}
+
+void Stage::checkInOuts_(const Ref<MouseEvent>& event, const Chain& chain, const Ref<TouchInfo>& info) {
+    std::vector<runtime::Weak<InteractiveObject>>& stored = info ? info->touchOverObjects : mouseOverObjects_;
+    const runtime::String(&names)[4] = info ? touchChanges_ : mouseChanges_;
+    Chain previous = lockChain(stored);
+    Ref<InteractiveObject> newObject = chain.empty() ? nullptr : chain.back();
+    Ref<InteractiveObject> oldObject = previous.empty() ? nullptr : previous.back();
+    if (newObject.get() == oldObject.get()) return;
+
+    if (oldObject) oldObject->fireEvent_(event->createSimilar_(names[0], newObject, oldObject));
+    if (newObject) newObject->fireEvent_(event->createSimilar_(names[1], newObject, newObject));
+
+    std::size_t common = 0;
+    while (common < previous.size() && common < chain.size() && previous[common].get() == chain[common].get()) ++common;
+
+    auto rollOut = event->createSimilar_(names[2], newObject, oldObject);
+    for (std::size_t i = previous.size(); i-- > common;)
+        if (previous[i]) previous[i]->dispatchEvent_(rollOut);
+    auto rollOver = event->createSimilar_(names[3], oldObject, nullptr);
+    for (std::size_t i = chain.size(); i-- > common;) chain[i]->dispatchEvent_(rollOver);
+
+    stored = weakChain(chain);
+}
+
+void Stage::onTouch_(const Value& event, const runtime::String& type, const Ref<TouchInfo>& info) {
+    Ref<Stage> keep(this);
+    double x = event.field("x").toFloat(), y = event.field("y").toFloat();
+    Chain chain = interactiveChain_(event);
+    Ref<InteractiveObject> target;
+    Ref<Point> local;
+    if (!chain.empty()) {
+        target = chain.front();
+        std::reverse(chain.begin(), chain.end());
+        local = target->globalToLocal(runtime::make<Point>(x, y));
+    } else {
+        local = runtime::make<Point>(x, y);
+    }
+    auto evt = TouchEvent::create_(type, event, local, target, event.field("scaleX").toFloat(),
+                                   event.field("scaleY").toFloat());
+    evt->touchPointID = event.field("value").toInt();
+    evt->isPrimaryTouchPoint = (event.field("flags").toInt() & efPrimaryTouch) != 0;
+    checkInOuts_(evt, chain, info);
+    if (target) target->fireEvent_(evt);
+}
+
+void Stage::startDrag_(Sprite* sprite, bool lockCenter, const Ref<Rectangle>& bounds) {
+    dragBounds_ = bounds ? bounds->clone() : nullptr;
+    dragObject_ = sprite;
+    if (!sprite) return;
+    if (lockCenter) {
+        dragOffsetX_ = -sprite->get_width() / 2;
+        dragOffsetY_ = -sprite->get_height() / 2;
+        return;
+    }
+    Ref<Point> p = runtime::make<Point>(get_mouseX(), get_mouseY());
+    if (auto parent = sprite->get_parent()) p = parent->globalToLocal(p);
+    dragOffsetX_ = sprite->get_x() - p->x;
+    dragOffsetY_ = sprite->get_y() - p->y;
+}
+
+void Stage::stopDrag_(Sprite*) {
+    dragObject_ = nullptr;
+    dragBounds_ = nullptr;
+}
+
+void Stage::drag_(const Ref<Point>& point) {
+    Ref<Sprite> sprite = dragObject_.lock();
+    if (!sprite) return;
+    Ref<Point> p = point;
+    if (auto parent = sprite->get_parent()) p = parent->globalToLocal(p);
+    double x = dragOffsetX_ + p->x, y = dragOffsetY_ + p->y;
+    if (dragBounds_) {
+        if (x < dragBounds_->x) x = dragBounds_->x;
+        else if (x > dragBounds_->get_right()) x = dragBounds_->get_right();
+        if (y < dragBounds_->y) y = dragBounds_->y;
+        else if (y > dragBounds_->get_bottom()) y = dragBounds_->get_bottom();
+    }
+    sprite->set_x(x);
+    sprite->set_y(y);
+}
+
+void Stage::onKey_(const Value& event, const runtime::String& type) {
+    Ref<Stage> keep(this);
+    Chain chain = interactiveChain_(event);
+    if (chain.empty()) return;
+    // Lower-case letter codes become the upper-case ones, in the record too.
+    Value value = event.field("value");
+    if (value.isNumber() && value.toFloat() >= 96 && value.toFloat() <= 122) {
+        value = value.isInt() ? Value(value.toInt() - 32) : Value(value.toFloat() - 32);
+        event.setField("value", value);
+    }
+    int flags = event.field("flags").toInt();
+    int code = event.field("code").toInt();
+    auto evt = runtime::make<KeyboardEvent>(type, true, true, code, value.toInt(), (flags & efLocationRight) ? 0 : 1,
+                                            (flags & efCtrlDown) != 0, (flags & efAltDown) != 0,
+                                            (flags & efShiftDown) != 0);
+    chain.front()->fireEvent_(evt);
+    if (evt->getIsCancelled_()) {
+        event.setField("result", Value(1));
+        return;
+    }
+    if ((flags & efAltDown) && type == KeyboardEvent::KEY_DOWN && code == 13)
+        set_displayState(get_displayState() == StageDisplayState::NORMAL ? StageDisplayState::FULL_SCREEN_INTERACTIVE
+                                                                        : StageDisplayState::NORMAL);
+}
+
+void Stage::onFocus_(const Value& event) {
+    Ref<Stage> keep(this);
+    Chain chain = interactiveChain_(event);
+    int kind = event.field("value").toInt();
+    if (!chain.empty() && (kind == 1 || kind == 2)) {
+        Ref<InteractiveObject> related = focusOverObjects_.empty() ? nullptr : focusOverObjects_.front().lock();
+        auto evt = runtime::make<FocusEvent>(kind == 1 ? FocusEvent::MOUSE_FOCUS_CHANGE : FocusEvent::KEY_FOCUS_CHANGE,
+                                             true, true, related, event.field("flags").toInt() > 0,
+                                             event.field("code").toInt());
+        chain.front()->fireEvent_(evt);
+        if (evt->getIsCancelled_()) {
+            event.setField("result", Value(1));
+            return;
+        }
+    }
+    std::reverse(chain.begin(), chain.end());
+    checkFocusInOuts_(event, chain);
+}
+
+void Stage::checkFocusInOuts_(const Value& event, const Chain& chain) {
+    Ref<InteractiveObject> newObject = chain.empty() ? nullptr : chain.back();
+    Ref<InteractiveObject> oldObject = focusOverObjects_.empty() ? nullptr : focusOverObjects_.back().lock();
+    if (newObject.get() == oldObject.get()) return;
+    bool shift = event.field("flags").toInt() > 0;
+    int code = event.field("code").toInt();
+    if (oldObject) {
+        auto out = runtime::make<FocusEvent>(FocusEvent::FOCUS_OUT, true, false, newObject, shift, code);
+        out->set_target(oldObject);
+        oldObject->fireEvent_(out);
+    }
+    if (newObject) {
+        auto in = runtime::make<FocusEvent>(FocusEvent::FOCUS_IN, true, false, oldObject, shift, code);
+        in->set_target(newObject);
+        newObject->fireEvent_(in);
+    }
+    focusOverObjects_ = weakChain(chain);
+}
+
+void Stage::onJoystick_(const Value& event, const runtime::String& type) {
+    Ref<Stage> keep(this);
+    int device = event.field("id").toInt();
+    int code = event.field("code").toInt();
+    Ref<JoystickEvent> evt;
+    if (type == JoystickEvent::AXIS_MOVE) {
+        // A negative axis index names no axis.
+        if (code < 0) return;
+        auto found = joyAxisData_.find(device);
+        bool existed = found != joyAxisData_.end();
+        std::vector<double> axes = existed ? found->second : std::vector<double>(4, 0.0);
+        auto text = [](const std::vector<double>& v) {
+            auto a = runtime::make<runtime::Array>();
+            for (double d : v) a->push(Value(d));
+            return a->toString();
+        };
+        std::string before = existed ? text(axes) : std::string();
+        double axis = event.field("value").toFloat() / 32767;
+        if (axis < -1) axis = -1;
+        while (static_cast<std::size_t>(code) > axes.size()) axes.push_back(0);
+        if (static_cast<std::size_t>(code) == axes.size()) axes.push_back(axis);
+        else axes[static_cast<std::size_t>(code)] = axis;
+        joyAxisData_[device] = axes;
+        if (existed && text(axes) == before) return;
+        auto entry = [&axes](std::size_t i) { return i < axes.size() ? axes[i] : 0.0; };
+        evt = runtime::make<JoystickEvent>(type, false, false, device, 0, entry(0), entry(1), entry(2));
+        evt->axis = axes;
+    } else if (type == JoystickEvent::BALL_MOVE) {
+        evt = runtime::make<JoystickEvent>(type, false, false, device, code, event.field("x").toFloat(),
+                                           event.field("y").toFloat());
+    } else if (type == JoystickEvent::HAT_MOVE) {
+        int h = event.field("value").toInt();
+        double x = (h & 2) ? 1 : (h & 8) ? -1 : 0;
+        double y = (h & 1) ? -1 : (h & 4) ? 1 : 0;
+        evt = runtime::make<JoystickEvent>(type, false, false, device, code, x, y);
+    } else if (type == JoystickEvent::DEVICE_ADDED) {
+        evt = runtime::make<JoystickEvent>(type, false, false, device, 0, event.field("x").toFloat());
+    } else if (type == JoystickEvent::DEVICE_REMOVED) {
+        evt = runtime::make<JoystickEvent>(type, false, false, device);
+    } else {
+        evt = runtime::make<JoystickEvent>(type, false, false, device, code);
+    }
+    dispatchEvent_(evt);
 }
 
 // ---- operations and properties ----
@@ -313,6 +602,12 @@ RUNTIME_DEFINE_CLASS(Stage, "framework._native.display.Stage", DisplayObjectCont
         .template method<&S::resize>("resize")
         .template method<&S::setFullscreen>("setFullscreen")
         .template method<&S::showCursor>("showCursor")
+        .template method<&S::onKey_>("__onKey")
+        .template method<&S::onMouse_>("__onMouse")
+        .template method<&S::onTouch_>("__onTouch")
+        .template method<&S::onFocus_>("__onFocus")
+        .template method<&S::onJoystick_>("__onJoystick")
+        .template method<&S::drag_>("__drag")
         .template staticField<&S::getOrientation>("getOrientation")
         .template staticField<&S::getNormalOrientation>("getNormalOrientation")
         .template staticField<&S::shouldRotateInterface>("shouldRotateInterface");

@@ -9,9 +9,11 @@
 #include "StageDisplayState.h"
 #include "StageQuality.h"
 #include "StageScaleMode.h"
+#include "TouchInfo.h"
 
 namespace framework {
 
+class MouseEvent;
 class ScreenMode;
 class Sprite;
 
@@ -85,6 +87,7 @@ public:
 
     Stage(const runtime::Value& handle, int width, int height);
     explicit Stage(runtime::NoInit n) : DisplayObjectContainer(n) {}
+    ~Stage() override;
 
     runtime::Ref<Stage> get_stage() override { return runtime::Ref<Stage>(this); }
 
@@ -111,13 +114,32 @@ public:
     virtual void onSysWM_(const runtime::Value& event);
 
     // Input translation (pointer, touch, keyboard, focus, controllers, dragging).
-    virtual void onKey_(const runtime::Value& event, const runtime::String& type) {}
-    virtual void onMouse_(const runtime::Value& event, const runtime::String& type, bool fromMouse) {}
-    virtual void onTouch_(const runtime::Value& event, const runtime::String& type, const runtime::Value& info) {}
-    virtual void onFocus_(const runtime::Value& event) {}
-    virtual void onJoystick_(const runtime::Value& event, const runtime::String& type) {}
-    virtual void startDrag_(Sprite* sprite, bool lockCenter, const runtime::Ref<Rectangle>& bounds) {}
-    virtual void stopDrag_(Sprite* sprite) {}
+    // An interactive chain lists the object a record names (when interactive) and its interactive
+    // ancestors up to the stage, innermost first; stored chains are outermost first.
+    using Chain = std::vector<runtime::Ref<InteractiveObject>>;
+    Chain interactiveChain_(const runtime::Value& event);
+    virtual void onKey_(const runtime::Value& event, const runtime::String& type);
+    virtual void onMouse_(const runtime::Value& event, const runtime::String& type, bool fromMouse);
+    virtual void onTouch_(const runtime::Value& event, const runtime::String& type,
+                          const runtime::Ref<TouchInfo>& info);
+    virtual void onFocus_(const runtime::Value& event);
+    virtual void onJoystick_(const runtime::Value& event, const runtime::String& type);
+    // Hover tracking for the pointer (no info) or one touch point; chain is outermost first.
+    virtual void checkInOuts_(const runtime::Ref<MouseEvent>& event, const Chain& chain,
+                              const runtime::Ref<TouchInfo>& info = nullptr);
+    virtual void checkFocusInOuts_(const runtime::Value& event, const Chain& chain);
+    virtual void startDrag_(Sprite* sprite, bool lockCenter, const runtime::Ref<Rectangle>& bounds);
+    virtual void stopDrag_(Sprite* sprite);
+    virtual void drag_(const runtime::Ref<Point>& point);
+
+    // Event types by button (0 primary, 1 middle, 2 secondary).
+    static inline const runtime::String sDownEvents[3] = {"mouseDown", "middleMouseDown", "rightMouseDown"};
+    static inline const runtime::String sUpEvents[3] = {"mouseUp", "middleMouseUp", "rightMouseUp"};
+    static inline const runtime::String sClickEvents[3] = {"click", "middleClick", "rightClick"};
+    // Out, over, roll out, roll over.
+    static inline const runtime::String mouseChanges_[4] = {"mouseOut", "mouseOver", "rollOut", "rollOver"};
+    static inline const runtime::String touchChanges_[4] = {"touchOut", "touchOver", "touchRollOut",
+                                                            "touchRollOver"};
 
     // Properties.
     virtual StageAlign get_align();
@@ -155,12 +177,18 @@ public:
     runtime::Ref<runtime::Function> onKey;
     runtime::Ref<runtime::Function> onQuit;
     runtime::Ref<runtime::Array> stage3Ds;
-    std::map<int, runtime::Value> touchInfo_;
-    std::map<int, runtime::Value> joyAxisData_;
-    std::vector<runtime::Ref<InteractiveObject>> mouseOverObjects_;
-    std::vector<runtime::Ref<InteractiveObject>> focusOverObjects_;
-    std::vector<runtime::Ref<InteractiveObject>> lastDown_;
+    // Input state. Hover, focus and press memories are weak: they do not keep objects alive that
+    // have left the tree (and the stage, which is in every chain, does not own itself).
+    std::map<int, runtime::Ref<TouchInfo>> touchInfo_;
+    std::map<int, std::vector<double>> joyAxisData_;
+    std::vector<runtime::Weak<InteractiveObject>> mouseOverObjects_;
+    std::vector<runtime::Weak<InteractiveObject>> focusOverObjects_;
+    std::vector<runtime::Weak<InteractiveObject>> lastDown_;
     int lastClickTime_ = 0;
+    runtime::Ref<Rectangle> dragBounds_;
+    runtime::Weak<Sprite> dragObject_;
+    double dragOffsetX_ = 0;
+    double dragOffsetY_ = 0;
     runtime::Ref<Rectangle> softKeyboardRect_;
 
 private:

@@ -78,7 +78,7 @@ TEST(SoundNative, MusicFromAFileCompletesOnTheAudioThread) {
     EXPECT_GT(took, 0.2);
     EXPECT_LT(took, 2.0);
     EXPECT_FALSE(onMain);
-    while (SoundChannel::completePending_() && !channel->thread_completed_)
+    for (int i = 0; i < 5000 && SoundChannel::completePending_() && !channel->thread_completed_; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     SoundChannel::pollComplete_();
     EXPECT_FALSE(SoundChannel::completePending_());
