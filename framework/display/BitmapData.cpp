@@ -1,5 +1,11 @@
 #include "BitmapData.h"
 
+#include <algorithm>
+
+#include "OptimizedPerlin.h"
+#include "framework/utils/ByteArray.h"
+#include "framework/utils/Memory.h"
+#include "platform/runtime/Trace.h"
 #include "BitmapDataChannel.h"
 #include "JPEGEncoderOptions.h"
 #include "PNGEncoderOptions.h"
@@ -186,6 +192,166 @@ Ref<runtime::Array> BitmapData::getVector(const Ref<Rectangle>& rect) {
     return result;
 }
 
+namespace {
+int truncInt(double v) { return Value(v).toInt(); }
+
+// A byte array holding a copy of plain pixel bytes, position 0.
+Ref<framework::ByteArray> byteArrayOf(const Ref<Bytes>& bytes) {
+    auto out = runtime::make<framework::ByteArray>();
+    if (bytes) {
+        std::vector<uint8_t> d = bytes->data();
+        out->b->bytes = std::move(d);
+        out->setRawLength(static_cast<int>(out->b->bytes.size()));
+    }
+    out->position = 0;
+    return out;
+}
+
+bool thresholdHolds(const runtime::String& op, int i) {
+    const std::string& o = op.str();
+    if (op.isNull()) return false;
+    if (o == "==") return i == 0;
+    if (o == "!=") return i != 0;
+    if (o == "<") return i == -1;
+    if (o == ">") return i == 1;
+    if (o == "<=") return i == 0 || i == -1;
+    if (o == ">=") return i == 0 || i == 1;
+    return false;
+}
+}  // namespace
+
+void BitmapData::perlinNoise(double baseX, double baseY, int numOctaves, int randomSeed, bool, bool, int, bool,
+                             const Ref<runtime::Array>&) {
+    auto perlin = runtime::make<OptimizedPerlin>(randomSeed, numOctaves);
+    perlin->fill(Ref<BitmapData>(this), baseX, baseY, 0);
+}
+
+int BitmapData::threshold(const Ref<BitmapData>& source, const Ref<Rectangle>& sourceRect, const Ref<Point>& destPoint,
+                          const runtime::String& operation, int thresholdValue, int color, int mask, bool copySource) {
+    const int flippedColor = flipPixel_(color);
+    const int t = flipPixel_(thresholdValue) & mask;
+    int hits = 0;
+    if (source.get() == this && sourceRect && sourceRect->equals(get_rect()) && destPoint && destPoint->x == 0 &&
+        destPoint->y == 0) {
+        Ref<Rectangle> rect = get_rect();
+        auto buffer = byteArrayOf(getPixels(rect));
+        Memory::select(buffer);
+        const int height = get_height();
+        for (int y = 0; y < height; ++y) {
+            const int width = get_width();
+            for (int x = 0; x < width; ++x) {
+                int offset = (width * y + x) * 4;
+                if (offset + 4 > Memory::len) break;  // a short answer of the back end
+                int p = Memory::getI32(offset);
+                if (thresholdHolds(operation, ucompare_(p & mask, t))) {
+                    Memory::setI32(offset, flippedColor);
+                    ++hits;
+                }
+            }
+        }
+        buffer->position = 0;
+        setPixels(rect, buffer);
+        Memory::select(nullptr);
+        return hits;
+    }
+    // General path. The pixels visited are those of sourceRect clipped to the source surface,
+    // indexed within the buffer getPixels returns (sourceRect's pixels, its width a row).
+    auto copy = source->clone();
+    Ref<Bytes> pixels = copy->getPixels(sourceRect);
+    const int canvas = pixels ? pixels->length() : 0;
+    int sx = truncInt(sourceRect->x), sy = truncInt(sourceRect->y);
+    int sw = source->get_width(), sh = source->get_height();
+    int rw = std::min(truncInt(sourceRect->width), sw - std::max(sx, 0));
+    int rh = std::min(truncInt(sourceRect->height), sh - std::max(sy, 0));
+    int dx = truncInt(destPoint->x), dy = truncInt(destPoint->y);
+    int dw = std::min(rw, get_width() - dx), dh = std::min(rh, get_height() - dy);
+    int rowLength = truncInt(sourceRect->width);
+    auto array = runtime::make<framework::ByteArray>();
+    std::vector<uint8_t> data = pixels ? pixels->data() : std::vector<uint8_t>{};
+    array->b->bytes = data;
+    if (copySource) array->b->bytes.insert(array->b->bytes.end(), data.begin(), data.end());
+    array->setRawLength(static_cast<int>(array->b->bytes.size()));
+    Memory::select(array);
+    for (int yy = 0; yy < dh; ++yy) {
+        for (int xx = 0; xx < dw; ++xx) {
+            int offset = (xx + yy * rowLength) * 4;
+            if (offset < 0 || offset + 4 > canvas) continue;
+            int p = Memory::getI32(offset);
+            if (thresholdHolds(operation, ucompare_(p & mask, t))) {
+                Memory::setI32(offset, flippedColor);
+                ++hits;
+            } else if (copySource) {
+                Memory::setI32(offset, Memory::getI32(offset + canvas));
+            }
+        }
+    }
+    array->position = 0;
+    if (canvas > 0) copy->setPixels(sourceRect, array);
+    copyPixels(copy, copy->get_rect(), destPoint);
+    Memory::select(nullptr);
+    return hits;
+}
+
+void BitmapData::paletteMap(const Ref<BitmapData>& source, const Ref<Rectangle>& sourceRect, const Ref<Point>& destPoint,
+                            const Ref<runtime::Array>& redArray, const Ref<runtime::Array>& greenArray,
+                            const Ref<runtime::Array>& blueArray, const Ref<runtime::Array>& alphaArray) {
+    int sw = truncInt(sourceRect->width), sh = truncInt(sourceRect->height);
+    auto buffer = byteArrayOf(source->getPixels(sourceRect));
+    auto lookup = [](const Ref<runtime::Array>& a, uint32_t index, uint32_t keep) -> uint32_t {
+        if (!a) return keep;
+        return static_cast<uint32_t>(a->at(static_cast<int>(index)).toInt());
+    };
+    int count = std::min(sw * sh, buffer->length() / 4);
+    for (int i = 0; i < count; ++i) {
+        buffer->position = i * 4;
+        auto word = static_cast<uint32_t>(buffer->readUnsignedInt());
+        uint32_t r = lookup(redArray, (word >> 16) & 0xFF, word & 0xFF0000u);
+        uint32_t g = lookup(greenArray, (word >> 8) & 0xFF, word & 0xFF00u);
+        uint32_t b = lookup(blueArray, word & 0xFF, word & 0xFFu);
+        uint32_t a = lookup(alphaArray, (word >> 24) & 0xFF, word & 0xFF000000u);
+        auto byteSum = [&](int shift) { return ((a >> shift) & 0xFF) + ((r >> shift) & 0xFF) + ((g >> shift) & 0xFF) + ((b >> shift) & 0xFF); };
+        uint32_t result = (((((byteSum(24) << 8) | byteSum(16)) << 8) | byteSum(8)) << 8) | byteSum(0);
+        buffer->position = i * 4;
+        buffer->writeUnsignedInt(static_cast<int>(result));
+    }
+    buffer->position = 0;
+    setPixels(runtime::make<Rectangle>(destPoint->x, destPoint->y, sw, sh), buffer);
+}
+
+void BitmapData::merge(const Ref<BitmapData>& source, const Ref<Rectangle>& sourceRect, const Ref<Point>& destPoint,
+                       int redMultiplier, int greenMultiplier, int blueMultiplier, int alphaMultiplier) {
+    if (!source) return;
+    int sw = truncInt(sourceRect->width), sh = truncInt(sourceRect->height);
+    Ref<Bytes> srcBytes = source->getPixels(sourceRect);
+    if (!srcBytes) return;
+    auto src = byteArrayOf(srcBytes);
+    auto destRect = runtime::make<Rectangle>(destPoint->x, destPoint->y, sw, sh);
+    Ref<Bytes> dstBytes = getPixels(destRect);
+    if (!dstBytes) return;
+    auto dst = byteArrayOf(dstBytes);
+    auto mix = [](uint32_t s, uint32_t d, int m) -> uint32_t {
+        auto sum = static_cast<uint32_t>(static_cast<int64_t>(s) * m + static_cast<int64_t>(d) * (256 - m));
+        return static_cast<uint32_t>(truncInt(static_cast<double>(sum) / 256));
+    };
+    int count = std::min({sw * sh, src->length() / 4, dst->length() / 4});
+    for (int i = 0; i < count; ++i) {
+        src->position = dst->position = i * 4;
+        auto s = static_cast<uint32_t>(src->readUnsignedInt());
+        auto d = static_cast<uint32_t>(dst->readUnsignedInt());
+        uint32_t A = mix(s >> 24, d >> 24, alphaMultiplier);
+        uint32_t R = mix((s >> 16) & 0xFF, (d >> 16) & 0xFF, redMultiplier);
+        uint32_t G = mix((s >> 8) & 0xFF, (d >> 8) & 0xFF, greenMultiplier);
+        uint32_t B = mix(s & 0xFF, d & 0xFF, blueMultiplier);
+        if (A > 255 || R > 255 || G > 255 || B > 255)
+            RUNTIME_TRACE(Value(std::to_string(A) + ", " + std::to_string(R) + ", " + std::to_string(G) + ", " +
+                                std::to_string(B)));
+        dst->position = i * 4;
+        dst->writeUnsignedInt(static_cast<int>(A << 24 | R << 16 | G << 8 | B));
+    }
+    dst->position = 0;
+    setPixels(destRect, dst);
+}
+
 void BitmapData::multiplyAlpha() { media_bitmap_data_multiply_alpha(handle_); }
 
 void BitmapData::noise(int randomSeed, int low, int high, int channelOptions, bool grayScale) {
@@ -307,6 +473,10 @@ RUNTIME_DEFINE_CLASS(BitmapData, "framework._native.display.BitmapData", runtime
         .template method<&B::getPixel>("getPixel")
         .template method<&B::getPixel32>("getPixel32")
         .template method<&B::getPixels>("getPixels")
+        .template method<&B::perlinNoise>("perlinNoise")
+        .template method<&B::threshold>("threshold")
+        .template method<&B::paletteMap>("paletteMap")
+        .template method<&B::merge>("merge")
         .template method<&B::getVector>("getVector")
         .template method<&B::lock>("lock")
         .template method<&B::multiplyAlpha>("multiplyAlpha")

@@ -150,6 +150,28 @@ public:
     virtual runtime::Ref<runtime::Array> getVector(const runtime::Ref<Rectangle>& rect);
     virtual void lock() {}
     virtual void multiplyAlpha();
+    // Computed here over pixel words: opaque grey Perlin noise over the whole bitmap (baseX and
+    // baseY shift the pattern; the stitch, fractal, channel, grey and offset arguments are
+    // ignored).
+    virtual void perlinNoise(double baseX, double baseY, int numOctaves, int randomSeed, bool stitch, bool fractalNoise,
+                             int channelOptions = 7, bool grayScale = false,
+                             const runtime::Ref<runtime::Array>& offsets = nullptr);
+    // Pixels whose masked byte-reversed word passes the test against the byte-reversed
+    // threshold become color; returns the count. Only pixels inside sourceRect and the source
+    // surface are visited.
+    virtual int threshold(const runtime::Ref<BitmapData>& sourceBitmapData, const runtime::Ref<Rectangle>& sourceRect,
+                          const runtime::Ref<Point>& destPoint, const runtime::String& operation, int threshold,
+                          int color = 0, int mask = -1 /* 0xFFFFFFFF */, bool copySource = false);
+    // Each channel looked up in its array (null keeps it); the four results summed bytewise.
+    virtual void paletteMap(const runtime::Ref<BitmapData>& sourceBitmapData, const runtime::Ref<Rectangle>& sourceRect,
+                            const runtime::Ref<Point>& destPoint, const runtime::Ref<runtime::Array>& redArray = nullptr,
+                            const runtime::Ref<runtime::Array>& greenArray = nullptr,
+                            const runtime::Ref<runtime::Array>& blueArray = nullptr,
+                            const runtime::Ref<runtime::Array>& alphaArray = nullptr);
+    // Per channel (source * m + dest * (256 - m)) / 256, rounded down.
+    virtual void merge(const runtime::Ref<BitmapData>& sourceBitmapData, const runtime::Ref<Rectangle>& sourceRect,
+                       const runtime::Ref<Point>& destPoint, int redMultiplier, int greenMultiplier, int blueMultiplier,
+                       int alphaMultiplier);
     virtual void noise(int randomSeed, int low = 0, int high = 255, int channelOptions = 7, bool grayScale = false);
     virtual void scroll(int x, int y);
     virtual void setFlags(int flags);
