@@ -320,3 +320,13 @@ MEDIA_EXPORT(media_native_display_object_get_mouse_y, 1) {
     store().globalToLocal(n, x, y);
     return Value(y);
 }
+
+MEDIA_EXPORT(media_native_direct_renderer_create, 0) {
+    return Value(runtime::make<media::NodeHandle>(NodeStore::Kind::Direct));
+}
+
+MEDIA_EXPORT(media_native_direct_renderer_set, 2) {
+    NODE_OR_NULL(0);
+    store().at(n).directCallback = MEDIA_ARG(1).isFunction() ? MEDIA_ARG(1) : Value();
+    return {};
+}

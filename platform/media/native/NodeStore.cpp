@@ -41,6 +41,7 @@ void NodeStore::release(int index) {
     n.children.clear();
     n.children.shrink_to_fit();
     n.filters = runtime::Value();
+    n.directCallback = runtime::Value();
     n.graphics.clear();
     n.contentBounds = {};
     n.name.clear();

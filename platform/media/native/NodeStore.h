@@ -45,6 +45,8 @@ public:
         int mask = -1;
         int maskId = 0;
         runtime::Value filters;
+        // A direct-render node's drawing callback, called with a rectangle record when it renders.
+        runtime::Value directCallback;
         // Bounds of the node's own content (vector graphics, bitmaps, text) in local space.
         Rect2D contentBounds;
         // The node's vector drawing; contentBounds follows it.

@@ -1,5 +1,8 @@
 #include "Renderer.h"
 
+#include "platform/runtime/DynamicObject.h"
+#include "platform/runtime/Function.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -55,6 +58,23 @@ int Renderer::blendModeOf(const std::string& text) {
     return 0;
 }
 
+void Renderer::callDirect(const runtime::Value& callback) {
+    // The rectangle handed over is the whole target, in its pixels.
+    cairo_surface_t* surface = cairo_get_target(cr_);
+    auto rect = runtime::make<runtime::DynamicObject>();
+    rect->setField("x", runtime::Value(0));
+    rect->setField("y", runtime::Value(0));
+    rect->setField("width", runtime::Value(cairo_image_surface_get_width(surface)));
+    rect->setField("height", runtime::Value(cairo_image_surface_get_height(surface)));
+    runtime::Value keep = callback;
+    const runtime::Value arg(rect);
+    try {
+        keep.function()->callArgs(&arg, 1);
+    } catch (...) {
+        // Drawing code's failures stay out of the renderer.
+    }
+}
+
 void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own) {
     const NodeStore::Node& n = store_->at(index);
     if (own && !n.visible) return;
@@ -95,6 +115,7 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
         }
     }
     if (!n.graphics.empty()) raster_.draw(cr_, n.graphics, content, ct, Rasterizer::blendOperator(blend), &target_);
+    if (n.kind == NodeStore::Kind::Direct && n.directCallback.isFunction()) callDirect(n.directCallback);
     for (std::size_t i = 0; i < n.children.size(); ++i) {
         // A child's drawing may not change the list, but read it by index all the same.
         int c = store_->at(index).children[i];

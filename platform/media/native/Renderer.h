@@ -44,6 +44,7 @@ public:
     static int blendModeOf(const std::string& name);
 
 private:
+    void callDirect(const runtime::Value& callback);
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
     // Narrows target to the rectangle r (a clip cairo is given through m) when that is a
     // pixel-aligned box in device space; otherwise marks the clip as not a box.
