@@ -168,7 +168,7 @@ void Lib::create(const runtime::Ref<runtime::Function>& onLoaded, int width, int
         }
     });
     runtime::Primitive createMainFrame = load("media-native", "media_native_create_main_frame", -1);
-    runtime::String windowTitle = title.isNull() ? runtime::String("OpenFL") : title;
+    runtime::String windowTitle = title.isNull() ? runtime::String("Application") : title;
     createMainFrame(onFrameCreated, width, height, flags, windowTitle, icon.isNull() ? runtime::Value() : icon.field("__handle"));
 }
 

@@ -67,7 +67,7 @@ public:
     // the back end's loop ends.
     static void create(const runtime::Ref<runtime::Function>& onLoaded, int width, int height,
                        double frameRate = 60, int color = 0xFFFFFF, int flags = 15,
-                       const runtime::String& title = "OpenFL", const runtime::Value& icon = nullptr,
+                       const runtime::String& title = "Application", const runtime::Value& icon = nullptr,
                        const runtime::ClassInfo* stageClass = nullptr);
     // A stage for a host that pumps events itself.
     static runtime::Ref<ManagedStage> createManagedStage(int width, int height, int flags);
