@@ -1,4 +1,5 @@
 // Loader and LoaderInfo against the recording fake.
+#include "tests/support/ThrownText.h"
 #include <gtest/gtest.h>
 
 #include "framework/display/Loader.h"
@@ -17,6 +18,7 @@ using runtime::Ref;
 using runtime::Value;
 
 namespace {
+
 class LoaderFake : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -31,14 +33,6 @@ protected:
     }
 };
 
-std::string thrownText(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const runtime::Thrown& t) {
-        return t.value().toText();
-    }
-    return "<nothing thrown>";
-}
 }  // namespace
 
 TEST_F(LoaderFake, LoadBytesCompletesBeforeReturningWithOneBitmapChild) {

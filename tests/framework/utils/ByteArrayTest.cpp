@@ -1,3 +1,4 @@
+#include "tests/support/ThrownText.h"
 #include "framework/utils/ByteArray.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ using runtime::Ref;
 using runtime::Value;
 
 namespace {
+
 Ref<ByteArray> of(std::vector<uint8_t> bytes) {
     auto a = make<ByteArray>();
     for (uint8_t x : bytes) a->writeByte(x);
@@ -36,14 +38,6 @@ bool throwsEOF(const std::function<void()>& f) {
     return false;
 }
 
-std::string thrownText(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const runtime::Thrown& t) {
-        return t.value().toText();
-    }
-    return "<nothing thrown>";
-}
 }  // namespace
 
 TEST(ByteArray, NewArrays) {
@@ -330,7 +324,7 @@ TEST(ByteArray, CompressRoundTrips) {
 TEST(ByteArray, DamagedStreamLeavesContent) {
     auto a = of({1, 2, 3, 4, 5, 6});
     a->position = 2;
-    EXPECT_NE(thrownText([&] { a->uncompress(); }), "<nothing thrown>");
+    EXPECT_NE(thrownText([&] { a->uncompress(); }), "(nothing thrown)");
     EXPECT_EQ(bytesOf(a), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(a->position, 2);
 
@@ -338,7 +332,7 @@ TEST(ByteArray, DamagedStreamLeavesContent) {
     t->compress();
     t->setLength(t->length() - 3);  // truncated stream
     auto before = bytesOf(t);
-    EXPECT_NE(thrownText([&] { t->uncompress(); }), "<nothing thrown>");
+    EXPECT_NE(thrownText([&] { t->uncompress(); }), "(nothing thrown)");
     EXPECT_EQ(bytesOf(t), before);
 }
 

@@ -1,3 +1,4 @@
+#include "tests/support/ThrownText.h"
 #include "platform/runtime/EnumInfo.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,6 @@ struct runtime::EnumTraits<Quality> {
 };
 
 namespace {
-std::string thrownText(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const runtime::Thrown& t) {
-        return t.value().toText();
-    }
-    return "(nothing thrown)";
-}
 }  // namespace
 
 TEST(EnumInfo, TextIndexAndSharedValues) {

@@ -1,3 +1,4 @@
+#include "tests/support/ThrownText.h"
 #include "platform/runtime/Function.h"
 
 #include <gtest/gtest.h>
@@ -15,14 +16,6 @@ public:
     int total = 0;
 };
 
-std::string thrownText(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const runtime::Thrown& t) {
-        return t.value().toText();
-    }
-    return "(nothing thrown)";
-}
 }  // namespace
 
 TEST(Function, TypedLambdasConvertArguments) {
