@@ -3,6 +3,7 @@
 
 #include "Backend.h"
 #include "NodeHandle.h"
+#include "Records.h"
 #include "platform/media/MediaExport.h"
 
 using media::NodeStore;
@@ -17,24 +18,6 @@ int nodeOf(const Value& v) {
     return h && store().valid(h->index) ? h->index : -1;
 }
 
-media::Rect2D rectOf(const Value& v) {
-    return {v.field("x").toFloat(), v.field("y").toFloat(), v.field("width").toFloat(), v.field("height").toFloat()};
-}
-
-void writeRect(const Value& target, const media::Rect2D& r) {
-    target.setField("x", Value(r.x));
-    target.setField("y", Value(r.y));
-    target.setField("width", Value(r.width));
-    target.setField("height", Value(r.height));
-}
-
-const char* const COLOR_FIELDS[8] = {"redMultiplier", "greenMultiplier", "blueMultiplier", "alphaMultiplier",
-                                     "redOffset",     "greenOffset",     "blueOffset",     "alphaOffset"};
-double* colorSlot(media::ColorTransform8& ct, int i) {
-    double* slots[8] = {&ct.redMultiplier, &ct.greenMultiplier, &ct.blueMultiplier, &ct.alphaMultiplier,
-                        &ct.redOffset,     &ct.greenOffset,     &ct.blueOffset,     &ct.alphaOffset};
-    return slots[i];
-}
 }  // namespace
 
 // Getters answer null for a missing node (read by the framework as 0, false or null);
@@ -183,7 +166,7 @@ MEDIA_EXPORT(media_native_display_object_set_scale9_grid, 2) {
     NODE_OR_NULL(0);
     auto& node = store().at(n);
     node.hasScale9Grid = !MEDIA_ARG(1).isNull();
-    if (node.hasScale9Grid) node.scale9Grid = rectOf(MEDIA_ARG(1));
+    if (node.hasScale9Grid) node.scale9Grid = media::Records::rect(MEDIA_ARG(1));
     return {};
 }
 
@@ -191,7 +174,7 @@ MEDIA_EXPORT(media_native_display_object_set_scroll_rect, 2) {
     NODE_OR_NULL(0);
     auto& node = store().at(n);
     node.hasScrollRect = !MEDIA_ARG(1).isNull();
-    if (node.hasScrollRect) node.scrollRect = rectOf(MEDIA_ARG(1));
+    if (node.hasScrollRect) node.scrollRect = media::Records::rect(MEDIA_ARG(1));
     return {};
 }
 
@@ -224,36 +207,27 @@ MEDIA_EXPORT(media_native_display_object_local_to_global, 2) {
 
 MEDIA_EXPORT(media_native_display_object_set_matrix, 2) {
     NODE_OR_NULL(0);
-    const Value& m = MEDIA_ARG(1);
-    store().setLocalMatrix(n, {m.field("a").toFloat(), m.field("b").toFloat(), m.field("c").toFloat(),
-                               m.field("d").toFloat(), m.field("tx").toFloat(), m.field("ty").toFloat()});
+    if (!MEDIA_ARG(1).isNull()) store().setLocalMatrix(n, media::Records::matrix(MEDIA_ARG(1)));
     return {};
 }
 
 MEDIA_EXPORT(media_native_display_object_get_matrix, 3) {
     NODE_OR_NULL(0);
     media::Matrix2D m = MEDIA_ARG(2).toBool() ? store().concatenatedMatrix(n) : store().localMatrix(n);
-    const Value& out = MEDIA_ARG(1);
-    out.setField("a", Value(m.a));
-    out.setField("b", Value(m.b));
-    out.setField("c", Value(m.c));
-    out.setField("d", Value(m.d));
-    out.setField("tx", Value(m.tx));
-    out.setField("ty", Value(m.ty));
+    media::Records::writeMatrix(MEDIA_ARG(1), m);
     return {};
 }
 
 MEDIA_EXPORT(media_native_display_object_get_color_transform, 3) {
     NODE_OR_NULL(0);
     media::ColorTransform8 ct = MEDIA_ARG(2).toBool() ? store().concatenatedColor(n) : store().at(n).color;
-    for (int i = 0; i < 8; ++i) MEDIA_ARG(1).setField(COLOR_FIELDS[i], Value(*colorSlot(ct, i)));
+    media::Records::writeColorTransform(MEDIA_ARG(1), ct);
     return {};
 }
 
 MEDIA_EXPORT(media_native_display_object_set_color_transform, 2) {
     NODE_OR_NULL(0);
-    media::ColorTransform8& ct = store().at(n).color;
-    for (int i = 0; i < 8; ++i) *colorSlot(ct, i) = MEDIA_ARG(1).field(COLOR_FIELDS[i]).toFloat();
+    store().at(n).color = media::Records::colorTransform(MEDIA_ARG(1));
     return {};
 }
 
@@ -261,13 +235,13 @@ MEDIA_EXPORT(media_native_display_object_get_pixel_bounds, 2) {
     NODE_OR_NULL(0);
     media::Rect2D r = store().bounds(n, -1, true);
     double l = std::floor(r.x), t = std::floor(r.y);
-    writeRect(MEDIA_ARG(1), {l, t, std::ceil(r.x + r.width) - l, std::ceil(r.y + r.height) - t});
+    media::Records::writeRect(MEDIA_ARG(1), {l, t, std::ceil(r.x + r.width) - l, std::ceil(r.y + r.height) - t});
     return {};
 }
 
 MEDIA_EXPORT(media_native_display_object_get_bounds, 4) {
     NODE_OR_NULL(0);
-    writeRect(MEDIA_ARG(2), store().bounds(n, nodeOf(MEDIA_ARG(1)), MEDIA_ARG(3).toBool()));
+    media::Records::writeRect(MEDIA_ARG(2), store().bounds(n, nodeOf(MEDIA_ARG(1)), MEDIA_ARG(3).toBool()));
     return {};
 }
 

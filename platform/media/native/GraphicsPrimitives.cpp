@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Records.h"
 #include "GraphicsHandle.h"
 #include "NodeHandle.h"
 #include "Renderer.h"
@@ -42,18 +43,15 @@ void colors(const Value& v, std::vector<uint32_t>& out) {
     }
 }
 
-media::Rect2D rectOf(const Value& v) {
-    return {v.field("x").toFloat(), v.field("y").toFloat(), v.field("width").toFloat(), v.field("height").toFloat()};
-}
-
 bool matrixInto(const Value& m, double* v) {
     if (m.isNull()) return false;
-    v[0] = m.field("a").toFloat();
-    v[1] = m.field("b").toFloat();
-    v[2] = m.field("c").toFloat();
-    v[3] = m.field("d").toFloat();
-    v[4] = m.field("tx").toFloat();
-    v[5] = m.field("ty").toFloat();
+    media::Matrix2D r = media::Records::matrix(m);
+    v[0] = r.a;
+    v[1] = r.b;
+    v[2] = r.c;
+    v[3] = r.d;
+    v[4] = r.tx;
+    v[5] = r.ty;
     return true;
 }
 
@@ -285,7 +283,7 @@ MEDIA_EXPORT(media_native_tilesheet_add_rect, 3) {
     auto* sheet = MEDIA_ARG(0).as<media::TileSheet>();
     if (!sheet || MEDIA_ARG(1).isNull()) return {};
     const Value& p = MEDIA_ARG(2);
-    return Value(sheet->addTile(rectOf(MEDIA_ARG(1)), p.isNull() ? 0.0 : p.field("x").toFloat(),
+    return Value(sheet->addTile(media::Records::rect(MEDIA_ARG(1)), p.isNull() ? 0.0 : p.field("x").toFloat(),
                                 p.isNull() ? 0.0 : p.field("y").toFloat()));
 }
 
@@ -293,26 +291,14 @@ MEDIA_EXPORT(media_native_display_object_draw_to_surface, MULT) {
     auto* h = MEDIA_ARG(0).as<media::NodeHandle>();
     auto* target = MEDIA_ARG(1).as<media::Surface>();
     if (!h || !store().valid(h->index) || !target || target->empty()) return {};
-    double m[6] = {1, 0, 0, 1, 0, 0};
-    matrixInto(MEDIA_ARG(2), m);
-    media::ColorTransform8 ct;
-    const Value& c = MEDIA_ARG(3);
-    if (!c.isNull()) {
-        ct.redMultiplier = c.field("redMultiplier").toFloat();
-        ct.greenMultiplier = c.field("greenMultiplier").toFloat();
-        ct.blueMultiplier = c.field("blueMultiplier").toFloat();
-        ct.alphaMultiplier = c.field("alphaMultiplier").toFloat();
-        ct.redOffset = c.field("redOffset").toFloat();
-        ct.greenOffset = c.field("greenOffset").toFloat();
-        ct.blueOffset = c.field("blueOffset").toFloat();
-        ct.alphaOffset = c.field("alphaOffset").toFloat();
-    }
+    media::Matrix2D m = media::Records::matrix(MEDIA_ARG(2));
+    media::ColorTransform8 ct = media::Records::colorTransform(MEDIA_ARG(3));
     std::string blend = MEDIA_ARG(4).isNull() ? std::string() : MEDIA_ARG(4).toText();
     media::Rect2D clip;
     bool hasClip = !MEDIA_ARG(5).isNull();
-    if (hasClip) clip = rectOf(MEDIA_ARG(5));
+    if (hasClip) clip = media::Records::rect(MEDIA_ARG(5));
     static media::Renderer* renderer = new media::Renderer();
-    renderer->drawTree(store(), h->index, *target, {m[0], m[1], m[2], m[3], m[4], m[5]}, ct,
+    renderer->drawTree(store(), h->index, *target, m, ct,
                        media::Renderer::blendModeOf(blend), hasClip ? &clip : nullptr);
     return {};
 }

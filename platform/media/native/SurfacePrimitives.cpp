@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "Records.h"
 #include "ImageCodec.h"
 #include "Renderer.h"
 #include "Surface.h"
@@ -19,39 +20,8 @@ Surface* surfaceOf(const Value& v) {
     return s && !s->empty() ? s : nullptr;
 }
 
-media::Rect2D rectOf(const Value& v) {
-    return {v.field("x").toFloat(), v.field("y").toFloat(), v.field("width").toFloat(), v.field("height").toFloat()};
-}
-
-void writeRect(const Value& target, const media::Rect2D& r) {
-    target.setField("x", Value(r.x));
-    target.setField("y", Value(r.y));
-    target.setField("width", Value(r.width));
-    target.setField("height", Value(r.height));
-}
-
 uint32_t argbOf(const Value& v) { return static_cast<uint32_t>(v.toInt()); }
 Value intOf(uint32_t argb) { return Value(static_cast<int32_t>(argb)); }
-
-media::Matrix2D matrixOf(const Value& m) {
-    if (m.isNull()) return {};
-    return {m.field("a").toFloat(), m.field("b").toFloat(), m.field("c").toFloat(),
-            m.field("d").toFloat(), m.field("tx").toFloat(), m.field("ty").toFloat()};
-}
-
-media::ColorTransform8 colorTransformOf(const Value& v) {
-    media::ColorTransform8 ct;
-    if (v.isNull()) return ct;
-    ct.redMultiplier = v.field("redMultiplier").toFloat();
-    ct.greenMultiplier = v.field("greenMultiplier").toFloat();
-    ct.blueMultiplier = v.field("blueMultiplier").toFloat();
-    ct.alphaMultiplier = v.field("alphaMultiplier").toFloat();
-    ct.redOffset = v.field("redOffset").toFloat();
-    ct.greenOffset = v.field("greenOffset").toFloat();
-    ct.blueOffset = v.field("blueOffset").toFloat();
-    ct.alphaOffset = v.field("alphaOffset").toFloat();
-    return ct;
-}
 
 // The byte storage of a byte array and its valid length.
 const std::vector<uint8_t>* bytesOf(const Value& byteArray, std::size_t& length) {
@@ -128,20 +98,20 @@ MEDIA_EXPORT(media_native_bitmap_data_apply_filter, 5) {
     SURFACE_OR_NULL(0, dst);
     SURFACE_OR_NULL(1, src);
     const Value& p = MEDIA_ARG(3);
-    dst->copyFrom(*src, rectOf(MEDIA_ARG(2)), p.field("x").toInt(), p.field("y").toInt(), false);
+    dst->copyFrom(*src, media::Records::rect(MEDIA_ARG(2)), p.field("x").toInt(), p.field("y").toInt(), false);
     return {};
 }
 
 MEDIA_EXPORT(media_native_bitmap_data_generate_filter_rect, 3) {
     if (MEDIA_ARG(0).isNull() || MEDIA_ARG(2).isNull()) return {};
-    writeRect(MEDIA_ARG(2), rectOf(MEDIA_ARG(0)));
+    media::Records::writeRect(MEDIA_ARG(2), media::Records::rect(MEDIA_ARG(0)));
     return {};
 }
 
 MEDIA_EXPORT(media_native_bitmap_data_color_transform, 3) {
     SURFACE_OR_NULL(0, s);
     if (MEDIA_ARG(1).isNull() || MEDIA_ARG(2).isNull()) return {};
-    s->applyColorTransform(rectOf(MEDIA_ARG(1)), colorTransformOf(MEDIA_ARG(2)));
+    s->applyColorTransform(media::Records::rect(MEDIA_ARG(1)), media::Records::colorTransform(MEDIA_ARG(2)));
     return {};
 }
 
@@ -150,7 +120,7 @@ MEDIA_EXPORT(media_native_bitmap_data_copy, 5) {
     SURFACE_OR_NULL(2, dst);
     if (MEDIA_ARG(1).isNull()) return {};
     const Value& p = MEDIA_ARG(3);
-    dst->copyFrom(*src, rectOf(MEDIA_ARG(1)), static_cast<int>(std::floor(p.field("x").toFloat())),
+    dst->copyFrom(*src, media::Records::rect(MEDIA_ARG(1)), static_cast<int>(std::floor(p.field("x").toFloat())),
                   static_cast<int>(std::floor(p.field("y").toFloat())), MEDIA_ARG(4).toBool());
     return {};
 }
@@ -162,7 +132,7 @@ MEDIA_EXPORT(media_native_bitmap_data_copy_channel, MULT) {
     auto shiftOf = [](int channel) { return channel == 1 ? 16 : channel == 2 ? 8 : channel == 4 ? 0 : channel == 8 ? 24 : -1; };
     int from = shiftOf(MEDIA_ARG(4).toInt()), to = shiftOf(MEDIA_ARG(5).toInt());
     if (from < 0 || to < 0) return {};
-    media::Rect2D r = rectOf(MEDIA_ARG(1));
+    media::Rect2D r = media::Records::rect(MEDIA_ARG(1));
     int sx0, sy0, sx1, sy1;
     if (!src->clip(r, sx0, sy0, sx1, sy1)) return {};
     int dx = MEDIA_ARG(3).field("x").toInt() + (sx0 - static_cast<int>(r.x));
@@ -189,14 +159,14 @@ MEDIA_EXPORT(media_native_bitmap_data_fill, 4) {
     SURFACE_OR_NULL(0, s);
     if (MEDIA_ARG(1).isNull()) return {};
     uint32_t rgb = argbOf(MEDIA_ARG(2)) & 0xFFFFFFu, alpha = static_cast<uint32_t>(MEDIA_ARG(3).toInt()) & 0xFF;
-    s->fill(rectOf(MEDIA_ARG(1)), (alpha << 24) | rgb);
+    s->fill(media::Records::rect(MEDIA_ARG(1)), (alpha << 24) | rgb);
     return {};
 }
 
 MEDIA_EXPORT(media_native_bitmap_data_get_pixels, 2) {
     SURFACE_OR_NULL(0, s);
     if (MEDIA_ARG(1).isNull()) return {};
-    media::Rect2D r = rectOf(MEDIA_ARG(1));
+    media::Rect2D r = media::Records::rect(MEDIA_ARG(1));
     int x0, y0, x1, y1;
     std::vector<uint8_t> out;
     if (s->clip(r, x0, y0, x1, y1)) {
@@ -221,7 +191,7 @@ MEDIA_EXPORT(media_native_bitmap_data_set_bytes, 4) {
     if (!bytes) return {};
     int64_t offset = std::max(MEDIA_ARG(3).toInt(), 0);
     int x0, y0, x1, y1;
-    if (!s->clip(rectOf(MEDIA_ARG(1)), x0, y0, x1, y1)) return {};
+    if (!s->clip(media::Records::rect(MEDIA_ARG(1)), x0, y0, x1, y1)) return {};
     std::size_t at = static_cast<std::size_t>(offset);
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x, at += 4) {
@@ -286,7 +256,7 @@ MEDIA_EXPORT(media_native_bitmap_data_get_array, 3) {
     auto* vec = MEDIA_ARG(2).as<runtime::Array>();
     if (!vec || MEDIA_ARG(1).isNull()) return {};
     int x0, y0, x1, y1;
-    if (!s->clip(rectOf(MEDIA_ARG(1)), x0, y0, x1, y1)) return {};
+    if (!s->clip(media::Records::rect(MEDIA_ARG(1)), x0, y0, x1, y1)) return {};
     int i = 0;
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) vec->set(i++, intOf(s->pixel(x, y)));
@@ -298,7 +268,7 @@ MEDIA_EXPORT(media_native_bitmap_data_set_array, 3) {
     auto* vec = MEDIA_ARG(2).as<runtime::Array>();
     if (!vec || MEDIA_ARG(1).isNull()) return {};
     int x0, y0, x1, y1;
-    if (!s->clip(rectOf(MEDIA_ARG(1)), x0, y0, x1, y1)) return {};
+    if (!s->clip(media::Records::rect(MEDIA_ARG(1)), x0, y0, x1, y1)) return {};
     int i = 0, n = vec->length();
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1 && i < n; ++x) {
@@ -324,7 +294,7 @@ MEDIA_EXPORT(media_native_bitmap_data_get_color_bounds_rect, 5) {
             r = std::max(r, x);
             b = std::max(b, y);
         }
-    writeRect(MEDIA_ARG(4), r < 0 ? media::Rect2D{} : media::Rect2D{static_cast<double>(l), static_cast<double>(t),
+    media::Records::writeRect(MEDIA_ARG(4), r < 0 ? media::Rect2D{} : media::Rect2D{static_cast<double>(l), static_cast<double>(t),
                                                                     static_cast<double>(r - l + 1), static_cast<double>(b - t + 1)});
     return {};
 }
@@ -463,9 +433,9 @@ MEDIA_EXPORT(media_native_render_surface_to_surface, MULT) {
     SURFACE_OR_NULL(1, src);
     media::Rect2D clip;
     bool hasClip = !MEDIA_ARG(5).isNull();
-    if (hasClip) clip = rectOf(MEDIA_ARG(5));
+    if (hasClip) clip = media::Records::rect(MEDIA_ARG(5));
     std::string blend = MEDIA_ARG(4).isNull() ? std::string() : MEDIA_ARG(4).toText();
-    media::Renderer::drawSurface(*src, *dst, matrixOf(MEDIA_ARG(2)), colorTransformOf(MEDIA_ARG(3)),
+    media::Renderer::drawSurface(*src, *dst, media::Records::matrix(MEDIA_ARG(2)), media::Records::colorTransform(MEDIA_ARG(3)),
                                  media::Renderer::blendModeOf(blend), hasClip ? &clip : nullptr, MEDIA_ARG(6).toBool());
     return {};
 }
