@@ -8,7 +8,4 @@ enum class AssetType { BINARY, FONT, IMAGE, MOVIE_CLIP, MUSIC, SOUND, TEMPLATE, 
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::AssetType> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::AssetType)

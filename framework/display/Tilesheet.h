@@ -13,15 +13,15 @@ namespace framework {
 class Tilesheet : public runtime::Object {
     RUNTIME_CLASS(Tilesheet)
 public:
-    static constexpr int TILE_SCALE = 1;
-    static constexpr int TILE_ROTATION = 2;
-    static constexpr int TILE_RGB = 4;
-    static constexpr int TILE_ALPHA = 8;
-    static constexpr int TILE_TRANS_2x2 = 16;
-    static constexpr int TILE_RECT = 32;
-    static constexpr int TILE_ORIGIN = 64;
-    static constexpr int TILE_BLEND_NORMAL = 0;
-    static constexpr int TILE_BLEND_ADD = 0x10000;
+    static constexpr int TILE_SCALE = Graphics::TILE_SCALE;
+    static constexpr int TILE_ROTATION = Graphics::TILE_ROTATION;
+    static constexpr int TILE_RGB = Graphics::TILE_RGB;
+    static constexpr int TILE_ALPHA = Graphics::TILE_ALPHA;
+    static constexpr int TILE_TRANS_2x2 = Graphics::TILE_TRANS_2x2;
+    static constexpr int TILE_RECT = Graphics::TILE_RECT;
+    static constexpr int TILE_ORIGIN = Graphics::TILE_ORIGIN;
+    static constexpr int TILE_BLEND_NORMAL = Graphics::TILE_BLEND_NORMAL;
+    static constexpr int TILE_BLEND_ADD = Graphics::TILE_BLEND_ADD;
     static constexpr int TILE_BLEND_MULTIPLY = 0x20000;
     static constexpr int TILE_BLEND_SCREEN = 0x40000;
     static constexpr int TILE_BLEND_SUBTRACT = 0x80000;

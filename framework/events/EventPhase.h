@@ -8,7 +8,4 @@ enum class EventPhase { CAPTURING_PHASE, AT_TARGET, BUBBLING_PHASE };
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::EventPhase> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::EventPhase)

@@ -1,10 +1,3 @@
 #include "InternalAudioType.h"
 
-const runtime::EnumInfo& runtime::EnumTraits<framework::InternalAudioType>::info() {
-    static const EnumInfo e("framework.media.InternalAudioType", {"MUSIC", "SOUND", "UNKNOWN"});
-    return e;
-}
-
-namespace {
-[[maybe_unused]] const bool registered = (runtime::EnumTraits<framework::InternalAudioType>::info(), true);
-}
+RUNTIME_DEFINE_ENUM(framework::InternalAudioType, "framework.media.InternalAudioType", "MUSIC", "SOUND", "UNKNOWN")

@@ -9,7 +9,4 @@ enum class InternalAudioType { MUSIC, SOUND, UNKNOWN };
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::InternalAudioType> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::InternalAudioType)

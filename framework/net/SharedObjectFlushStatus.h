@@ -8,7 +8,4 @@ enum class SharedObjectFlushStatus { FLUSHED, PENDING };
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::SharedObjectFlushStatus> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::SharedObjectFlushStatus)

@@ -1,10 +1,3 @@
 #include "URLLoaderDataFormat.h"
 
-const runtime::EnumInfo& runtime::EnumTraits<framework::URLLoaderDataFormat>::info() {
-    static const EnumInfo e("framework.net.URLLoaderDataFormat", {"BINARY", "TEXT", "VARIABLES"});
-    return e;
-}
-
-namespace {
-[[maybe_unused]] const bool registered = (runtime::EnumTraits<framework::URLLoaderDataFormat>::info(), true);
-}
+RUNTIME_DEFINE_ENUM(framework::URLLoaderDataFormat, "framework.net.URLLoaderDataFormat", "BINARY", "TEXT", "VARIABLES")

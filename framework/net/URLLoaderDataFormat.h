@@ -8,7 +8,4 @@ enum class URLLoaderDataFormat { BINARY, TEXT, VARIABLES };
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::URLLoaderDataFormat> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::URLLoaderDataFormat)

@@ -13,7 +13,4 @@ enum class PixelFormat {
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::PixelFormat> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::PixelFormat)

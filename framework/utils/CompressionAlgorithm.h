@@ -8,7 +8,4 @@ enum class CompressionAlgorithm { DEFLATE, ZLIB, LZMA, GZIP };
 
 }  // namespace framework
 
-template <>
-struct runtime::EnumTraits<framework::CompressionAlgorithm> {
-    static const EnumInfo& info();
-};
+RUNTIME_DECLARE_ENUM(framework::CompressionAlgorithm)
