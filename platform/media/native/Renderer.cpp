@@ -77,7 +77,9 @@ void Renderer::callDirect(const runtime::Value& callback) {
 
 void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own) {
     const NodeStore::Node& n = store_->at(index);
-    if (own && !n.visible) return;
+    bool asMask = index == maskRoot_;
+    // A mask shows only through the objects it masks, whatever its visibility.
+    if (own && !asMask && (!n.visible || store_->isMask(index))) return;
     Matrix2D nodeM = own ? parent.after(store_->localMatrix(index)) : parent;
     ColorTransform8 ct = own ? parentCt.after(n.color) : parentCt;
     // Nothing of a fully transparent subtree shows.
@@ -85,6 +87,55 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
     if (n.blendMode > 1) blend = n.blendMode;
     Matrix2D content = nodeM.after(store_->contentToNode(index));
     if (!Rasterizer::usable(content)) return;
+    int mask = store_->maskOf(index);
+    if (mask >= 0 && mask != index && maskDepth_ < MAX_MASK_DEPTH) {
+        renderMasked(index, mask, nodeM, content, ct, blend);
+        return;
+    }
+    renderBody(index, nodeM, content, ct, blend);
+}
+
+void Renderer::renderMasked(int index, int mask, const Matrix2D& nodeM, const Matrix2D& content,
+                            const ColorTransform8& ct, int blend) {
+    // The object is drawn into a layer, and the layer shows through the alpha of the mask as
+    // drawn where it stands on the stage. Layers go through cairo, not the direct path.
+    if (target_.backdrop) target_.backdrop->settle();
+    Rasterizer::Target saved = target_;
+    target_.image = nullptr;
+    target_.boxClip = false;
+    target_.backdrop = nullptr;
+    cairo_push_group(cr_);
+    renderBody(index, nodeM, content, ct, blend);
+    cairo_pattern_t* layer = cairo_pop_group(cr_);
+
+    cairo_push_group_with_content(cr_, CAIRO_CONTENT_ALPHA);
+    // Stage space to this target: the object's content matrix over its stage matrix.
+    Matrix2D stageToTarget = content.after(store_->concatenatedMatrix(index).inverted());
+    int maskParent = store_->at(mask).parent;
+    Matrix2D maskSpace =
+        store_->valid(maskParent) ? stageToTarget.after(store_->concatenatedMatrix(maskParent)) : stageToTarget;
+    int outerRoot = maskRoot_;
+    maskRoot_ = mask;
+    ++maskDepth_;
+    if (Rasterizer::usable(maskSpace)) renderNode(mask, maskSpace, ColorTransform8{}, 0, true);
+    --maskDepth_;
+    maskRoot_ = outerRoot;
+    cairo_pattern_t* coverage = cairo_pop_group(cr_);
+
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+    cairo_set_source(cr_, layer);
+    cairo_mask(cr_, coverage);
+    cairo_restore(cr_);
+    cairo_pattern_destroy(coverage);
+    cairo_pattern_destroy(layer);
+    target_ = saved;
+}
+
+void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct,
+                          int blend) {
+    const NodeStore::Node& n = store_->at(index);
     bool clipped = n.hasScrollRect;
     Rasterizer::Target outer = target_;
     if (clipped) {
