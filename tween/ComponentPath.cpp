@@ -3,6 +3,7 @@
 namespace tween {
 
 void ComponentPath::addPath(const runtime::Ref<BezierPath>& path) {
+    if (!path) return;
     paths.push_back(path);
     totalStrength += path->strength;
 }
