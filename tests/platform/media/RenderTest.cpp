@@ -375,6 +375,42 @@ TEST(RenderGraphics, MaskShowsTheObjectOnlyThroughTheMaskWhereItStands) {
     for (const Value& v : {box, hole, root}) m.release(v);
 }
 
+TEST(RenderGraphics, SubtractAndInvertBlendAgainstWhatLiesBelow) {
+    const Media& m = media();
+    Value root = m.container(), back = m.shape(), top = m.shape();
+    m.addChild(root, back);
+    m.addChild(root, top);
+    Value b = m.graphics(back);
+    m.beginFill(b, 0xFF8000, 1.0);
+    m.drawRect(b, 0, 0, 20, 10);
+    Value t = m.graphics(top);
+    m.beginFill(t, 0x404040, 1.0);
+    m.drawRect(t, 0, 0, 10, 10);
+    m.beginFill(t, 0x404040, 0.5);
+    m.drawRect(t, 10, 0, 10, 10);
+    struct Case {
+        const char* mode;
+        int index;
+        uint32_t solid, half;
+    };
+    // Subtract: (FF,80,00) - (40,40,40) = (BF,40,00); half alpha takes off half the colour.
+    // Invert: the backdrop's colours turned over, halfway at half alpha.
+    for (const Case& c : {Case{"SUBTRACT", 8, 0xFFBF4000u, 0xFFDF6000u}, Case{"INVERT", 9, 0xFF007FFFu, 0xFF807F80u}}) {
+        m.setBlendMode(top, c.index);
+        Value out = m.surface(20, 10, 0xFFFFFFFFu);
+        m.drawToSurface(root, out, nullptr, nullptr, "null", nullptr);
+        m.save(out, std::string("blend-") + c.mode);
+        EXPECT_TRUE(near(m.px(out, 5, 5), c.solid, 1)) << c.mode;
+        EXPECT_TRUE(near(m.px(out, 15, 5), c.half, 2)) << c.mode;
+    }
+    // A surface drawn into a surface with subtract.
+    Value grey = m.surface(4, 4, 0xFF202020u, false);
+    Value white = m.surface(4, 4, 0xFFFFFFFFu, false);
+    m.surfaceToSurface(white, grey, nullptr, nullptr, "SUBTRACT", nullptr, false);
+    EXPECT_EQ(m.px(white, 1, 1), 0xFFDFDFDFu);
+    for (const Value& v : {top, back, root}) m.release(v);
+}
+
 TEST(RenderGraphics, TintedTileBatch) {
     const Media& m = media();
     // Sheet: a white 2×2 tile and a red 2×2 tile side by side.
