@@ -148,12 +148,7 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
     // Subtract and invert start where they are set (or handed to a tree drawing): the subtree
     // is drawn normally into a layer that is then composited by hand.
     if (layerBlend(blend) && (!own || n.blendMode == blend)) {
-        if (target_.backdrop) target_.backdrop->settle();
-        Rasterizer::Target saved = target_;
-        target_.image = nullptr;
-        target_.boxClip = false;
-        target_.backdrop = nullptr;
-        cairo_push_group(cr_);
+        Rasterizer::Target saved = beginLayer();
         renderBody(index, nodeM, content, ct, 0);
         cairo_pattern_t* layer = cairo_pop_group(cr_);
         compositeLayer(cr_, layer, blend);
@@ -164,16 +159,23 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
     renderBody(index, nodeM, content, ct, blend);
 }
 
-void Renderer::renderMasked(int index, int mask, const Matrix2D& nodeM, const Matrix2D& content,
-                            const ColorTransform8& ct, int blend) {
-    // The object is drawn into a layer, and the layer shows through the alpha of the mask as
-    // drawn where it stands on the stage. Layers go through cairo, not the direct path.
+Rasterizer::Target Renderer::beginLayer() {
+    // What lies below must be in the pixels before a layer is composited onto them, and the
+    // layer's own drawing goes through cairo, not straight to the target.
     if (target_.backdrop) target_.backdrop->settle();
     Rasterizer::Target saved = target_;
     target_.image = nullptr;
     target_.boxClip = false;
     target_.backdrop = nullptr;
     cairo_push_group(cr_);
+    return saved;
+}
+
+void Renderer::renderMasked(int index, int mask, const Matrix2D& nodeM, const Matrix2D& content,
+                            const ColorTransform8& ct, int blend) {
+    // The object is drawn into a layer, and the layer shows through the alpha of the mask as
+    // drawn where it stands on the stage.
+    Rasterizer::Target saved = beginLayer();
     renderBody(index, nodeM, content, ct, blend);
     cairo_pattern_t* layer = cairo_pop_group(cr_);
 

@@ -48,6 +48,8 @@ private:
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
     // The node's own drawing and its children; content maps its content space to the target.
     void renderBody(int index, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct, int blend);
+    // Pushes a cairo group for a layer; returns the target to restore once it is popped.
+    Rasterizer::Target beginLayer();
     void renderMasked(int index, int mask, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct,
                       int blend);
     // Narrows target to the rectangle r (a clip cairo is given through m) when that is a
