@@ -12,6 +12,11 @@ using store::StoreWrap;
 
 namespace {
 
+Value event(const char* type, int success, const char* data) {
+    return Value(make<runtime::DynamicObject>(std::initializer_list<std::pair<std::string, Value>>{
+        {"type", type}, {"success", success}, {"data", data}}));
+}
+
 struct ScoreCase {
     const char* text;
     bool reads;
@@ -67,10 +72,6 @@ protected:
         std::vector<std::string> out;
         for (const runtime::String& id : *StoreWrap::leaderboardIds) out.push_back(id.toText());
         return out;
-    }
-    static Value event(const char* type, int success, const char* data) {
-        return Value(make<runtime::DynamicObject>(std::initializer_list<std::pair<std::string, Value>>{
-            {"type", type}, {"success", success}, {"data", data}}));
     }
 
     std::vector<std::string> uploaded, downloaded;
@@ -164,9 +165,14 @@ TEST_F(LeaderboardQueueTest, FailedEventsRecordNothingButStartTheNextRequest) {
 TEST(LeaderboardBeforeStartTest, QueueOperationsBeforeTheFirstStartDoNothing) {
     StoreWrap::leaderboardIds.reset();
     StoreWrap::leaderboardOps.reset();
+    std::vector<std::string> lines;
+    StoreWrap::whenTrace = runtime::Function::of([&](std::string line) { lines.push_back(line); });
     StoreWrap::findLeaderboardIfNecessary("b");
     StoreWrap::processNextLeaderboardOp();
     StoreWrap::steamWrap_onEvent(Value());  // traced, nothing else
+    StoreWrap::steamWrap_onEvent(event("LeaderboardFound", 1, "b"));
+    StoreWrap::whenTrace = nullptr;
+    EXPECT_EQ(lines, (std::vector<std::string>{"[STEAM] null FAIL (null)", "[STEAM] LeaderboardFound SUCCESS (b)"}));
     EXPECT_FALSE(StoreWrap::leaderboardOps.has_value());
     EXPECT_FALSE(StoreWrap::leaderboardIds.has_value());
 }
