@@ -45,7 +45,7 @@ void StoreWrap::init() {
         return;
     }
 
-    if (truth(call(StoreWrap_Init, runtime::Function::of<&StoreWrap::steamWrap_onEvent>()))) {
+    if (truth(call(StoreWrap_Init, runtime::Function::of<&StoreWrap::onStoreEvent>()))) {
         active = true;
         customTrace("Steam active");
         call(StoreWrap_RequestStats);
@@ -66,7 +66,7 @@ void StoreWrap::onEnterFrame() {
     }
 }
 
-void StoreWrap::steamWrap_onEvent(const Value& event) {
+void StoreWrap::onStoreEvent(const Value& event) {
     const std::string type = event.field("type").toText();
     const Value successField = event.field("success");
     const bool success = successField.isNumber() || successField.isBool() ? successField.toInt() != 0 : false;

@@ -65,7 +65,7 @@ public:
     // The pump: lets the client deliver its events and retries a failed store of statistics.
     static void onEnterFrame();
     // The event callback: a record with the fields type, success and data.
-    static void steamWrap_onEvent(const runtime::Value& event);
+    static void onStoreEvent(const runtime::Value& event);
 
     static bool setAchievement(const runtime::String& id);
     static bool clearAchievement(const runtime::String& id);

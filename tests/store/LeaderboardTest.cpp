@@ -148,16 +148,16 @@ TEST_F(LeaderboardQueueTest, FailedEventsRecordNothingButStartTheNextRequest) {
     Value accept(true);
     int* downloads = countCalls(StoreWrap::StoreWrap_DownloadScores, &accept);
     for (const char* id : {"w", "x", "y", "z", "last"}) StoreWrap::leaderboardOps->push_back(LeaderboardOp::DOWNLOAD(id));
-    StoreWrap::steamWrap_onEvent(event("ScoreDownloaded", 1, "b,1,0,1;junk;c,2,0,2;"));
+    StoreWrap::onStoreEvent(event("ScoreDownloaded", 1, "b,1,0,1;junk;c,2,0,2;"));
     EXPECT_EQ(*downloads, 1);
-    StoreWrap::steamWrap_onEvent(event("ScoreDownloaded", 0, "b,9,0,1"));
-    StoreWrap::steamWrap_onEvent(event("ScoreUploaded", 0, "b,9,0,1"));
-    StoreWrap::steamWrap_onEvent(event("ScoreUploaded", 1, "b,9,0"));
+    StoreWrap::onStoreEvent(event("ScoreDownloaded", 0, "b,9,0,1"));
+    StoreWrap::onStoreEvent(event("ScoreUploaded", 0, "b,9,0,1"));
+    StoreWrap::onStoreEvent(event("ScoreUploaded", 1, "b,9,0"));
     EXPECT_EQ(*downloads, 4);
     EXPECT_EQ(downloaded, (std::vector<std::string>{"b,1,0,1", "c,2,0,2"}));
     EXPECT_TRUE(uploaded.empty());
     EXPECT_EQ(queue(), std::vector<std::string>{"DOWNLOAD(last)"});
-    StoreWrap::steamWrap_onEvent(event("ScoreUploaded", 1, "b,9,0,1"));
+    StoreWrap::onStoreEvent(event("ScoreUploaded", 1, "b,9,0,1"));
     EXPECT_EQ(uploaded, std::vector<std::string>{"b,9,0,1"});
     EXPECT_TRUE(queue().empty());
 }
@@ -169,8 +169,8 @@ TEST(LeaderboardBeforeStartTest, QueueOperationsBeforeTheFirstStartDoNothing) {
     StoreWrap::whenTrace = runtime::Function::of([&](std::string line) { lines.push_back(line); });
     StoreWrap::findLeaderboardIfNecessary("b");
     StoreWrap::processNextLeaderboardOp();
-    StoreWrap::steamWrap_onEvent(Value());  // traced, nothing else
-    StoreWrap::steamWrap_onEvent(event("LeaderboardFound", 1, "b"));
+    StoreWrap::onStoreEvent(Value());  // traced, nothing else
+    StoreWrap::onStoreEvent(event("LeaderboardFound", 1, "b"));
     StoreWrap::whenTrace = nullptr;
     EXPECT_EQ(lines, (std::vector<std::string>{"[STEAM] null FAIL (null)", "[STEAM] LeaderboardFound SUCCESS (b)"}));
     EXPECT_FALSE(StoreWrap::leaderboardOps.has_value());

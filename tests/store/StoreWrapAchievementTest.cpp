@@ -139,7 +139,7 @@ TEST_F(StoreWrapAchievementTest, EventRecordsAreReadByNameAndMatchedExactly) {
         for (const auto& [field, value] : c.fields) Value(record).setField(field, value);
         lines.clear();
 
-        StoreWrap::steamWrap_onEvent(Value(record));
+        StoreWrap::onStoreEvent(Value(record));
 
         EXPECT_EQ(lines, std::vector<std::string>{c.line});
         EXPECT_EQ(StoreWrap::haveReceivedUserStats, c.userStats);
