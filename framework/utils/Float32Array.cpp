@@ -1,5 +1,7 @@
 #include "Float32Array.h"
 
+#include <climits>
+
 #include "platform/runtime/Args.h"
 
 namespace framework {
@@ -11,7 +13,7 @@ Float32Array::Float32Array(const runtime::Value& first, int start, std::optional
 }
 
 void Float32Array::setLength_(int n) {
-    if (n < 0) runtime::Thrown::text("Invalid buffer length");
+    if (n < 0 || byteOffset + 4 * static_cast<int64_t>(n) > INT_MAX) runtime::Thrown::text("Invalid buffer length");
     length = n;
     byteLength = 4 * n;
     buffer->setLength(byteOffset + byteLength);

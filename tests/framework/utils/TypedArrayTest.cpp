@@ -223,6 +223,9 @@ TEST(TypedArray, ViewsShareOneBuffer) {
     EXPECT_EQ(offset->buffer->length(), 16);  // the view stays inside its buffer
     offset->set_(2, 1);
     EXPECT_EQ(offset->get_(2), 1);
+    EXPECT_EQ(thrownText([&] { offset->setLength_(-1); }), "Invalid buffer length");
+    EXPECT_EQ(thrownText([&] { offset->setLength_(0x20000000); }), "Invalid buffer length");
+    EXPECT_EQ(offset->length, 3);
 }
 
 TEST(TypedArray, MatrixAndNativePointer) {
