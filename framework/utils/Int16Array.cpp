@@ -1,0 +1,37 @@
+#include "Int16Array.h"
+
+#include "platform/runtime/Args.h"
+
+namespace framework {
+
+Int16Array::Int16Array(const runtime::Value& first, int start, std::optional<int> count) {
+    length = initElements(first, start, count, 2, false, [](ArrayBufferView& view, int i, const runtime::Value& v) {
+        static_cast<Int16Array&>(view).set_(i, v.toInt());
+    });
+}
+
+int Int16Array::get_(int index) { return load<int16_t>(static_cast<int64_t>(index) * 2); }
+
+void Int16Array::set_(int index, int value) {
+    store<uint16_t>(static_cast<int64_t>(index) * 2, static_cast<uint16_t>(value));
+}
+
+}  // namespace framework
+
+using framework::Int16Array;
+
+RUNTIME_DEFINE_CLASS(Int16Array, "framework._native.utils.Int16Array", framework::ArrayBufferView, (auto& b) {
+    using V = Int16Array;
+    b.template field<&V::BYTES_PER_ELEMENT>("BYTES_PER_ELEMENT")
+        .template field<&V::length>("length")
+        .template staticField<&V::SBYTES_PER_ELEMENT>("SBYTES_PER_ELEMENT")
+        .template method<&V::get_>("__get")
+        .template method<&V::set_>("__set")
+        .emptyInstance()
+        .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
+            runtime::Args a(v, n);
+            std::optional<int> length;
+            if (a.given(2)) length = a.integer(2);
+            return runtime::make<V>(a[0], a.integer(1), length);
+        });
+})
