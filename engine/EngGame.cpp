@@ -11,6 +11,7 @@
 #include "engine/system/frontEnds/SignalFrontEnd.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "engine/system/frontEnds/VCRFrontEnd.h"
+#include "engine/system/layer/TileSheetExt.h"
 #include "engine/system/scaleModes/BaseScaleMode.h"
 #include "engine/util/EngArrayUtil.h"
 #include "framework/Lib.h"
@@ -190,6 +191,7 @@ void EngGame::update() {
     for (std::size_t i = 0; i < EngG::plugins->list.size(); ++i)
         if (Ref<EngPlugin> p = EngG::plugins->list[i]; p->exists && p->active) p->update();
     Ref<EngState>(_state)->tryUpdate();
+    EngG::cameras->update();
     EngG::signals->postUpdate->dispatch0();
     EngArrayUtil::clearArray(EngG::swipes);
 }
@@ -202,9 +204,13 @@ void EngGame::updateInput() {
 void EngGame::draw() {
     if (!_state->visible || !_state->exists) return;
     EngG::signals->preDraw->dispatch0();
+    TileSheetExt::_DRAWCALLS = 0;
+    EngG::cameras->lock();
     for (std::size_t i = 0; i < EngG::plugins->list.size(); ++i)
         if (Ref<EngPlugin> p = EngG::plugins->list[i]; p->exists && p->visible) p->draw();
     Ref<EngState>(_state)->draw();
+    EngG::cameras->render();
+    EngG::cameras->unlock();
     EngG::signals->postDraw->dispatch0();
 }
 

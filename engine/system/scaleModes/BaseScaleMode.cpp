@@ -8,6 +8,8 @@
 
 namespace engine {
 
+using runtime::Ref;
+
 BaseScaleMode::BaseScaleMode()
     : deviceSize(EngPoint::get()), gameSize(EngPoint::get()), scale(EngPoint::get()), offset(EngPoint::get()) {}
 
@@ -31,8 +33,11 @@ void BaseScaleMode::updateDeviceSize(int width, int height) { deviceSize->set(wi
 void BaseScaleMode::updateScaleOffset() {
     scale->set_x(gameSize->x / EngG::width);
     scale->set_y(gameSize->y / EngG::height);
-    // Cameras are not built yet: the default zoom is the cameras' scale.
     zoom()->set(EngCamera::defaultZoom, EngCamera::defaultZoom);
+    if (EngG::camera) {
+        Ref<EngPoint> cameraScale = EngG::camera->getScale();
+        zoom()->set(cameraScale->x, cameraScale->y);
+    }
     scale->set_x(scale->x / zoom()->x);
     scale->set_y(scale->y / zoom()->y);
     offset->set_x(std::ceil((deviceSize->x - gameSize->x) * 0.5));
