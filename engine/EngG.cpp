@@ -12,6 +12,7 @@
 #include "engine/input/gamepad/EngGamepadManager.h"
 #include "engine/input/keyboard/EngKeyboard.h"
 #include "engine/input/mouse/EngMouse.h"
+#include "engine/system/frontEnds/BitmapFrontEnd.h"
 #include "engine/system/frontEnds/BitmapLogFrontEnd.h"
 #include "engine/system/frontEnds/CameraFrontEnd.h"
 #include "engine/system/frontEnds/ConsoleFrontEnd.h"
@@ -51,6 +52,7 @@ runtime::Ref<BitmapLogFrontEnd> EngG::bitmapLog;
 runtime::Ref<WatchFrontEnd> EngG::watch;
 runtime::Ref<DebuggerFrontEnd> EngG::debugger;
 runtime::Ref<VCRFrontEnd> EngG::vcr;
+runtime::Ref<BitmapFrontEnd> EngG::bitmap;
 runtime::Ref<CameraFrontEnd> EngG::cameras;
 runtime::Ref<PluginFrontEnd> EngG::plugins;
 runtime::Ref<SoundFrontEnd> EngG::sound;
@@ -76,6 +78,7 @@ void EngG::staticInit() {
     watch = runtime::make<WatchFrontEnd>();
     debugger = runtime::make<DebuggerFrontEnd>();
     vcr = runtime::make<VCRFrontEnd>();
+    bitmap = runtime::make<BitmapFrontEnd>();
     cameras = runtime::make<CameraFrontEnd>();
     plugins = runtime::make<PluginFrontEnd>();
     sound = runtime::make<SoundFrontEnd>();
@@ -104,6 +107,7 @@ void EngG::init(EngGame* g, int w, int h, double zoom) {
 
 void EngG::reset() {
     EngRandom::resetGlobalSeed();
+    bitmap->clearCache();
     inputs->reset();
     sound->destroy(true);
     timeScale = 1;

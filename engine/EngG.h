@@ -13,6 +13,7 @@ class Stage;
 namespace engine {
 
 class BaseScaleMode;
+class BitmapFrontEnd;
 class BitmapLogFrontEnd;
 class CameraFrontEnd;
 class ConsoleFrontEnd;
@@ -63,6 +64,7 @@ public:
     static runtime::Ref<WatchFrontEnd> watch;
     static runtime::Ref<DebuggerFrontEnd> debugger;
     static runtime::Ref<VCRFrontEnd> vcr;
+    static runtime::Ref<BitmapFrontEnd> bitmap;
     static runtime::Ref<CameraFrontEnd> cameras;
     static runtime::Ref<PluginFrontEnd> plugins;
     static runtime::Ref<SoundFrontEnd> sound;

@@ -5,6 +5,7 @@
 #include "engine/EngG.h"
 #include "engine/EngState.h"
 #include "engine/system/EngSplash.h"
+#include "engine/system/frontEnds/BitmapFrontEnd.h"
 #include "engine/system/frontEnds/CameraFrontEnd.h"
 #include "engine/system/frontEnds/InputFrontEnd.h"
 #include "engine/system/frontEnds/PluginFrontEnd.h"
@@ -98,6 +99,7 @@ void EngGame::onResize(const Ref<framework::Event>&) {
     Ref<framework::Stage> root = rootStage();
     int width = root ? root->get_stageWidth() : 0;
     int height = root ? root->get_stageHeight() : 0;
+    EngG::bitmap->onContext();
     if (_state) _state->onResize(width, height);
     for (std::size_t i = 0; i < EngG::plugins->list.size(); ++i)
         if (Ref<EngPlugin> p = EngG::plugins->list[i]; p->exists) p->onResize(width, height);
@@ -151,6 +153,7 @@ void EngGame::doResetGame() {
 }
 
 void EngGame::switchState() {
+    EngG::bitmap->clearCache();
     EngG::cameras->reset();
     EngG::inputs->reset();
     EngG::sound->destroy(false);

@@ -1,6 +1,6 @@
 #pragma once
-// The engine's record of one cached bitmap: its key, where it came from and its tile sheet, made
-// on first use. Dumping the processor copy of the pixels is not built yet.
+// The engine's record of one cached bitmap: its key, where it came from (so that it can be
+// rebuilt after its pixels were dumped) and its tile sheet, made on first use.
 #include "engine/system/layer/TileSheetExt.h"
 
 namespace engine {
@@ -19,6 +19,12 @@ public:
 
     virtual runtime::Ref<TileSheetData> get_tilesheet();
     virtual bool get_canBeDumped() const { return assetsClass != nullptr || !assetsKey.isNull(); }
+    // Drops the processor copy of the pixels of a graphic that can be rebuilt.
+    virtual void dump();
+    // Remakes the bitmap from its class or asset id.
+    virtual void undump();
+    // After the rendering context came back: a dumped graphic is rebuilt and dumped again.
+    virtual void onContext();
     // Releases the bitmap and the tile sheet.
     virtual void destroy();
 
