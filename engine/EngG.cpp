@@ -12,6 +12,7 @@
 #include "engine/input/gamepad/EngGamepadManager.h"
 #include "engine/input/keyboard/EngKeyboard.h"
 #include "engine/input/mouse/EngMouse.h"
+#include "engine/system/EngQuadTree.h"
 #include "engine/system/frontEnds/BitmapFrontEnd.h"
 #include "engine/system/frontEnds/BitmapLogFrontEnd.h"
 #include "engine/system/frontEnds/CameraFrontEnd.h"
@@ -128,6 +129,23 @@ void EngG::switchState(const Ref<EngState>& state) { game->_requestedState = sta
 void EngG::resetState() {
     const runtime::ClassInfo* cls = game->_state->classInfo();
     game->_requestedState = Ref<EngState>(dynamic_cast<EngState*>(cls->create(nullptr, 0).get()));
+}
+
+bool EngG::overlap(EngBasic* first, EngBasic* second, std::function<void(EngObject*, EngObject*)> notify,
+                   std::function<bool(EngObject*, EngObject*)> process) {
+    if (!first) first = game->_state.get();
+    if (second == first) second = nullptr;
+    EngQuadTree::divisions = worldDivisions;
+    Ref<EngQuadTree> tree =
+        EngQuadTree::recycle(worldBounds->x, worldBounds->y, worldBounds->width, worldBounds->height);
+    tree->load(first, second, std::move(notify), std::move(process));
+    bool result = tree->execute();
+    tree->destroy();
+    return result;
+}
+
+bool EngG::collide(EngBasic* first, EngBasic* second, std::function<void(EngObject*, EngObject*)> notify) {
+    return overlap(first, second, std::move(notify), &EngObject::separate);
 }
 
 void EngG::openURL(runtime::String url, runtime::String target) {

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's globals: the running game, its size, timing values and switches, the front ends,
 // the inputs, the engine save and the world bounds.
+#include <functional>
 #include <vector>
 
 #include "platform/runtime/Object.h"
@@ -18,11 +19,13 @@ class BitmapLogFrontEnd;
 class CameraFrontEnd;
 class ConsoleFrontEnd;
 class DebuggerFrontEnd;
+class EngBasic;
 class EngCamera;
 class EngGame;
 class EngGamepadManager;
 class EngKeyboard;
 class EngMouse;
+class EngObject;
 class EngRect;
 class EngSave;
 class EngState;
@@ -82,6 +85,14 @@ public:
     static void resetGame();
     static void switchState(const runtime::Ref<EngState>& state);
     static void resetState();
+    // Quad-tree overlap test over the world bounds; the current state stands for a missing first
+    // argument, and a second argument equal to the first tests a group against itself.
+    static bool overlap(EngBasic* objectOrGroup1 = nullptr, EngBasic* objectOrGroup2 = nullptr,
+                        std::function<void(EngObject*, EngObject*)> notifyCallback = nullptr,
+                        std::function<bool(EngObject*, EngObject*)> processCallback = nullptr);
+    // overlap with the objects' separation as the process callback.
+    static bool collide(EngBasic* objectOrGroup1 = nullptr, EngBasic* objectOrGroup2 = nullptr,
+                        std::function<void(EngObject*, EngObject*)> notifyCallback = nullptr);
     // Has the back end open the address ("http://" put in front when it has no scheme).
     static void openURL(runtime::String url, runtime::String target = nullptr);
 

@@ -1,6 +1,6 @@
 #pragma once
-// The engine's positioned object: its position, size, last position and collision sides.
-// Motion, overlap and separation are not built yet.
+// The engine's positioned object: its position, size, last position, collision sides and the
+// separation of two colliding objects. Motion and the overlap tests are not built yet.
 #include "engine/EngBasic.h"
 #include "engine/util/EngPoint.h"
 
@@ -18,6 +18,12 @@ public:
     static constexpr int FLOOR = DOWN;
     static constexpr int WALL = LEFT | RIGHT;
     static constexpr int ANY = LEFT | RIGHT | UP | DOWN;
+    static constexpr double SEPARATE_BIAS = 4;
+
+    // separateX, then separateY; true when either moved the pair apart.
+    static bool separate(EngObject* object1, EngObject* object2);
+    static bool separateX(EngObject* object1, EngObject* object2);
+    static bool separateY(EngObject* object1, EngObject* object2);
 
     explicit EngObject(double x = 0, double y = 0, double width = 0, double height = 0);
     explicit EngObject(runtime::NoInit n) : EngBasic(n) {}
@@ -35,8 +41,16 @@ public:
     double y = 0;
     double width = 0;
     double height = 0;
+    bool moves = true;
+    bool immovable = false;
+    runtime::Ref<EngPoint> velocity;
     runtime::Ref<EngPoint> last;
+    double mass = 1;
+    double elasticity = 0;
+    int touching = NONE;
+    int wasTouching = NONE;
     int allowCollisions = ANY;
+    bool collisonXDrag = true;
 };
 
 }  // namespace engine
