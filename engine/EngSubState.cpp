@@ -1,6 +1,7 @@
 #include "EngSubState.h"
 
 #include "engine/system/layer/EngBGSprite.h"
+#include "framework/display/BitmapData.h"
 #include "platform/runtime/Args.h"
 
 namespace engine {
@@ -26,7 +27,7 @@ void EngSubState::destroy() {
 }
 
 int EngSubState::set_bgColor(int color) {
-    if (_bgSprite) _bgSprite->setColor(color);
+    if (_bgSprite && _bgSprite->get_pixels()) _bgSprite->get_pixels()->setPixel32(0, 0, color);
     _bgColor = color;
     return color;
 }

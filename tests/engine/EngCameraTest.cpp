@@ -4,6 +4,7 @@
 #include "engine/EngCamera.h"
 #include "engine/EngObject.h"
 #include "engine/system/frontEnds/CameraFrontEnd.h"
+#include "engine/system/layer/EngBGSprite.h"
 #include "engine/system/layer/TileSheetExt.h"
 #include "framework/display/BitmapData.h"
 
@@ -204,4 +205,20 @@ TEST_F(EngCameraTest, BatchesShareOnlyConsecutiveEqualSettings) {
     EXPECT_TRUE(again == second || again == third);
     c->render();
     EXPECT_EQ(engine::TileSheetExt::_DRAWCALLS, 3);
+}
+
+TEST_F(EngCameraTest, SubStateBackgroundCoversEveryShownCamera) {
+    auto& cameras = *EngG::cameras;
+    cameras.reset(make<EngCamera>(0, 0, 320, 240, 1));
+    auto hidden = cameras.add(make<EngCamera>(0, 0, 100, 100, 1));
+    hidden->visible = false;
+    auto background = make<engine::EngBGSprite>();
+    background->alpha = 0;  // drawn all the same
+    background->draw();
+    auto item = EngG::camera->_currentStackItem;
+    ASSERT_EQ(item->position, 8);
+    std::vector<double> values;
+    for (int i = 0; i < item->position; ++i) values.push_back(item->drawData->at(i).toFloat());
+    EXPECT_EQ(values, (std::vector<double>{160, 120, static_cast<double>(background->tileId), 320, 0, 0, 240, 0}));
+    EXPECT_EQ(hidden->_currentStackItem->position, 0);
 }
