@@ -1,6 +1,6 @@
 #pragma once
-// The plugin that will step the engine's paths; so far it keeps none, so its step, draw and
-// state-switch passes have nothing to do.
+// The plugin that will step the engine's path followers; path following is not built yet, so it
+// keeps none and its step, draw and state-switch passes have nothing to do.
 #include "engine/plugin/EngPlugin.h"
 
 namespace engine {

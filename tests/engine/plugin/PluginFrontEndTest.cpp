@@ -9,6 +9,7 @@
 #include "engine/system/frontEnds/PluginFrontEnd.h"
 #include "engine/tweens/EngTween.h"
 #include "engine/tweens/misc/NumTween.h"
+#include "engine/util/EngTimer.h"
 
 using engine::EngG;
 using engine::EngTween;
@@ -92,5 +93,39 @@ TEST(EngTween, OneShotNumberTween) {
     manager->onStateSwitch();
     EXPECT_TRUE(manager->_tweens.empty());
     EXPECT_EQ(other->_tweenFunction, nullptr);
+    EngG::elapsed = 0;
+}
+
+TEST(EngTimer, LoopsCountStepTimeAndFinish) {
+    EngG::staticInit();
+    auto manager = engine::TimerManager::manager;
+    int calls = 0;
+    auto timer = make<engine::EngTimer>(0.5, runtime::Function::of([&] { ++calls; }), 3);
+    EXPECT_EQ(manager->_timers.size(), 1u);
+    EngG::elapsed = 0.25;
+    for (int i = 0; i < 6; ++i) manager->update();
+    EXPECT_EQ(calls, 3);
+    EXPECT_TRUE(timer->finished);
+    EXPECT_TRUE(manager->_timers.empty());
+
+    // One long step runs two loops and keeps the rest.
+    timer->reset();
+    EngG::elapsed = 1.25;
+    manager->update();
+    EXPECT_EQ(calls, 5);
+    EXPECT_DOUBLE_EQ(timer->_timeCounter, 0.25);
+    timer->start(-2, nullptr, -3);
+    EXPECT_EQ(timer->time, 2);
+    EXPECT_EQ(timer->loops, 3);
+    EXPECT_EQ(timer->get_timeLeft(), 2);
+
+    // A state switch drops the timers without telling them: starting again does not list them.
+    manager->onStateSwitch();
+    timer->start(1);
+    EXPECT_TRUE(manager->_timers.empty());
+    auto idle = make<engine::EngTimer>();
+    EXPECT_EQ(idle->time, 0);
+    EXPECT_EQ(idle->get_progress(), 0);
+    EXPECT_FALSE(idle->_inManager);
     EngG::elapsed = 0;
 }
