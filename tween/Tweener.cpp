@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "platform/runtime/DynamicObject.h"
+#include "tween/TweenTimer.h"
 #include "tween/actuators/MethodActuator.h"
+#include "tween/actuators/MotionPathActuator.h"
 #include "tween/actuators/SimpleActuator.h"
 
 namespace tween {
@@ -54,6 +56,23 @@ Ref<GenericActuator> Tweener::update(const Ref<runtime::Function>& target, doubl
     record->setField("start", start);
     record->setField("end", end);
     return tween(target, duration, record, overwrite, &MethodActuator::create);
+}
+
+Ref<TransformOptions> Tweener::transform(const Ref<runtime::Object>& target, double duration, bool overwrite) {
+    return runtime::make<TransformOptions>(target, duration, overwrite);
+}
+
+Ref<EffectsOptions> Tweener::effects(const Ref<runtime::Object>& target, double duration, bool overwrite) {
+    return runtime::make<EffectsOptions>(target, duration, overwrite);
+}
+
+Ref<GenericActuator> Tweener::motionPath(const Ref<runtime::Object>& target, double duration,
+                                         const Ref<runtime::Object>& properties, bool overwrite) {
+    return tween(target, duration, properties, overwrite, &MotionPathActuator::create);
+}
+
+Ref<GenericActuator> Tweener::timer(double duration, ActuatorKind kind) {
+    return tween(runtime::make<TweenTimer>(0), duration, runtime::make<TweenTimer>(1), false, kind);
 }
 
 void Tweener::stop(const Ref<runtime::Object>& target, const Value& properties, bool complete, bool sendEvents) {

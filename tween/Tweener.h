@@ -6,6 +6,8 @@
 
 #include "platform/runtime/Array.h"
 #include "platform/runtime/Function.h"
+#include "tween/EffectsOptions.h"
+#include "tween/TransformOptions.h"
 #include "tween/actuators/GenericActuator.h"
 #include "tween/easing/Expo.h"
 
@@ -52,6 +54,19 @@ public:
     static runtime::Ref<GenericActuator> update(const runtime::Ref<runtime::Function>& target, double duration,
                                                 const runtime::Value& start = runtime::Value(),
                                                 const runtime::Value& end = runtime::Value(), bool overwrite = true);
+    // Colour and sound transform tweens of the target, started by the options' color or sound.
+    static runtime::Ref<TransformOptions> transform(const runtime::Ref<runtime::Object>& target, double duration = 0,
+                                                    bool overwrite = true);
+    // Filter tweens of a display object, started by the options' filter.
+    static runtime::Ref<EffectsOptions> effects(const runtime::Ref<runtime::Object>& target, double duration = 0,
+                                                bool overwrite = true);
+    // Moves the target along component paths: the record's values (MotionPath's x, y, rotation).
+    static runtime::Ref<GenericActuator> motionPath(const runtime::Ref<runtime::Object>& target, double duration,
+                                                    const runtime::Ref<runtime::Object>& properties,
+                                                    bool overwrite = true);
+    // A timer on the tween clock: a TweenTimer's progress tweened from 0 to 1, overwriting nothing.
+    // Hang the work on the actuator (onComplete, onUpdate, repeat, ...).
+    static runtime::Ref<GenericActuator> timer(double duration, ActuatorKind kind = nullptr);
     // Stops every tween silently and forgets every library.
     static void reset();
 

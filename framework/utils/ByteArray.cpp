@@ -144,11 +144,19 @@ void ByteArray::replaceContent(std::vector<uint8_t> bytes) {
     length_ = n;
 }
 
+// The storage may hold bytes past the length (capacity kept after a shrink): they are not content
+// and must not reach the compressor.
+runtime::Ref<runtime::ByteStorage> ByteArray::validStorage() {
+    if (!b) return runtime::make<runtime::ByteStorage>();
+    if (b->bytes.size() == static_cast<std::size_t>(length_)) return b;
+    return runtime::make<runtime::ByteStorage>(data());
+}
+
 void ByteArray::compress(std::optional<CompressionAlgorithm> algorithm) {
     CompressionAlgorithm a = algorithm.value_or(CompressionAlgorithm::ZLIB);
     if (a == CompressionAlgorithm::LZMA) {
         initClass();
-        runtime::Value out = media_lzma_encode(runtime::Value(b));
+        runtime::Value out = media_lzma_encode(runtime::Value(validStorage()));
         auto* storage = out.as<runtime::ByteStorage>();
         if (!storage) runtime::Thrown::text("Compression failed");
         replaceContent(storage->bytes);
@@ -163,7 +171,7 @@ void ByteArray::uncompress(std::optional<CompressionAlgorithm> algorithm) {
     CompressionAlgorithm a = algorithm.value_or(CompressionAlgorithm::ZLIB);
     if (a == CompressionAlgorithm::LZMA) {
         initClass();
-        runtime::Value out = media_lzma_decode(runtime::Value(b));
+        runtime::Value out = media_lzma_decode(runtime::Value(validStorage()));
         auto* storage = out.as<runtime::ByteStorage>();
         if (!storage) runtime::Thrown::text("Decompression failed");
         replaceContent(storage->bytes);

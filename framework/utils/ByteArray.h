@@ -128,6 +128,7 @@ private:
     void writeStorage(const runtime::Value& storage, int n);
     runtime::Value takeStorage(int n);
     void replaceContent(std::vector<uint8_t> bytes);
+    runtime::Ref<runtime::ByteStorage> validStorage();
 };
 
 }  // namespace framework

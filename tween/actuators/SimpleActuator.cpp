@@ -174,45 +174,50 @@ inline void SimpleActuator::write(PropertyDetails& d, double value) {
     else setProperty(d, Value(value));
 }
 
-void SimpleActuator::update(double t) {
-    if (paused) return;
-    double p = (t - timeOffset) / duration;
-    if (p > 1) p = 1;
-    if (!initialized) initialize();
+void SimpleActuator::writeSnapped(PropertyDetails& d, double value) {
+    double whole = std::floor(value + 0.5);
+    if (whole >= -2147483648.0 && whole <= 2147483647.0) {
+        runtime::Object* o = d.target.get();
+        if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, whole);
+        else setProperty(d, Value(static_cast<int32_t>(whole)));
+    } else {
+        write(d, whole);
+    }
+}
+
+void SimpleActuator::interpolate(double p) {
     if (!special) {
         double e = _ease ? _ease->calculate(p) : p;
         for (int i = 0; i < detailsLength; ++i) {
             PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
             write(d, d.change * e + d.start);
         }
-    } else {
-        double k = _reverse ? 1 - p : p;
-        double e = _ease ? _ease->calculate(k) : k;
-        for (int i = 0; i < detailsLength; ++i) {
-            PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
-            double value;
-            if (_smartRotation && isRotation(d.propertyName)) {
-                double r = std::fmod(d.change, 360.0);
-                if (r > 180) r -= 360;
-                else if (r < -180) r += 360;
-                value = r * e + d.start;
-            } else {
-                value = d.change * e + d.start;
-            }
-            if (_snapping) {
-                double whole = std::floor(value + 0.5);
-                if (whole >= -2147483648.0 && whole <= 2147483647.0) {
-                    runtime::Object* o = d.target.get();
-                    if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, whole);
-                    else setProperty(d, Value(static_cast<int32_t>(whole)));
-                } else {
-                    write(d, whole);
-                }
-            } else {
-                write(d, value);
-            }
-        }
+        return;
     }
+    double k = _reverse ? 1 - p : p;
+    double e = _ease ? _ease->calculate(k) : k;
+    for (int i = 0; i < detailsLength; ++i) {
+        PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
+        double value;
+        if (_smartRotation && isRotation(d.propertyName)) {
+            double r = std::fmod(d.change, 360.0);
+            if (r > 180) r -= 360;
+            else if (r < -180) r += 360;
+            value = r * e + d.start;
+        } else {
+            value = d.change * e + d.start;
+        }
+        if (_snapping) writeSnapped(d, value);
+        else write(d, value);
+    }
+}
+
+void SimpleActuator::update(double t) {
+    if (paused) return;
+    double p = (t - timeOffset) / duration;
+    if (p > 1) p = 1;
+    if (!initialized) initialize();
+    interpolate(p);
     if (p == 1) {
         if (_repeat == 0) {
             Ref<SimpleActuator> keep(this);

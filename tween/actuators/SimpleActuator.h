@@ -72,10 +72,17 @@ public:
     double startTime = 0;
     bool toggleVisible = false;
 
-private:
-    static void addListener();
+protected:
+    // Writes every property for pass progress p (0 to 1): start + change × eased progress, with
+    // the options of the slower path when special is set.
+    virtual void interpolate(double p);
     // The write of one value, numeric fast path first.
     void write(PropertyDetails& details, double value);
+    // The write of floor(value + 0.5) as a whole number.
+    void writeSnapped(PropertyDetails& details, double value);
+
+private:
+    static void addListener();
 };
 
 }  // namespace tween

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <thread>
 
 #include "KeyMap.h"
@@ -26,10 +27,15 @@ constexpr int ET_RESIZE = 8;
 constexpr int ET_POLL = 9;
 constexpr int ET_QUIT = 10;
 constexpr int ET_REDRAW = 14;
+constexpr int ET_TOUCH_BEGIN = 15;
+constexpr int ET_TOUCH_MOVE = 16;
+constexpr int ET_TOUCH_END = 17;
 constexpr int ET_ACTIVATE = 20;
 constexpr int ET_DEACTIVATE = 21;
 constexpr int ET_GOT_INPUT_FOCUS = 22;
 constexpr int ET_LOST_INPUT_FOCUS = 23;
+
+constexpr int EF_PRIMARY_TOUCH = 0x8000;
 
 // Wake used while no stage handler asked for one.
 constexpr double DEFAULT_WAKE = 0.05;
@@ -63,6 +69,7 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
             return;
         }
         sdlReady_ = true;
+        controllers_.start();
     }
     title_ = title;
     Uint32 wflags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
@@ -119,6 +126,7 @@ void Backend::shutdown() {
         mainFrame_->stage->release();
     }
     mainFrame_ = nullptr;
+    controllers_.stop();
     // Only what the loop started: the audio device lives on its own.
     if (sdlReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
     sdlReady_ = false;
@@ -166,19 +174,46 @@ int Backend::pointerFlags() const {
     return f;
 }
 
+runtime::Ref<runtime::DynamicObject> Backend::aimedRecord(int type, double stageX, double stageY) {
+    StageHandle* stage = mainFrame_->stage.get();
+    NodeStore& store = NodeStore::get();
+    int id = store.pick(stage->index, stageX, stageY);
+    if (id == 0 && store.valid(stage->index)) id = store.at(stage->index).id;
+    auto r = record(type);
+    r->setField("id", runtime::Value(id));
+    r->setField("x", runtime::Value(stageX));
+    r->setField("y", runtime::Value(stageY));
+    return r;
+}
+
 void Backend::pointerRecord(int type, double wx, double wy, int value) {
     double scale = dpiScale();
     pointerX_ = wx * scale;
     pointerY_ = wy * scale;
-    StageHandle* stage = mainFrame_->stage.get();
-    int id = NodeStore::get().pick(stage->index, pointerX_, pointerY_);
-    if (id == 0 && NodeStore::get().valid(stage->index)) id = NodeStore::get().at(stage->index).id;
-    auto r = record(type);
-    r->setField("id", runtime::Value(id));
-    r->setField("x", runtime::Value(pointerX_));
-    r->setField("y", runtime::Value(pointerY_));
+    auto r = aimedRecord(type, pointerX_, pointerY_);
     r->setField("value", runtime::Value(value));
     r->setField("flags", runtime::Value(pointerFlags()));
+    deliver(r);
+}
+
+void Backend::touchRecord(int type, const SDL_TouchFingerEvent& f) {
+    std::optional<TouchPoints::Point> point;
+    if (type == ET_TOUCH_BEGIN) point = touches_.begin(f.fingerId);
+    else if (type == ET_TOUCH_MOVE) point = touches_.find(f.fingerId);
+    else point = touches_.end(f.fingerId);
+    if (!point) return;  // a finger that went down before the window saw it
+    // Finger positions are fractions of the window.
+    int ww = 0, wh = 0;
+    if (window_) SDL_GetWindowSize(window_, &ww, &wh);
+    double scale = dpiScale();
+    auto r = aimedRecord(type, f.x * ww * scale, f.y * wh * scale);
+    int flags = KeyMap::modifierFlags(static_cast<Uint16>(SDL_GetModState()));
+    if (point->primary) flags |= EF_PRIMARY_TOUCH;
+    r->setField("value", runtime::Value(point->id));
+    r->setField("flags", runtime::Value(flags));
+    // SDL reports no contact size.
+    r->setField("scaleX", runtime::Value(1.0));
+    r->setField("scaleY", runtime::Value(1.0));
     deliver(r);
 }
 
@@ -207,9 +242,14 @@ void Backend::translate(const SDL_Event& e) {
     switch (e.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP: keyRecord(e.key); return;
-        case SDL_MOUSEMOTION: pointerRecord(ET_MOUSE_MOVE, e.motion.x, e.motion.y, 0); return;
+        // Pointer events SDL makes up from touches are dropped: the stage derives the pointer
+        // events of the primary touch point itself.
+        case SDL_MOUSEMOTION:
+            if (e.motion.which != SDL_TOUCH_MOUSEID) pointerRecord(ET_MOUSE_MOVE, e.motion.x, e.motion.y, 0);
+            return;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
+            if (e.button.which == SDL_TOUCH_MOUSEID) return;
             int button = e.button.button == SDL_BUTTON_LEFT ? 0 : e.button.button == SDL_BUTTON_MIDDLE ? 1
                          : e.button.button == SDL_BUTTON_RIGHT ? 2 : -1;
             if (button >= 0)
@@ -217,14 +257,19 @@ void Backend::translate(const SDL_Event& e) {
             return;
         }
         case SDL_MOUSEWHEEL: {
-            if (e.wheel.y == 0) return;
+            if (e.wheel.y == 0 || e.wheel.which == SDL_TOUCH_MOUSEID) return;
             int mx = 0, my = 0;
             SDL_GetMouseState(&mx, &my);
             // A wheel step is an up record: 3 scrolls one way, 4 the other.
             pointerRecord(ET_MOUSE_UP, mx, my, e.wheel.y > 0 ? 3 : 4);
             return;
         }
-        default: break;
+        case SDL_FINGERDOWN: touchRecord(ET_TOUCH_BEGIN, e.tfinger); return;
+        case SDL_FINGERMOTION: touchRecord(ET_TOUCH_MOVE, e.tfinger); return;
+        case SDL_FINGERUP: touchRecord(ET_TOUCH_END, e.tfinger); return;
+        default:
+            if (auto r = controllers_.translate(e)) deliver(r);
+            break;
     }
     if (e.type != SDL_WINDOWEVENT) return;
     switch (e.window.event) {

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "Controllers.h"
 #include "FrameHandle.h"
 #include "Renderer.h"
+#include "TouchPoints.h"
 #include "platform/runtime/DynamicObject.h"
 
 namespace media {
@@ -60,6 +62,9 @@ private:
     void runLoop();
     void translate(const SDL_Event& e);
     void pointerRecord(int type, double windowX, double windowY, int value);
+    void touchRecord(int type, const SDL_TouchFingerEvent& f);
+    // A record aimed at the innermost object under a stage point (the stage when none).
+    runtime::Ref<runtime::DynamicObject> aimedRecord(int type, double stageX, double stageY);
     void keyRecord(const SDL_KeyboardEvent& k);
     int pointerFlags() const;
     void shutdown();
@@ -83,6 +88,8 @@ private:
     int fbHeight_ = 0;
     std::vector<uint32_t> frame_;  // ARGB, the last presented frame
     Renderer frameRenderer_;
+    Controllers controllers_;
+    TouchPoints touches_;
     runtime::Ref<FrameHandle> mainFrame_;
 };
 

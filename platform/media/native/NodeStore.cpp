@@ -34,6 +34,7 @@ int NodeStore::create(Kind kind) {
 
 void NodeStore::release(int index) {
     if (!valid(index)) return;
+    setMask(index, -1);
     detach(index);
     for (int c : at(index).children)
         if (valid(c)) at(c).parent = -1;
@@ -247,6 +248,8 @@ int NodeStore::pick(int root, double x, double y) const {
 
 void NodeStore::setMask(int index, int mask) {
     if (!valid(index)) return;
+    if (int old = maskOf(index); old >= 0) --at(old).maskUsers;
+    if (valid(mask)) ++at(mask).maskUsers;
     at(index).mask = valid(mask) ? mask : -1;
     at(index).maskId = valid(mask) ? at(mask).id : 0;
 }

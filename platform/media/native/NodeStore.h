@@ -44,6 +44,7 @@ public:
         Rect2D scale9Grid;
         int mask = -1;
         int maskId = 0;
+        int maskUsers = 0;  // how many live nodes use this one as their mask
         runtime::Value filters;
         // A direct-render node's drawing callback, called with a rectangle record when it renders.
         runtime::Value directCallback;
@@ -105,6 +106,8 @@ public:
 
     void setMask(int index, int mask);
     int maskOf(int index) const;
+    // Whether some node uses this one as its mask (a mask is not drawn as itself).
+    bool isMask(int index) const { return valid(index) && at(index).maskUsers > 0; }
 
 private:
     // toTarget maps the node's content coordinates to the target space.

@@ -269,10 +269,8 @@ cairo_operator_t Rasterizer::blendOperator(int mode) {
         case 5: return CAIRO_OPERATOR_DARKEN;
         case 6: return CAIRO_OPERATOR_DIFFERENCE;
         case 7: return CAIRO_OPERATOR_ADD;
-        // No subtracting operator exists; difference matches it wherever the result stays
-        // positive. Invert is drawn as difference too.
-        case 8: return CAIRO_OPERATOR_DIFFERENCE;
-        case 9: return CAIRO_OPERATOR_DIFFERENCE;
+        // Subtract (8) and invert (9) have no operator: the renderer composites them from a
+        // layer; a draw that reaches here with them blends normally.
         case 10: return CAIRO_OPERATOR_DEST_IN;
         case 11: return CAIRO_OPERATOR_DEST_OUT;
         case 12: return CAIRO_OPERATOR_OVERLAY;

@@ -13,6 +13,59 @@ void setMatrix(cairo_t* cr, const Matrix2D& m) {
     cairo_matrix_t cm = Rasterizer::toCairo(m);
     cairo_set_matrix(cr, &cm);
 }
+
+constexpr int BLEND_SUBTRACT = 8;
+constexpr int BLEND_INVERT = 9;
+
+// Whether a blend mode has no cairo operator and is composited from a layer by hand.
+bool layerBlend(int mode) { return mode == BLEND_SUBTRACT || mode == BLEND_INVERT; }
+
+// Composites the layer (premultiplied, as popped from a cairo group) onto what cr draws into:
+// subtract takes the layer's colour from the backdrop, invert turns the backdrop's colour over
+// by the layer's alpha. The backdrop's alpha is kept.
+void compositeLayer(cairo_t* cr, cairo_pattern_t* layer, int mode) {
+    cairo_surface_t* src = nullptr;
+    if (cairo_pattern_get_surface(layer, &src) != CAIRO_STATUS_SUCCESS) return;
+    cairo_surface_t* dst = cairo_get_group_target(cr);
+    if (cairo_surface_get_type(src) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_surface_get_type(dst) != CAIRO_SURFACE_TYPE_IMAGE)
+        return;
+    cairo_surface_flush(src);
+    cairo_surface_flush(dst);
+    double sdx = 0, sdy = 0, ddx = 0, ddy = 0;
+    cairo_surface_get_device_offset(src, &sdx, &sdy);
+    cairo_surface_get_device_offset(dst, &ddx, &ddy);
+    // A source pixel (x, y) lies at device (x - sdx, y - sdy), the target's pixel at that + (ddx, ddy).
+    int ox = static_cast<int>(std::lround(ddx - sdx)), oy = static_cast<int>(std::lround(ddy - sdy));
+    int sw = cairo_image_surface_get_width(src), sh = cairo_image_surface_get_height(src);
+    int dw = cairo_image_surface_get_width(dst), dh = cairo_image_surface_get_height(dst);
+    int sstride = cairo_image_surface_get_stride(src), dstride = cairo_image_surface_get_stride(dst);
+    unsigned char* sdata = cairo_image_surface_get_data(src);
+    unsigned char* ddata = cairo_image_surface_get_data(dst);
+    if (!sdata || !ddata) return;
+    for (int y = 0; y < sh; ++y) {
+        int ty = y + oy;
+        if (ty < 0 || ty >= dh) continue;
+        const auto* srow = reinterpret_cast<const uint32_t*>(sdata + static_cast<std::ptrdiff_t>(y) * sstride);
+        auto* drow = reinterpret_cast<uint32_t*>(ddata + static_cast<std::ptrdiff_t>(ty) * dstride);
+        for (int x = 0; x < sw; ++x) {
+            int tx = x + ox;
+            uint32_t sp = srow[x];
+            if (tx < 0 || tx >= dw || sp == 0) continue;
+            uint32_t dp = drow[tx];
+            uint32_t da = dp >> 24, sa = sp >> 24;
+            uint32_t out = da << 24;
+            for (int sh8 = 0; sh8 < 24; sh8 += 8) {
+                int d = static_cast<int>((dp >> sh8) & 0xFF), c = static_cast<int>((sp >> sh8) & 0xFF);
+                int v = mode == BLEND_SUBTRACT ? std::max(0, d - c)
+                                               : d + ((static_cast<int>(da) - 2 * d) * static_cast<int>(sa) + 127) / 255;
+                out |= static_cast<uint32_t>(std::clamp(v, 0, static_cast<int>(da))) << sh8;
+            }
+            drow[tx] = out;
+        }
+    }
+    cairo_surface_mark_dirty(dst);
+}
 }  // namespace
 
 Renderer::~Renderer() {
@@ -77,7 +130,9 @@ void Renderer::callDirect(const runtime::Value& callback) {
 
 void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own) {
     const NodeStore::Node& n = store_->at(index);
-    if (own && !n.visible) return;
+    bool asMask = index == maskRoot_;
+    // A mask shows only through the objects it masks, whatever its visibility.
+    if (own && !asMask && (!n.visible || store_->isMask(index))) return;
     Matrix2D nodeM = own ? parent.after(store_->localMatrix(index)) : parent;
     ColorTransform8 ct = own ? parentCt.after(n.color) : parentCt;
     // Nothing of a fully transparent subtree shows.
@@ -85,6 +140,73 @@ void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransfor
     if (n.blendMode > 1) blend = n.blendMode;
     Matrix2D content = nodeM.after(store_->contentToNode(index));
     if (!Rasterizer::usable(content)) return;
+    int mask = store_->maskOf(index);
+    if (mask >= 0 && mask != index && maskDepth_ < MAX_MASK_DEPTH) {
+        renderMasked(index, mask, nodeM, content, ct, blend);
+        return;
+    }
+    // Subtract and invert start where they are set (or handed to a tree drawing): the subtree
+    // is drawn normally into a layer that is then composited by hand.
+    if (layerBlend(blend) && (!own || n.blendMode == blend)) {
+        Rasterizer::Target saved = beginLayer();
+        renderBody(index, nodeM, content, ct, 0);
+        cairo_pattern_t* layer = cairo_pop_group(cr_);
+        compositeLayer(cr_, layer, blend);
+        cairo_pattern_destroy(layer);
+        target_ = saved;
+        return;
+    }
+    renderBody(index, nodeM, content, ct, blend);
+}
+
+Rasterizer::Target Renderer::beginLayer() {
+    // What lies below must be in the pixels before a layer is composited onto them, and the
+    // layer's own drawing goes through cairo, not straight to the target.
+    if (target_.backdrop) target_.backdrop->settle();
+    Rasterizer::Target saved = target_;
+    target_.image = nullptr;
+    target_.boxClip = false;
+    target_.backdrop = nullptr;
+    cairo_push_group(cr_);
+    return saved;
+}
+
+void Renderer::renderMasked(int index, int mask, const Matrix2D& nodeM, const Matrix2D& content,
+                            const ColorTransform8& ct, int blend) {
+    // The object is drawn into a layer, and the layer shows through the alpha of the mask as
+    // drawn where it stands on the stage.
+    Rasterizer::Target saved = beginLayer();
+    renderBody(index, nodeM, content, ct, blend);
+    cairo_pattern_t* layer = cairo_pop_group(cr_);
+
+    cairo_push_group_with_content(cr_, CAIRO_CONTENT_ALPHA);
+    // Stage space to this target: the object's content matrix over its stage matrix.
+    Matrix2D stageToTarget = content.after(store_->concatenatedMatrix(index).inverted());
+    int maskParent = store_->at(mask).parent;
+    Matrix2D maskSpace =
+        store_->valid(maskParent) ? stageToTarget.after(store_->concatenatedMatrix(maskParent)) : stageToTarget;
+    int outerRoot = maskRoot_;
+    maskRoot_ = mask;
+    ++maskDepth_;
+    if (Rasterizer::usable(maskSpace)) renderNode(mask, maskSpace, ColorTransform8{}, 0, true);
+    --maskDepth_;
+    maskRoot_ = outerRoot;
+    cairo_pattern_t* coverage = cairo_pop_group(cr_);
+
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+    cairo_set_source(cr_, layer);
+    cairo_mask(cr_, coverage);
+    cairo_restore(cr_);
+    cairo_pattern_destroy(coverage);
+    cairo_pattern_destroy(layer);
+    target_ = saved;
+}
+
+void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct,
+                          int blend) {
+    const NodeStore::Node& n = store_->at(index);
     bool clipped = n.hasScrollRect;
     Rasterizer::Target outer = target_;
     if (clipped) {
@@ -211,8 +333,16 @@ void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& mat
         cairo_clip(cr);
     }
     Rasterizer raster;
-    Rasterizer::Target fast = targetOf(target.pixmanImage(), target.width(), target.height(), clip);
-    raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode), &fast);
+    if (layerBlend(blendMode)) {
+        cairo_push_group(cr);
+        raster.draw(cr, list, matrix, ct, CAIRO_OPERATOR_OVER, nullptr);
+        cairo_pattern_t* layer = cairo_pop_group(cr);
+        compositeLayer(cr, layer, blendMode);
+        cairo_pattern_destroy(layer);
+    } else {
+        Rasterizer::Target fast = targetOf(target.pixmanImage(), target.width(), target.height(), clip);
+        raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode), &fast);
+    }
     target.endDrawing(cr);
 }
 

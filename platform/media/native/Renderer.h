@@ -1,6 +1,6 @@
 #pragma once
 // Draws display-object trees: every node's concatenated transform, alpha, colour transform,
-// visibility, scroll rect and blend mode applied, its vector commands rasterised, children on
+// visibility, scroll rect, mask and blend mode applied, its vector commands rasterised, children on
 // top in list order. Renders the stage into the frame buffer and trees or surfaces into
 // surfaces, always in software, so the same pixels come out with or without a display.
 #include <cairo.h>
@@ -46,6 +46,12 @@ public:
 private:
     void callDirect(const runtime::Value& callback);
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
+    // The node's own drawing and its children; content maps its content space to the target.
+    void renderBody(int index, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct, int blend);
+    // Pushes a cairo group for a layer; returns the target to restore once it is popped.
+    Rasterizer::Target beginLayer();
+    void renderMasked(int index, int mask, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct,
+                      int blend);
     // Narrows target to the rectangle r (a clip cairo is given through m) when that is a
     // pixel-aligned box in device space; otherwise marks the clip as not a box.
     static void clipTarget(Rasterizer::Target& target, const Matrix2D& m, const Rect2D& r);
@@ -57,6 +63,10 @@ private:
     Rasterizer::Target target_;
     Rasterizer::Backdrop backdrop_;
     bool direct_ = true;
+    // Masks nest a few levels deep at most (a mask cycle stops there).
+    static constexpr int MAX_MASK_DEPTH = 4;
+    int maskDepth_ = 0;
+    int maskRoot_ = -1;  // the mask being drawn as coverage
     Rasterizer raster_;
     cairo_surface_t* frameSurface_ = nullptr;
     cairo_t* frameCr_ = nullptr;

@@ -4,12 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <algorithm>
 
 #include <SDL.h>
 
 #include "platform/media/MediaPrimitives.h"
 #include "platform/media/native/KeyMap.h"
 #include "platform/media/native/NodeStore.h"
+#include "platform/media/native/TouchPoints.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Function.h"
 #include "platform/system/ModuleLoader.h"
@@ -211,6 +214,159 @@ TEST(NativeBackend, KeysAndPointerBecomeRecordsAimedAtTheStageByDefault) {
     });
     create(onFrame, 100, 100, 0, "input", nullptr);
     EXPECT_EQ(records, (std::vector<std::string>{"1:87:119:stage", "3:113:0:stage", "5:2:0:stage", "7:4:0:stage"}));
+}
+
+namespace {
+// Runs the real loop with a handler that records every record of the given types as text, and a
+// script that is called with each recorded text; the loop closes once `done` says so or after
+// five seconds.
+std::vector<std::string> runInputScript(const std::vector<int>& types,
+                                        const std::function<void(const std::string&)>& onFrame,
+                                        const std::function<bool(const std::string&)>& onRecord,
+                                        const std::function<std::string(Value)>& describe) {
+    auto create = prim("media_native_create_main_frame", -1);
+    auto getStage = prim("media_native_get_frame_stage", 1);
+    auto setHandler = prim("media_native_set_stage_handler", 4);
+    auto setWake = prim("media_native_stage_set_next_wake", 2);
+    auto close = prim("media_native_close", 0);
+    std::vector<std::string> seen;
+    Uint32 start = 0;
+    auto frame = runtime::Function::of([&](Value f) {
+        Value stage = getStage(f);
+        start = SDL_GetTicks();
+        setHandler(stage, runtime::Function::of([&, stage](Value ev) {
+            int type = ev.field("type").toInt();
+            if (std::find(types.begin(), types.end(), type) != types.end()) {
+                seen.push_back(describe(ev));
+                if (onRecord(seen.back())) close();
+            }
+            if (SDL_GetTicks() - start > 5000) close();
+            setWake(stage, 0.01);
+        }), 200, 100);
+        onFrame("");
+    });
+    create(frame, 200, 100, 0, "input", nullptr);
+    return seen;
+}
+}  // namespace
+
+TEST(NativeBackend, ControllersBecomeDeviceRecords) {
+    // Virtual devices stand in for real ones; they report through SDL's own joystick layer.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_Joystick* pad = nullptr;
+    SDL_Joystick* stick = nullptr;
+    auto attach = [](SDL_JoystickType type, int axes, int buttons, int hats) {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = static_cast<Uint16>(type);
+        desc.naxes = static_cast<Uint16>(axes);
+        desc.nbuttons = static_cast<Uint16>(buttons);
+        desc.nhats = static_cast<Uint16>(hats);
+        return SDL_JoystickAttachVirtualEx(&desc);
+    };
+    int padIndex = -1, stickIndex = -1;
+    auto describe = [](Value ev) {
+        std::string t = std::to_string(ev.field("type").toInt()) + ":" + std::to_string(ev.field("id").toInt()) +
+                        ":" + std::to_string(ev.field("code").toInt());
+        int type = ev.field("type").toInt();
+        if (type == 24 || type == 26) t += ":" + std::to_string(ev.field("value").toInt());
+        if (type == 25) t += ":" + std::to_string(ev.field("x").toInt()) + "," + std::to_string(ev.field("y").toInt());
+        return t;
+    };
+    auto seen = runInputScript(
+        {24, 25, 26, 27, 28, 29, 30},
+        [&](const std::string&) { padIndex = attach(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 15, 0); },
+        [&](const std::string& r) {
+            if (r == "29:0:0") {
+                pad = SDL_JoystickOpen(padIndex);
+                SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, 16000);
+                SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+            } else if (r == "27:0:0") {
+                SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
+            } else if (r == "28:0:0") {
+                // A second device gets the next index; a plain joystick reports hats and balls.
+                stickIndex = attach(SDL_JOYSTICK_TYPE_ARCADE_STICK, 2, 2, 1);
+            } else if (r == "29:1:0") {
+                stick = SDL_JoystickOpen(stickIndex);
+                SDL_JoystickSetVirtualHat(stick, 0, SDL_HAT_RIGHT | SDL_HAT_DOWN);
+                SDL_Event ball{};
+                ball.type = SDL_JOYBALLMOTION;
+                ball.jball.which = SDL_JoystickInstanceID(stick);
+                ball.jball.ball = 0;
+                ball.jball.xrel = 3;
+                ball.jball.yrel = -2;
+                SDL_PushEvent(&ball);
+            } else if (r.rfind("25:1", 0) == 0) {
+                SDL_JoystickClose(pad);
+                pad = nullptr;
+                SDL_JoystickDetachVirtual(padIndex);
+            }
+            return r == "30:0:0";
+        },
+        describe);
+    if (stick) SDL_JoystickClose(stick);
+    if (pad) SDL_JoystickClose(pad);
+    // SDL settles a removed controller's axes at 0 first; hat and ball order is SDL's own.
+    seen.erase(std::remove(seen.begin() + std::min<std::size_t>(seen.size(), 5), seen.end(), "24:0:0:0"), seen.end());
+    if (seen.size() > 6) std::sort(seen.begin() + 5, seen.begin() + 7);
+    EXPECT_EQ(seen, (std::vector<std::string>{"29:0:0", "24:0:0:16000", "27:0:0", "28:0:0", "29:1:0", "25:1:0:3,-2",
+                                              "26:1:0:6", "30:0:0"}));
+}
+
+TEST(NativeBackend, FingersBecomeTouchRecordsWithOnePrimaryPoint) {
+    auto finger = [](Uint32 type, SDL_FingerID id, float x, float y) {
+        SDL_Event e{};
+        e.type = type;
+        e.tfinger.touchId = 1;
+        e.tfinger.fingerId = id;
+        e.tfinger.x = x;
+        e.tfinger.y = y;
+        SDL_PushEvent(&e);
+    };
+    auto describe = [](Value ev) {
+        return std::to_string(ev.field("type").toInt()) + ":" + std::to_string(ev.field("value").toInt()) + ":" +
+               std::to_string(ev.field("x").toInt()) + "," + std::to_string(ev.field("y").toInt()) + ":" +
+               ((ev.field("flags").toInt() & 0x8000) ? "primary" : "other") + ":" +
+               std::to_string(ev.field("scaleX").toFloat());
+    };
+    auto seen = runInputScript(
+        {5, 7, 15, 16, 17},
+        [&](const std::string&) {
+            finger(SDL_FINGERDOWN, 900, 0.5f, 0.5f);
+            finger(SDL_FINGERDOWN, 901, 0.25f, 0.75f);
+            finger(SDL_FINGERMOTION, 900, 0.75f, 0.5f);
+            finger(SDL_FINGERUP, 900, 0.75f, 0.5f);
+            finger(SDL_FINGERMOTION, 777, 0.1f, 0.1f);  // never went down: dropped
+            finger(SDL_FINGERUP, 901, 0.25f, 0.75f);
+            // SDL's pointer events made up from touches are not passed on.
+            SDL_Event m{};
+            m.type = SDL_MOUSEBUTTONDOWN;
+            m.button.which = SDL_TOUCH_MOUSEID;
+            m.button.button = SDL_BUTTON_LEFT;
+            SDL_PushEvent(&m);
+            finger(SDL_FINGERDOWN, 902, 0.0f, 0.0f);
+        },
+        [&](const std::string& r) { return r.rfind("15:3", 0) == 0; }, describe);
+    EXPECT_EQ(seen, (std::vector<std::string>{"15:1:100,50:primary:1.000000", "15:2:50,75:other:1.000000",
+                                              "16:1:150,50:primary:1.000000", "17:1:150,50:primary:1.000000",
+                                              "17:2:50,75:other:1.000000", "15:3:0,0:primary:1.000000"}));
+}
+
+TEST(TouchPoints, FirstFingerOfAGestureIsPrimaryUntilItLifts) {
+    media::TouchPoints t;
+    auto a = t.begin(10);
+    auto b = t.begin(11);
+    EXPECT_TRUE(a.primary);
+    EXPECT_FALSE(b.primary);
+    EXPECT_NE(a.id, b.id);
+    EXPECT_EQ(t.begin(10).id, a.id);  // a repeated down keeps its point
+    EXPECT_EQ(t.end(10)->id, a.id);
+    EXPECT_FALSE(t.find(10));
+    EXPECT_FALSE(t.begin(12).primary);  // the second finger is still down
+    t.end(11);
+    t.end(12);
+    EXPECT_FALSE(t.end(12));
+    EXPECT_TRUE(t.begin(13).primary);
 }
 
 TEST(KeyMap, CodesAndCharactersForTheKeyTable) {

@@ -77,6 +77,7 @@ struct Media {
     runtime::Primitive setColorTransform = prim("media_native_display_object_set_color_transform", 2);
     runtime::Primitive setScrollRect = prim("media_native_display_object_set_scroll_rect", 2);
     runtime::Primitive setBlendMode = prim("media_native_display_object_set_blend_mode", 2);
+    runtime::Primitive setMask = prim("media_native_display_object_set_mask", 2);
     runtime::Primitive getWidth = prim("media_native_display_object_get_width", 1);
     runtime::Primitive getHeight = prim("media_native_display_object_get_height", 1);
     runtime::Primitive hitTestPoint = prim("media_native_display_object_hit_test_point", 5);
@@ -330,6 +331,84 @@ TEST(RenderGraphics, RotatedScaledChildInAScrollRectClip) {
     EXPECT_EQ(m.px(out2, 10, 10), 0xFF00FF00u);
     EXPECT_EQ(m.px(out2, 20, 20), 0xFFFFFFFFu);
     for (const Value& v : {child, clip, root}) m.release(v);
+}
+
+TEST(RenderGraphics, MaskShowsTheObjectOnlyThroughTheMaskWhereItStands) {
+    const Media& m = media();
+    Value root = m.container(), box = m.shape(), hole = m.shape();
+    m.addChild(root, box);
+    m.addChild(root, hole);
+    Value g = m.graphics(box);
+    m.beginFill(g, 0xFF0000, 1.0);
+    m.drawRect(g, 0, 0, 40, 40);
+    Value h = m.graphics(hole);
+    m.beginFill(h, 0x0000FF, 1.0);
+    m.drawEllipse(h, 0, 0, 20, 20);
+    m.setX(hole, 10);
+    m.setY(hole, 10);
+    m.setMask(box, hole);
+    Value out = m.surface(40, 40, 0xFFFFFFFFu);
+    m.drawToSurface(root, out, nullptr, nullptr, "null", nullptr);
+    m.save(out, "masked-box");
+    EXPECT_EQ(m.px(out, 20, 20), 0xFFFF0000u);  // inside the circle: the box, red
+    EXPECT_EQ(m.px(out, 3, 3), 0xFFFFFFFFu);     // box outside the circle: hidden
+    EXPECT_EQ(m.px(out, 11, 11), 0xFFFFFFFFu);   // inside the circle's box, outside the circle
+    // The mask itself is never drawn (no blue anywhere), and moving the object leaves the mask.
+    m.setX(box, 15);
+    Value moved = m.surface(40, 40, 0xFFFFFFFFu);
+    m.drawToSurface(root, moved, nullptr, nullptr, "null", nullptr);
+    EXPECT_EQ(m.px(moved, 14, 20), 0xFFFFFFFFu);
+    EXPECT_EQ(m.px(moved, 20, 20), 0xFFFF0000u);
+    int blueish = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) {
+            uint32_t p = m.px(moved, x, y);
+            if ((p & 0xFF) > ((p >> 16) & 0xFF)) ++blueish;
+        }
+    EXPECT_EQ(blueish, 0);
+    // Without the mask the box shows whole and the circle is drawn again.
+    m.setMask(box, nullptr);
+    Value plain = m.surface(40, 40, 0xFFFFFFFFu);
+    m.drawToSurface(root, plain, nullptr, nullptr, "null", nullptr);
+    EXPECT_EQ(m.px(plain, 16, 3), 0xFFFF0000u);
+    EXPECT_EQ(m.px(plain, 20, 20), 0xFF0000FFu);
+    for (const Value& v : {box, hole, root}) m.release(v);
+}
+
+TEST(RenderGraphics, SubtractAndInvertBlendAgainstWhatLiesBelow) {
+    const Media& m = media();
+    Value root = m.container(), back = m.shape(), top = m.shape();
+    m.addChild(root, back);
+    m.addChild(root, top);
+    Value b = m.graphics(back);
+    m.beginFill(b, 0xFF8000, 1.0);
+    m.drawRect(b, 0, 0, 20, 10);
+    Value t = m.graphics(top);
+    m.beginFill(t, 0x404040, 1.0);
+    m.drawRect(t, 0, 0, 10, 10);
+    m.beginFill(t, 0x404040, 0.5);
+    m.drawRect(t, 10, 0, 10, 10);
+    struct Case {
+        const char* mode;
+        int index;
+        uint32_t solid, half;
+    };
+    // Subtract: (FF,80,00) - (40,40,40) = (BF,40,00); half alpha takes off half the colour.
+    // Invert: the backdrop's colours turned over, halfway at half alpha.
+    for (const Case& c : {Case{"SUBTRACT", 8, 0xFFBF4000u, 0xFFDF6000u}, Case{"INVERT", 9, 0xFF007FFFu, 0xFF807F80u}}) {
+        m.setBlendMode(top, c.index);
+        Value out = m.surface(20, 10, 0xFFFFFFFFu);
+        m.drawToSurface(root, out, nullptr, nullptr, "null", nullptr);
+        m.save(out, std::string("blend-") + c.mode);
+        EXPECT_TRUE(near(m.px(out, 5, 5), c.solid, 1)) << c.mode;
+        EXPECT_TRUE(near(m.px(out, 15, 5), c.half, 2)) << c.mode;
+    }
+    // A surface drawn into a surface with subtract.
+    Value grey = m.surface(4, 4, 0xFF202020u, false);
+    Value white = m.surface(4, 4, 0xFFFFFFFFu, false);
+    m.surfaceToSurface(white, grey, nullptr, nullptr, "SUBTRACT", nullptr, false);
+    EXPECT_EQ(m.px(white, 1, 1), 0xFFDFDFDFu);
+    for (const Value& v : {top, back, root}) m.release(v);
 }
 
 TEST(RenderGraphics, TintedTileBatch) {
