@@ -168,7 +168,7 @@ void SimpleActuator::setProperty(PropertyDetails& d, const Value& value) {
     else o->setField(d.propertyName, value, true);
 }
 
-inline void SimpleActuator::write(PropertyDetails& d, double value) {
+void SimpleActuator::write(PropertyDetails& d, double value) {
     runtime::Object* o = d.target.get();
     if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, value);
     else setProperty(d, Value(value));

@@ -4,6 +4,7 @@
 // nothing so far.
 #include "engine/input/IEngInput.h"
 #include "framework/display/Sprite.h"
+#include "framework/ui/Mouse.h"
 
 namespace engine {
 
@@ -19,7 +20,15 @@ public:
     void onFocusLost() override {}
     void destroy() override { cursorContainer = nullptr; }
 
+    // True shows the system cursor (the engine draws no cursor sprite of its own yet).
+    bool set_useSystemCursor(bool value) {
+        useSystemCursor = value;
+        if (value) framework::Mouse::show();
+        return value;
+    }
+
     runtime::Weak<framework::Sprite> cursorContainer;
+    bool useSystemCursor = false;
 };
 
 }  // namespace engine

@@ -1,0 +1,108 @@
+// The game object: the screen geometry and UI scale of createUI, and the start-up from Main to
+// the engine loop with the loading screen.
+#include "GameFixture.h"
+#include "engine/system/frontEnds/SoundFrontEnd.h"
+#include "game/shell/BMDCache.h"
+#include "game/shell/FirstState.h"
+#include "game/shell/G.h"
+#include "game/shell/Game.h"
+#include "game/shell/Main.h"
+
+using game::Game;
+
+class GameTest : public GameFixture {
+protected:
+    void TearDown() override {
+        if (main) stage()->removeChild(main);
+        main = nullptr;
+        for (auto* s : {&Game::gameStage, &Game::ui})
+            if (*s) stage()->removeChild(*s);
+        if (Game::appLoadingScreen) stage()->removeChild(Game::appLoadingScreen);
+        Game::gameStage = nullptr;
+        Game::appLoadingScreen = nullptr;
+        Game::gameCenter = nullptr;
+        game::G::mapState = nullptr;
+        game::G::frameCount = 0;
+        GameFixture::TearDown();
+    }
+    runtime::Ref<game::Main> main;
+};
+
+TEST_F(GameTest, TheScaleFactorShrinksSmallScreensAndGrowsTheLargeInterface) {
+    struct Case {
+        int width, height;
+        bool large;
+        double scale;
+        int gameWidth, gameHeight;
+    };
+    const Case cases[] = {
+        {960, 540, false, 1, 960, 540},      {1600, 540, false, 1, 1600, 540}, {1920, 1080, false, 1, 1920, 1080},
+        {1920, 1080, true, 2, 960, 540},     {1280, 1024, true, 1280.0 / 960, 960, 768},
+        {800, 600, false, 800.0 / 960, 960, 720}, {960, 400, false, 400.0 / 540, 1296, 540},
+        {1280, 1024, false, 1, 1280, 1024},
+    };
+    Game::gameStage = runtime::make<framework::Sprite>();
+    for (const Case& c : cases) {
+        Game::screenWidth = c.width;
+        Game::screenHeight = c.height;
+        Game::layoutScreen(c.large);
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + (c.large ? " large" : " small"));
+        EXPECT_DOUBLE_EQ(Game::scaleFactor, c.scale);
+        EXPECT_DOUBLE_EQ(Game::gameStage->get_scaleX(), c.scale);
+        EXPECT_DOUBLE_EQ(Game::gameStage->get_scaleY(), c.scale);
+        EXPECT_EQ(Game::gameWidth, c.gameWidth);
+        EXPECT_EQ(Game::gameHeight, c.gameHeight);
+        EXPECT_EQ(Game::gameCenter->x, c.gameWidth / 2);
+        EXPECT_EQ(Game::gameCenter->y, c.gameHeight / 2);
+    }
+}
+
+TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
+    stageWidth = 1280;
+    stageHeight = 720;
+    auto& fake = media::FakeMediaModule::get();
+    fake.returns("media_native_stage_get_stage_width", runtime::Value(stageWidth));
+    fake.returns("media_native_stage_get_stage_height", runtime::Value(stageHeight));
+
+    main = runtime::make<game::Main>();
+    stage()->addChild(main);
+    ASSERT_EQ(main->get_numChildren(), 1);
+    auto* g = dynamic_cast<Game*>(main->getChildAt(0).get());
+    ASSERT_NE(g, nullptr);
+    EXPECT_TRUE(Game::desktop);
+    EXPECT_EQ(Game::screenWidth, 1280);
+    EXPECT_EQ(Game::screenHeight, 720);
+    EXPECT_FALSE(engine::EngG::sound->volumeUpKeys);
+    EXPECT_FALSE(engine::EngG::sound->muteKeys);
+    auto colours = fake.callsTo("media_native_display_object_set_bg");
+    ASSERT_FALSE(colours.empty());
+    EXPECT_EQ(static_cast<uint32_t>(colours.back().args[1].toInt()), 0xFF000000u);
+    ASSERT_TRUE(game::BMDCache::blackSquare2x2);
+    ASSERT_TRUE(game::G::mapState);
+    EXPECT_NE(dynamic_cast<game::FirstState*>(game::G::mapState.get()), nullptr);
+    // The engine's reset at the first state turns the fixed step back on.
+    EXPECT_TRUE(engine::EngG::fixedTimestep);
+    EXPECT_FALSE(Game::ui);
+
+    frame(17);
+    ASSERT_TRUE(Game::appLoadingScreen);
+    EXPECT_TRUE(stage()->contains(Game::appLoadingScreen));
+    EXPECT_FALSE(stage()->contains(Game::gameStage));
+    frame(17);
+    frame(17);
+    EXPECT_TRUE(stage()->contains(Game::gameStage));
+    EXPECT_EQ(stage()->getChildIndex(Game::appLoadingScreen), stage()->get_numChildren() - 1);
+    EXPECT_EQ(Game::gameWidth, 1280);
+    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1);
+
+    // The fade takes one second; then the screen leaves the stage and frames are counted.
+    for (int i = 0; i < 70; ++i) frame(17);
+    EXPECT_FALSE(stage()->contains(Game::appLoadingScreen));
+    EXPECT_GT(game::G::frameCount, 60);
+
+    // Losing the focus changes nothing.
+    int counted = game::G::frameCount;
+    g->onFocusLost(nullptr);
+    frame(17);
+    EXPECT_EQ(game::G::frameCount, counted + 1);
+}
