@@ -45,6 +45,7 @@ public:
 
 private:
     void callDirect(const runtime::Value& callback);
+    void drawText(TextFieldModel& text, const Matrix2D& content, const ColorTransform8& ct, int blend);
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
     // Narrows target to the rectangle r (a clip cairo is given through m) when that is a
     // pixel-aligned box in device space; otherwise marks the clip as not a box.
@@ -58,6 +59,7 @@ private:
     Rasterizer::Backdrop backdrop_;
     bool direct_ = true;
     Rasterizer raster_;
+    GraphicsList textList_;
     cairo_surface_t* frameSurface_ = nullptr;
     cairo_t* frameCr_ = nullptr;
     pixman_image_t* frameImage_ = nullptr;
