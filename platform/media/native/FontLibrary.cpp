@@ -89,6 +89,7 @@ void FontLibrary::registerFont(const std::string& family, std::vector<uint8_t> b
     if (!info) return;
     registered_.push_back({family, info->bold, info->italic, data});
     resolved_.clear();
+    ++generation_;
 }
 
 FontLibrary::Face FontLibrary::styled(int id, bool bold, bool italic) {

@@ -58,6 +58,8 @@ public:
     // or anything else: the default font) in the asked style; empty when not even the default
     // font can be read.
     Face resolve(const std::string& name, bool bold, bool italic);
+    // Grows whenever a registration may change what a name resolves to.
+    int generation() const { return generation_; }
     // The default font's family name ("" when it can't be read).
     const std::string& defaultFamily();
 
@@ -99,6 +101,7 @@ private:
     std::unordered_map<uint64_t, double> advances_;
     std::optional<std::vector<DeviceFont>> device_;
     std::optional<std::string> defaultFamily_;
+    int generation_ = 0;
 };
 
 }  // namespace media

@@ -205,8 +205,20 @@ const TextFieldModel::Style& TextFieldModel::styleAt(int i) const {
     return styles_[static_cast<std::size_t>(styleOf_[static_cast<std::size_t>(i)])];
 }
 
-FontLibrary::Face TextFieldModel::faceOf(const Style& s) const {
-    return FontLibrary::get().resolve(s.font, s.bold, s.italic);
+FontLibrary::Face TextFieldModel::faceAt(int i) {
+    FontLibrary& lib = FontLibrary::get();
+    if (i < 0 || i >= static_cast<int>(styleOf_.size())) return lib.resolve(default_.font, default_.bold, default_.italic);
+    if (facesGeneration_ != lib.generation()) {
+        faces_.clear();
+        facesGeneration_ = lib.generation();
+    }
+    auto index = static_cast<std::size_t>(styleOf_[static_cast<std::size_t>(i)]);
+    if (faces_.size() <= index) faces_.resize(styles_.size());
+    if (!faces_[index]) {
+        const Style& s = styles_[index];
+        faces_[index] = lib.resolve(s.font, s.bold, s.italic);
+    }
+    return faces_[index];
 }
 
 // ---- text ----
@@ -216,6 +228,7 @@ std::string TextFieldModel::text() const { return encodeUtf8(text_); }
 void TextFieldModel::setText(const std::string& utf8) {
     text_ = normalized(decodeUtf8(utf8));
     styles_.assign(1, default_);
+    faces_.clear();
     styleOf_.assign(text_.size(), 0);
     invalidate();
 }
@@ -356,6 +369,7 @@ void TextFieldModel::setHtmlText(const std::string& html) {
     }
     text_ = std::move(out);
     styles_.assign(1, default_);
+    faces_.clear();
     styleOf_.clear();
     for (const Style& s : per) styleOf_.push_back(styleIndex(s));
     invalidate();
@@ -510,7 +524,7 @@ void TextFieldModel::setDisplayAsPassword(bool on) {
 double TextFieldModel::charAdvance(int i, int next) {
     const Style& s = styleAt(i);
     FontLibrary& lib = FontLibrary::get();
-    FontLibrary::Face face = faceOf(s);
+    FontLibrary::Face face = faceAt(i);
     int px = pixelSize(s);
     char32_t c = shown(i);
     double a = c == U'\t' ? 4 * lib.advance(face, px, U' ') : lib.advance(face, px, c);
@@ -559,9 +573,10 @@ void TextFieldModel::layoutLines(double boxWidth) {
             line.end = le;
             for (int i = ls; i < we; ++i) line.width += charAdvance(i, i + 1 < we ? i + 1 : -1);
             for (int i = ls; i < std::max(le, ls + 1); ++i) {
-                const Style& s = i < le ? styleAt(i) : (ls < n ? styleAt(ls) : para);
+                int at = i < le ? i : (ls < n ? ls : n - 1);
+                const Style& s = styleAt(at);
                 double a, d;
-                lib.lineMetrics(faceOf(s), pixelSize(s), a, d);
+                lib.lineMetrics(faceAt(at), pixelSize(s), a, d);
                 line.ascent = std::max(line.ascent, a);
                 line.descent = std::max(line.descent, d);
             }
@@ -760,7 +775,7 @@ void TextFieldModel::drawGlyphs(Surface& s) {
             const Style& st = styleAt(i);
             int px = pixelSize(st);
             char32_t c = shown(i);
-            FontLibrary::Face face = faceOf(st);
+            FontLibrary::Face face = faceAt(i);
             FontLibrary::Glyph g;
             if (c != U' ' && c != U'\t' && lib.render(face, px, c, g))
                 blit(g, static_cast<int>(std::round(pen)) + g.left, baseline - g.top, st.color);

@@ -118,7 +118,9 @@ public:
 private:
     int styleIndex(const Style& s);
     const Style& styleAt(int i) const;
-    FontLibrary::Face faceOf(const Style& s) const;
+    // The face of the style of character i (the default format's outside the text), resolved
+    // once per style while the font library's registrations stay the same.
+    FontLibrary::Face faceAt(int i);
     char32_t shown(int i) const { return password_ ? U'*' : text_[static_cast<std::size_t>(i)]; }
     double charAdvance(int i, int next);
     void layout();
@@ -132,6 +134,8 @@ private:
     std::u32string text_;
     std::vector<int> styleOf_;
     std::vector<Style> styles_;
+    std::vector<FontLibrary::Face> faces_;  // by style index; empty face: not resolved yet
+    int facesGeneration_ = -1;
     Style default_;
     double width_ = 100, height_ = 100;
     int autoSize_ = NONE;

@@ -265,6 +265,12 @@ TEST(TextFieldNative, FormatsOverRangesAndTheMarkup) {
     Value back = record();
     t.getFormat(g, back, 3, 8);
     EXPECT_EQ(back.field("color").toInt(), 0xFF0000);
+    t.setWordWrap(g, true);
+    t.setWidth(g, 70);
+    t.setHeight(g, 90);
+    Value out = t.surface(80, 100, 0xFFFFFFFFu);
+    t.drawToSurface(g, out, nullptr, nullptr, "null", nullptr);
+    t.save(out, "text-markup");
     t.release(g);
     t.release(f);
 }
