@@ -126,7 +126,8 @@ FontLibrary::Face FontLibrary::resolve(const std::string& name, bool bold, bool 
     }
     if (pick) found = styled(openBytes(pick->data), bold, italic);
     // A font file.
-    if (!found && !name.empty() && name != defaultFamily() && std::filesystem::is_regular_file(name))
+    std::error_code ec;
+    if (!found && !name.empty() && name != defaultFamily() && std::filesystem::is_regular_file(name, ec))
         found = styled(openFile(name), bold, italic);
     // An installed family.
     if (!found && !name.empty() && name != defaultFamily()) {

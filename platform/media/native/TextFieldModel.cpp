@@ -727,7 +727,9 @@ void TextFieldModel::readLineMetrics(int line, const Value& record) {
 
 Surface* TextFieldModel::image() {
     lines();
-    int w = static_cast<int>(std::ceil(width_)), h = static_cast<int>(std::ceil(height_));
+    // The picture covers the box up to MAX_IMAGE pixels a side; text beyond is not drawn.
+    int w = static_cast<int>(std::ceil(std::min(width_, MAX_IMAGE))),
+        h = static_cast<int>(std::ceil(std::min(height_, MAX_IMAGE)));
     if (w <= 0 || h <= 0) {
         image_ = nullptr;
         return nullptr;

@@ -41,6 +41,7 @@ public:
     };
     enum AutoSize { CENTER = 0, LEFT = 1, NONE = 2, RIGHT = 3 };
     static constexpr double GUTTER = 2;
+    static constexpr double MAX_IMAGE = 8192;
 
     TextFieldModel();
     std::string toString() const override { return "[native text field]"; }
