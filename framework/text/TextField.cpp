@@ -84,6 +84,18 @@ void TextField::setTextFormat(const Ref<TextFormat>& format, int beginIndex, int
     media_text_field_set_text_format(handle_, format, beginIndex, endIndex);
 }
 
+namespace {
+int indexOr(const Value& v) { return v.isNull() ? -1 : v.toInt(); }
+}  // namespace
+
+Ref<TextFormat> TextField::getTextFormatByName_(const Value& beginIndex, const Value& endIndex) {
+    return getTextFormat(indexOr(beginIndex), indexOr(endIndex));
+}
+
+void TextField::setTextFormatByName_(const Ref<TextFormat>& format, const Value& beginIndex, const Value& endIndex) {
+    setTextFormat(format, indexOr(beginIndex), indexOr(endIndex));
+}
+
 void TextField::replaceText(int, int, const String&) { Lib::notImplemented("TextField.replaceText"); }
 
 void TextField::setSelection(int, int) { Lib::notImplemented("TextField.setSelection"); }
@@ -214,6 +226,8 @@ RUNTIME_DEFINE_CLASS(TextField, "framework.text.TextField", InteractiveObject, (
         .template method<&T::getLineOffset>("getLineOffset")
         .template method<&T::getLineText>("getLineText")
         .template method<&T::getLineMetrics>("getLineMetrics")
+        .template method<&T::getTextFormatByName_>("getTextFormat")
+        .template method<&T::setTextFormatByName_>("setTextFormat")
         .template method<&T::replaceText>("replaceText")
         .template method<&T::setSelection>("setSelection")
         .emptyInstance()

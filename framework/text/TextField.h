@@ -140,6 +140,11 @@ public:
     std::optional<GridFitType> gridFitType;
     double sharpness = 0;
 
+    // getTextFormat and setTextFormat as called by name: an omitted or null index is -1.
+    runtime::Ref<TextFormat> getTextFormatByName_(const runtime::Value& beginIndex, const runtime::Value& endIndex);
+    void setTextFormatByName_(const runtime::Ref<TextFormat>& format, const runtime::Value& beginIndex,
+                              const runtime::Value& endIndex);
+
     // Font translations through the registered fonts (in registration order).
     static void fontPathToName_(TextFormat& format);
     static void fontNameToPath_(TextFormat& format);

@@ -183,6 +183,14 @@ TEST_F(TextFieldTest, FormatsAndMetricsAreFilledByTheBackEnd) {
     args = lastArgs("media_native_text_field_get_text_format");
     EXPECT_EQ(args[2].toInt(), 2);
     EXPECT_EQ(args[3].toInt(), 5);
+    // By name, omitted indices are -1 too.
+    Value byName = Value(tf).field("getTextFormat").function()->callArgs(nullptr, 0);
+    EXPECT_NE(byName.as<TextFormat>(), nullptr);
+    EXPECT_EQ(lastArgs("media_native_text_field_get_text_format")[2].toInt(), -1);
+    const Value setArgs[] = {Value(runtime::make<TextFormat>()), Value(4)};
+    Value(tf).field("setTextFormat").function()->callArgs(setArgs, 2);
+    EXPECT_EQ(lastArgs("media_native_text_field_set_text_format")[2].toInt(), 4);
+    EXPECT_EQ(lastArgs("media_native_text_field_set_text_format")[3].toInt(), -1);
 
     fake.on("media_native_text_field_get_line_metrics", [](const std::vector<Value>& a) {
         EXPECT_EQ(a[2].field("height").toFloat(), 0);
