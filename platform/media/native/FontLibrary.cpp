@@ -173,11 +173,15 @@ bool FontLibrary::load(const Face& f, int pixelSize, char32_t c, bool render) {
     return true;
 }
 
+uint64_t FontLibrary::glyphKey(const Face& f, int pixelSize, char32_t c) const {
+    return (static_cast<uint64_t>(f.id) << 44) | (static_cast<uint64_t>(f.emboldenSynth) << 43) |
+           (static_cast<uint64_t>(f.obliqueSynth) << 42) |
+           (static_cast<uint64_t>(std::clamp(pixelSize, 0, 0x1FFFFF)) << 21) | (c & 0x1FFFFF);
+}
+
 double FontLibrary::advance(const Face& f, int pixelSize, char32_t c) {
     if (!f) return 0;
-    uint64_t key = (static_cast<uint64_t>(f.id) << 44) | (static_cast<uint64_t>(f.emboldenSynth) << 43) |
-                   (static_cast<uint64_t>(f.obliqueSynth) << 42) |
-                   (static_cast<uint64_t>(std::clamp(pixelSize, 0, 0x1FFFFF)) << 21) | (c & 0x1FFFFF);
+    uint64_t key = glyphKey(f, pixelSize, c);
     auto it = advances_.find(key);
     if (it != advances_.end()) return it->second;
     double a = load(f, pixelSize, c, false) ? std::round(f.face->glyph->advance.x / 64.0) : 0;
@@ -195,16 +199,37 @@ double FontLibrary::kerning(const Face& f, int pixelSize, char32_t left, char32_
 }
 
 bool FontLibrary::render(const Face& f, int pixelSize, char32_t c, Glyph& out) {
-    if (!load(f, pixelSize, c, true)) return false;
-    FT_GlyphSlot slot = f.face->glyph;
-    if (slot->bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return false;
-    out.left = slot->bitmap_left;
-    out.top = slot->bitmap_top;
-    out.width = static_cast<int>(slot->bitmap.width);
-    out.rows = static_cast<int>(slot->bitmap.rows);
-    out.pitch = slot->bitmap.pitch;
-    out.buffer = slot->bitmap.buffer;
-    out.advance = std::round(slot->advance.x / 64.0);
+    if (!f) return false;
+    uint64_t key = glyphKey(f, pixelSize, c);
+    auto it = glyphs_.find(key);
+    if (it == glyphs_.end()) {
+        if (glyphs_.size() >= MAX_GLYPHS) glyphs_.clear();
+        CachedGlyph g;
+        if (load(f, pixelSize, c, true) && f.face->glyph->bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
+            FT_GlyphSlot slot = f.face->glyph;
+            g.ok = true;
+            g.left = slot->bitmap_left;
+            g.top = slot->bitmap_top;
+            g.width = static_cast<int>(slot->bitmap.width);
+            g.rows = static_cast<int>(slot->bitmap.rows);
+            g.advance = std::round(slot->advance.x / 64.0);
+            g.pixels.resize(static_cast<std::size_t>(g.width) * static_cast<std::size_t>(g.rows));
+            for (int r = 0; r < g.rows; ++r) {
+                const uint8_t* row = slot->bitmap.buffer + static_cast<std::ptrdiff_t>(r) * slot->bitmap.pitch;
+                std::copy(row, row + g.width, g.pixels.begin() + static_cast<std::ptrdiff_t>(r) * g.width);
+            }
+        }
+        it = glyphs_.emplace(key, std::move(g)).first;
+    }
+    const CachedGlyph& g = it->second;
+    if (!g.ok) return false;
+    out.left = g.left;
+    out.top = g.top;
+    out.width = g.width;
+    out.rows = g.rows;
+    out.pitch = g.width;
+    out.buffer = g.pixels.data();
+    out.advance = g.advance;
     return true;
 }
 

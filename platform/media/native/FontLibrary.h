@@ -37,7 +37,7 @@ public:
         int style = 3;  // 0 bold, 1 bold italic, 2 italic, 3 regular
         std::string path;
     };
-    // One rendered glyph: 8-bit coverage rows, valid until the next glyph is loaded.
+    // One rendered glyph: 8-bit coverage rows, valid until the next glyph is rendered.
     struct Glyph {
         int left = 0, top = 0, width = 0, rows = 0, pitch = 0;
         const uint8_t* buffer = nullptr;
@@ -90,6 +90,7 @@ private:
     int openBytes(const std::shared_ptr<std::vector<uint8_t>>& data);
     Face styled(int id, bool bold, bool italic);
     bool setSize(FT_Face face, int pixelSize);
+    uint64_t glyphKey(const Face& f, int pixelSize, char32_t c) const;
     bool load(const Face& f, int pixelSize, char32_t c, bool render);
 
     FT_Library library_ = nullptr;
@@ -99,6 +100,15 @@ private:
     std::vector<Registered> registered_;
     std::map<std::string, Face> resolved_;
     std::unordered_map<uint64_t, double> advances_;
+    struct CachedGlyph {
+        bool ok = false;
+        int left = 0, top = 0, width = 0, rows = 0;
+        double advance = 0;
+        std::vector<uint8_t> pixels;  // rows × width
+    };
+    // Rendered glyphs, emptied when it grows past MAX_GLYPHS.
+    std::unordered_map<uint64_t, CachedGlyph> glyphs_;
+    static constexpr std::size_t MAX_GLYPHS = 8192;
     std::optional<std::vector<DeviceFont>> device_;
     std::optional<std::string> defaultFamily_;
     int generation_ = 0;
