@@ -33,7 +33,7 @@ void AssetCache::clear(const runtime::String& prefix) {
 }
 
 runtime::Ref<BitmapData> AssetCache::getBitmapData(const runtime::String& id) { return entry(bitmapData, id); }
-runtime::Ref<runtime::Object> AssetCache::getFont(const runtime::String& id) { return entry(font, id); }
+runtime::Ref<Font> AssetCache::getFont(const runtime::String& id) { return entry(font, id); }
 runtime::Ref<Sound> AssetCache::getSound(const runtime::String& id) { return entry(sound, id); }
 
 }  // namespace framework

@@ -16,7 +16,7 @@ public:
 
     void clear(const runtime::String& prefix = nullptr) override;
     runtime::Ref<BitmapData> getBitmapData(const runtime::String& id) override;
-    runtime::Ref<runtime::Object> getFont(const runtime::String& id) override;
+    runtime::Ref<Font> getFont(const runtime::String& id) override;
     runtime::Ref<Sound> getSound(const runtime::String& id) override;
     bool hasBitmapData(const runtime::String& id) override { return bitmapData.count(id.str()) != 0; }
     bool hasFont(const runtime::String& id) override { return font.count(id.str()) != 0; }
@@ -27,7 +27,7 @@ public:
     void setBitmapData(const runtime::String& id, const runtime::Ref<BitmapData>& value) override {
         bitmapData[id.str()] = value;
     }
-    void setFont(const runtime::String& id, const runtime::Ref<runtime::Object>& value) override {
+    void setFont(const runtime::String& id, const runtime::Ref<Font>& value) override {
         font[id.str()] = value;
     }
     void setSound(const runtime::String& id, const runtime::Ref<Sound>& value) override { sound[id.str()] = value; }
@@ -39,7 +39,7 @@ public:
     }
 
     std::map<std::string, runtime::Ref<BitmapData>> bitmapData;
-    std::map<std::string, runtime::Ref<runtime::Object>> font;
+    std::map<std::string, runtime::Ref<Font>> font;
     std::map<std::string, runtime::Ref<Sound>> sound;
     bool enabled_ = true;
 };

@@ -9,7 +9,7 @@ using runtime::String;
 bool AssetLibrary::exists(const String&, std::optional<AssetType>) { return false; }
 Ref<BitmapData> AssetLibrary::getBitmapData(const String&) { return nullptr; }
 Ref<ByteArray> AssetLibrary::getBytes(const String&) { return nullptr; }
-Ref<runtime::Object> AssetLibrary::getFont(const String&) { return nullptr; }
+Ref<Font> AssetLibrary::getFont(const String&) { return nullptr; }
 Ref<MovieClip> AssetLibrary::getMovieClip(const String&) { return nullptr; }
 Ref<Sound> AssetLibrary::getMusic(const String& id) { return getSound(id); }
 String AssetLibrary::getPath(const String&) { return nullptr; }

@@ -9,6 +9,7 @@
 #include "framework/display/BitmapData.h"
 #include "framework/display/MovieClip.h"
 #include "framework/media/Sound.h"
+#include "framework/text/Font.h"
 #include "framework/utils/ByteArray.h"
 #include "platform/runtime/Array.h"
 #include "platform/runtime/Function.h"
@@ -27,8 +28,7 @@ public:
     virtual bool exists(const runtime::String& id, std::optional<AssetType> type);
     virtual runtime::Ref<BitmapData> getBitmapData(const runtime::String& id);
     virtual runtime::Ref<ByteArray> getBytes(const runtime::String& id);
-    // Fonts are plain objects to the asset layer.
-    virtual runtime::Ref<runtime::Object> getFont(const runtime::String& id);
+    virtual runtime::Ref<Font> getFont(const runtime::String& id);
     virtual runtime::Ref<MovieClip> getMovieClip(const runtime::String& id);
     virtual runtime::Ref<Sound> getMusic(const runtime::String& id);
     virtual runtime::String getPath(const runtime::String& id);

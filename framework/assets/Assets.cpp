@@ -111,7 +111,7 @@ void store(Map m, const String& id, const Value& v) {
     if (!c) return;
     switch (m) {
         case Map::BITMAP: c->setBitmapData(id, Ref<BitmapData>(v.as<BitmapData>())); break;
-        case Map::FONT: c->setFont(id, v.ref()); break;
+        case Map::FONT: c->setFont(id, Ref<Font>(v.as<Font>())); break;
         case Map::SOUND: c->setSound(id, Ref<Sound>(v.as<Sound>())); break;
         case Map::NONE: break;
     }
@@ -192,7 +192,7 @@ void load(const Kind& k, const String& id, const Ref<Function>& handler, bool us
             loadFrom(*lib, k, symbol, Function::of([keptCache, m, id, handler](const Value& v) {
                 if (auto* c = dynamic_cast<IAssetCache*>(keptCache.get())) {
                     if (m == Map::BITMAP) c->setBitmapData(id, Ref<BitmapData>(v.as<BitmapData>()));
-                    else if (m == Map::FONT) c->setFont(id, v.ref());
+                    else if (m == Map::FONT) c->setFont(id, Ref<Font>(v.as<Font>()));
                     else if (m == Map::SOUND) c->setSound(id, Ref<Sound>(v.as<Sound>()));
                 }
                 if (handler) (*handler)(v);
@@ -459,7 +459,9 @@ Ref<BitmapData> Assets::getBitmapData(const String& id, bool useCache) {
     return Ref<BitmapData>(get(BITMAP, id, useCache).as<BitmapData>());
 }
 Ref<ByteArray> Assets::getBytes(const String& id) { return Ref<ByteArray>(get(BYTES, id, false).as<ByteArray>()); }
-Ref<runtime::Object> Assets::getFont(const String& id, bool useCache) { return get(FONT, id, useCache).ref(); }
+Ref<Font> Assets::getFont(const String& id, bool useCache) {
+    return Ref<Font>(get(FONT, id, useCache).as<Font>());
+}
 Ref<MovieClip> Assets::getMovieClip(const String& id) { return Ref<MovieClip>(get(CLIP, id, false).as<MovieClip>()); }
 Ref<Sound> Assets::getMusic(const String& id, bool useCache) {
     return Ref<Sound>(get(MUSIC, id, useCache).as<Sound>());

@@ -38,7 +38,7 @@ public:
 
     static runtime::Ref<BitmapData> getBitmapData(const runtime::String& id, bool useCache = true);
     static runtime::Ref<ByteArray> getBytes(const runtime::String& id);
-    static runtime::Ref<runtime::Object> getFont(const runtime::String& id, bool useCache = true);
+    static runtime::Ref<Font> getFont(const runtime::String& id, bool useCache = true);
     static runtime::Ref<MovieClip> getMovieClip(const runtime::String& id);
     static runtime::Ref<Sound> getMusic(const runtime::String& id, bool useCache = true);
     static runtime::String getPath(const runtime::String& id);

@@ -3,6 +3,7 @@
 // answers the Bool property "enabled" by name, which the registry reads.
 #include "framework/display/BitmapData.h"
 #include "framework/media/Sound.h"
+#include "framework/text/Font.h"
 
 namespace framework {
 
@@ -12,8 +13,7 @@ public:
     // Without a prefix (null) everything goes; otherwise every id that begins with the prefix.
     virtual void clear(const runtime::String& prefix = nullptr) = 0;
     virtual runtime::Ref<BitmapData> getBitmapData(const runtime::String& id) = 0;
-    // Fonts are held as plain objects: the registry only stores and returns them.
-    virtual runtime::Ref<runtime::Object> getFont(const runtime::String& id) = 0;
+    virtual runtime::Ref<Font> getFont(const runtime::String& id) = 0;
     virtual runtime::Ref<Sound> getSound(const runtime::String& id) = 0;
     virtual bool hasBitmapData(const runtime::String& id) = 0;
     virtual bool hasFont(const runtime::String& id) = 0;
@@ -22,7 +22,7 @@ public:
     virtual bool removeFont(const runtime::String& id) = 0;
     virtual bool removeSound(const runtime::String& id) = 0;
     virtual void setBitmapData(const runtime::String& id, const runtime::Ref<BitmapData>& bitmapData) = 0;
-    virtual void setFont(const runtime::String& id, const runtime::Ref<runtime::Object>& font) = 0;
+    virtual void setFont(const runtime::String& id, const runtime::Ref<Font>& font) = 0;
     virtual void setSound(const runtime::String& id, const runtime::Ref<Sound>& sound) = 0;
 
     static const runtime::ClassInfo& staticClass();

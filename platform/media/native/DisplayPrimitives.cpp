@@ -86,8 +86,16 @@ MEDIA_EXPORT(media_native_display_object_get_width, 1) {
     return Value(store().displayWidth(n));
 }
 
+// A text field's width and height are its box's (in the parent's space); other nodes scale.
 MEDIA_EXPORT(media_native_display_object_set_width, 2) {
     NODE_OR_NULL(0);
+    auto& node = store().at(n);
+    if (node.text) {
+        if (node.scaleX != 0) node.text->setWidth(MEDIA_ARG(1).toFloat() / std::fabs(node.scaleX));
+        node.text->update();
+        node.contentBounds = {0, 0, node.text->width(), node.text->height()};
+        return {};
+    }
     store().setDisplayWidth(n, MEDIA_ARG(1).toFloat());
     return {};
 }
@@ -99,6 +107,13 @@ MEDIA_EXPORT(media_native_display_object_get_height, 1) {
 
 MEDIA_EXPORT(media_native_display_object_set_height, 2) {
     NODE_OR_NULL(0);
+    auto& node = store().at(n);
+    if (node.text) {
+        if (node.scaleY != 0) node.text->setHeight(MEDIA_ARG(1).toFloat() / std::fabs(node.scaleY));
+        node.text->update();
+        node.contentBounds = {0, 0, node.text->width(), node.text->height()};
+        return {};
+    }
     store().setDisplayHeight(n, MEDIA_ARG(1).toFloat());
     return {};
 }

@@ -63,6 +63,7 @@ void append(const Value& g, GraphicsList::Command c) {
     NodeStore::Node& node = store().at(n);
     node.graphics.add(std::move(c));
     node.contentBounds = node.graphics.bounds();
+    if (node.text) node.contentBounds = node.contentBounds.united({0, 0, node.text->width(), node.text->height()});
 }
 
 GraphicsList::Command command(Op op) {
@@ -114,8 +115,9 @@ MEDIA_EXPORT(media_native_gfx_clear, 1) {
     auto* h = MEDIA_ARG(0).as<media::GraphicsHandle>();
     int n = h ? h->node() : -1;
     if (n < 0) return {};
-    store().at(n).graphics.clear();
-    store().at(n).contentBounds = {};
+    NodeStore::Node& node = store().at(n);
+    node.graphics.clear();
+    node.contentBounds = node.text ? media::Rect2D{0, 0, node.text->width(), node.text->height()} : media::Rect2D{};
     return {};
 }
 

@@ -44,6 +44,7 @@ void NodeStore::release(int index) {
     n.filters = runtime::Value();
     n.directCallback = runtime::Value();
     n.graphics.clear();
+    n.text = nullptr;
     n.contentBounds = {};
     n.name.clear();
     n.live = false;

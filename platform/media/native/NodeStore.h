@@ -9,6 +9,7 @@
 #include "GraphicsList.h"
 #include "Matrix2D.h"
 #include "Rect2D.h"
+#include "TextFieldModel.h"
 #include "platform/runtime/Value.h"
 
 namespace media {
@@ -52,6 +53,8 @@ public:
         Rect2D contentBounds;
         // The node's vector drawing; contentBounds follows it.
         GraphicsList graphics;
+        // A text field's state, drawn over its vector drawing; its box is part of contentBounds.
+        runtime::Ref<TextFieldModel> text;
     };
 
     static NodeStore& get();

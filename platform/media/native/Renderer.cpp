@@ -128,6 +128,24 @@ void Renderer::callDirect(const runtime::Value& callback) {
     }
 }
 
+void Renderer::drawText(TextFieldModel& text, const Matrix2D& content, const ColorTransform8& ct, int blend) {
+    Surface* image = text.image();
+    if (!image) return;
+    // The field's picture as one smoothed bitmap rectangle at the node's origin.
+    textList_.clear();
+    GraphicsList::Command fill;
+    fill.op = GraphicsList::Op::BeginBitmapFill;
+    fill.flags = 4;
+    fill.surface = runtime::Ref<Surface>(image);
+    textList_.add(std::move(fill));
+    GraphicsList::Command r;
+    r.op = GraphicsList::Op::Rect;
+    r.v[2] = image->width();
+    r.v[3] = image->height();
+    textList_.add(std::move(r));
+    raster_.draw(cr_, textList_, content, ct, Rasterizer::blendOperator(blend), &target_);
+}
+
 void Renderer::renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own) {
     const NodeStore::Node& n = store_->at(index);
     bool asMask = index == maskRoot_;
@@ -237,6 +255,7 @@ void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& cont
         }
     }
     if (!n.graphics.empty()) raster_.draw(cr_, n.graphics, content, ct, Rasterizer::blendOperator(blend), &target_);
+    if (n.text) drawText(*n.text, content, ct, blend);
     if (n.kind == NodeStore::Kind::Direct && n.directCallback.isFunction()) callDirect(n.directCallback);
     for (std::size_t i = 0; i < n.children.size(); ++i) {
         // A child's drawing may not change the list, but read it by index all the same.

@@ -45,6 +45,7 @@ public:
 
 private:
     void callDirect(const runtime::Value& callback);
+    void drawText(TextFieldModel& text, const Matrix2D& content, const ColorTransform8& ct, int blend);
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
     // The node's own drawing and its children; content maps its content space to the target.
     void renderBody(int index, const Matrix2D& nodeM, const Matrix2D& content, const ColorTransform8& ct, int blend);
@@ -68,6 +69,7 @@ private:
     int maskDepth_ = 0;
     int maskRoot_ = -1;  // the mask being drawn as coverage
     Rasterizer raster_;
+    GraphicsList textList_;
     cairo_surface_t* frameSurface_ = nullptr;
     cairo_t* frameCr_ = nullptr;
     pixman_image_t* frameImage_ = nullptr;

@@ -68,7 +68,7 @@ TEST(AssetCache, MapsAndPrefixClearing) {
     EXPECT_TRUE(c->hasBitmapData("x"));
     EXPECT_EQ(c->getBitmapData("x"), nullptr);
     EXPECT_FALSE(c->removeFont("x"));
-    auto font = make<runtime::DynamicObject>();
+    auto font = make<framework::Font>();
     c->setFont("lib:a", font);
     c->setFont("Lib:b", font);
     c->setSound("lib:c", nullptr);
