@@ -1,5 +1,7 @@
 #include "DefaultAssetLibrary.h"
 
+#include "MedievalSharpBold.h"
+
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -522,7 +524,8 @@ const std::vector<DefaultAssetLibrary::Embedded>& DefaultAssetLibrary::embedded(
 }
 
 DefaultAssetLibrary::DefaultAssetLibrary() {
-    // The embedded font registers with the font registry here once text fields exist.
+    if (runtime::Resources::exists(MedievalSharpBold::resourceName.str()))
+        framework::Font::registerFont(&MedievalSharpBold::staticClass());
     for (const Embedded& e : embedded()) {
         className[e.id] = e.id;
         setType(e.id, e.type);
@@ -587,19 +590,18 @@ Ref<ByteArray> DefaultAssetLibrary::getBytes(const String& id) {
     return file.isNull() ? nullptr : ByteArray::readFile(file);
 }
 
-Ref<runtime::Object> DefaultAssetLibrary::getFont(const String& id) {
-    // A plain object until fonts exist: the font's id, and its bytes when embedded.
-    auto font = runtime::make<runtime::DynamicObject>();
-    font->setField("id", Value(id));
-    auto it = className.find(id.str());
-    if (it != className.end()) {
-        Ref<runtime::Bytes> bytes = resourceBytes(it->second, id.str());
-        if (!bytes) return nullptr;
-        font->setField("bytes", Value(ByteArray::fromBytes(bytes)));
-    } else {
-        font->setField("path", Value(getPath(id)));
+Ref<framework::Font> DefaultAssetLibrary::getFont(const String& id) {
+    if (isEmbedded(id.str())) {
+        // The one embedded font: its class joins the font registry, then a new instance.
+        if (!runtime::Resources::exists(MedievalSharpBold::resourceName.str())) {
+            trace("Warning: No embedded data for asset \"" + id.str() + "\"");
+            return nullptr;
+        }
+        framework::Font::registerFont(&MedievalSharpBold::staticClass());
+        return runtime::make<MedievalSharpBold>();
     }
-    return font;
+    String file = getPath(id);
+    return file.isNull() ? nullptr : runtime::make<framework::Font>(file);
 }
 
 Ref<Sound> DefaultAssetLibrary::getMusic(const String& id) {

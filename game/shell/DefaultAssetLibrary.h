@@ -32,7 +32,7 @@ public:
     bool exists(const runtime::String& id, std::optional<AssetType> type) override;
     runtime::Ref<framework::BitmapData> getBitmapData(const runtime::String& id) override;
     runtime::Ref<framework::ByteArray> getBytes(const runtime::String& id) override;
-    runtime::Ref<runtime::Object> getFont(const runtime::String& id) override;
+    runtime::Ref<framework::Font> getFont(const runtime::String& id) override;
     runtime::Ref<framework::Sound> getMusic(const runtime::String& id) override;
     runtime::String getPath(const runtime::String& id) override;
     runtime::Ref<framework::Sound> getSound(const runtime::String& id) override;
