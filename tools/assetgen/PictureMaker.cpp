@@ -740,6 +740,193 @@ Paint zoneTileset(TilePalette p, int rows) {
     };
 }
 
+// Rows of the town sheet (16 tiles a row): what each row holds; columns are variants.
+const char* const TOWN_ROWS[24] = {
+    "grass", "grass", "grass with flowers", "dirt path", "stone path", "water", "sand", "water's edge: top, bottom, left, right, corners",
+    "stone house wall (columns 4-7 windows, 8-11 doors)", "stone house wall", "wooden house wall (columns 4-7 windows, 8-11 doors)",
+    "wooden house wall", "red roof", "red roof ridge", "blue roof", "blue roof ridge", "tree tops", "tree trunks", "bushes",
+    "fences", "well, crates, barrels and signs", "market stall awnings", "lamp posts and benches", "stone steps and cliff"};
+const char* const BAR_ROWS[16] = {"wood floor", "wood floor", "wood floor, worn", "wood floor, dark", "wall", "wall with windows",
+                                  "counter", "counter ends", "shelves with bottles", "shelves with bottles", "barrels", "tables",
+                                  "chairs and stools", "rugs", "doors and stairs", "fireplace, lamps and plants"};
+
+std::string rowsText(const char* const* rows, int n) {
+    std::string out = "one kind per row, variants along it: ";
+    for (int i = 0; i < n; ++i) out += (i ? "; " : "") + std::string("row ") + std::to_string(i) + " " + rows[i];
+    return out;
+}
+std::string townRows() { return "town tileset, " + rowsText(TOWN_ROWS, 24); }
+std::string barRows() { return "bar tileset, " + rowsText(BAR_ROWS, 16); }
+
+void grass(Canvas& c, int x, int y, std::mt19937& r) {
+    c.fillRect(x, y, 32, 32, 0xFF4A8A3A);
+    for (int k = 0; k < 14; ++k) {
+        int gx = x + static_cast<int>(uni(r) * 30), gy = y + 4 + static_cast<int>(uni(r) * 26);
+        c.line(gx, gy, gx + static_cast<int>(uni(r) * 3) - 1, gy - 3, 0xFF5AA048);
+    }
+}
+
+void townSheet(Canvas& c, std::mt19937& r) {
+    for (int row = 0; row < 24; ++row)
+        for (int col = 0; col < 16; ++col) {
+            int x = col * 32, y = row * 32, v = col % 4;
+            switch (row) {
+            case 0: case 1: grass(c, x, y, r); break;
+            case 2:
+                grass(c, x, y, r);
+                for (int k = 0; k < 4; ++k) c.fillCircle(x + 6 + k * 6, y + 8 + (k % 2) * 12, 1.8, (col + k) % 3 ? 0xFFF0E040 : 0xFFE04060);
+                break;
+            case 3: case 4: case 6: {
+                uint32_t base = row == 3 ? 0xFFB89A6A : row == 4 ? 0xFF9A9AA0 : 0xFFE0D090;
+                c.fillRect(x, y, 32, 32, base);
+                if (row == 4)
+                    for (int k = 0; k < 4; ++k) c.strokeRect(x + (k % 2) * 16 + (k / 2) * 8 % 16, y + (k / 2) * 16, 16, 16, shade(base, 0.75));
+                else
+                    for (int k = 0; k < 8; ++k) c.fillEllipse(x + uni(r) * 30, y + uni(r) * 30, 2, 1.5, shade(base, 0.8));
+                break;
+            }
+            case 5:
+                c.fillRect(x, y, 32, 32, 0xFF3A6AB0);
+                for (int k = 0; k < 3; ++k) c.fillRect(x + 4 + (k * 9 + col * 5) % 20, y + 6 + k * 9, 8, 1, 0xFF8AB0E0);
+                break;
+            case 7: {
+                grass(c, x, y, r);
+                int e = col % 8;  // 0 top 1 bottom 2 left 3 right 4-7 corners
+                int wx = e == 2 ? 8 : 0, wy = e == 0 ? 8 : 0, ww = e == 2 || e == 3 ? 24 : 32, wh = e == 0 || e == 1 ? 24 : 32;
+                if (e >= 4) { wx = e % 2 ? 0 : 10; wy = e < 6 ? 10 : 0; ww = 22; wh = 22; }
+                c.fillRect(x + wx, y + wy, ww, wh, 0xFF3A6AB0);
+                c.strokeRect(x + wx, y + wy, ww, wh, 0xFFD0C080);
+                break;
+            }
+            case 8: case 9: case 10: case 11: {
+                bool stone = row < 10;
+                uint32_t base = stone ? 0xFF8A8A90 : 0xFFA07040;
+                c.fillRect(x, y, 32, 32, base);
+                for (int k = 0; k < 32; k += 8) c.fillRect(x, y + k, 32, 1, shade(base, 0.7));
+                if (stone) for (int k = 0; k < 4; ++k) c.fillRect(x + ((k % 2) * 16 + 8 * (k / 2)) % 32, y + k * 8, 1, 8, shade(base, 0.7));
+                if (row % 2 == 0 && col >= 4 && col < 8) { c.fillRect(x + 8, y + 8, 16, 14, 0xFF2A3A5A); c.strokeRect(x + 8, y + 8, 16, 14, 0xFF4A3020); c.fillRect(x + 15, y + 8, 2, 14, 0xFF4A3020); }
+                if (row % 2 == 0 && col >= 8 && col < 12) { c.fillRect(x + 7, y + 4, 18, 28, 0xFF6A4020); c.fillCircle(x + 21, y + 19, 1.5, 0xFFE0C040); }
+                break;
+            }
+            case 12: case 13: case 14: case 15: {
+                uint32_t base = row < 14 ? 0xFFA03A2A : 0xFF3A5A9A;
+                c.fillRect(x, y, 32, 32, base);
+                for (int k = 0; k < 32; k += 6) c.fillRect(x, y + k, 32, 2, shade(base, 0.75));
+                if (row % 2) c.fillRect(x, y, 32, 6, shade(base, 1.3));
+                break;
+            }
+            case 16:
+                grass(c, x, y, r);
+                c.fillCircle(x + 16, y + 18, 15, 0xFF2A6A2A);
+                c.fillCircle(x + 11, y + 12, 6, 0xFF3A8A3A);
+                break;
+            case 17:
+                grass(c, x, y, r);
+                c.fillRect(x + 12, y, 8, 26, 0xFF6A4420);
+                c.fillEllipse(x + 16, y + 27, 9, 3, 0x60000000);
+                c.fillCircle(x + 16, y + 2, 12, 0xFF2A6A2A);
+                break;
+            case 18:
+                grass(c, x, y, r);
+                c.fillCircle(x + 16, y + 18, 10, v % 2 ? 0xFF3A7A30 : 0xFF2A6A2A);
+                if (v >= 2) for (int k = 0; k < 3; ++k) c.fillCircle(x + 10 + k * 6, y + 14 + (k % 2) * 6, 1.6, 0xFFE04060);
+                break;
+            case 19:
+                grass(c, x, y, r);
+                c.fillRect(x, y + 12, 32, 3, 0xFF8A6A3A);
+                c.fillRect(x, y + 22, 32, 3, 0xFF8A6A3A);
+                c.fillRect(x + 4, y + 8, 4, 22, 0xFF7A5A2A);
+                c.fillRect(x + 24, y + 8, 4, 22, 0xFF7A5A2A);
+                break;
+            case 20:
+                c.fillRect(x, y, 32, 32, 0xFFB89A6A);
+                if (v == 0) { c.fillCircle(x + 16, y + 16, 12, 0xFF8A8A90); c.fillCircle(x + 16, y + 16, 8, 0xFF1A2A4A); }
+                else if (v == 1) { c.fillRect(x + 6, y + 6, 20, 20, 0xFF9A6A3A); c.line(x + 6, y + 6, x + 25, y + 25, 0xFF6A4420); c.line(x + 25, y + 6, x + 6, y + 25, 0xFF6A4420); }
+                else if (v == 2) { c.fillEllipse(x + 16, y + 17, 10, 12, 0xFF7A4A22); c.fillRect(x + 6, y + 10, 20, 2, 0xFF404040); c.fillRect(x + 6, y + 22, 20, 2, 0xFF404040); }
+                else { c.fillRect(x + 14, y + 14, 4, 18, 0xFF6A4420); c.fillRect(x + 5, y + 5, 22, 11, 0xFFC8A070); }
+                break;
+            case 21:
+                c.fillRect(x, y, 32, 32, 0xFFB89A6A);
+                for (int k = 0; k < 4; ++k) c.fillRect(x + k * 8, y, 8, 14, (k + v) % 2 ? 0xFFE0E0D0 : 0xFFC03030);
+                c.fillRect(x + 2, y + 16, 28, 10, 0xFF8A5A2A);
+                break;
+            case 22:
+                c.fillRect(x, y, 32, 32, 0xFF9A9AA0);
+                if (v % 2 == 0) { c.fillRect(x + 14, y + 8, 4, 24, 0xFF303030); c.fillCircle(x + 16, y + 7, 5, 0xFFFFE080); }
+                else { c.fillRect(x + 4, y + 14, 24, 5, 0xFF8A5A2A); c.fillRect(x + 5, y + 19, 3, 8, 0xFF6A4422); c.fillRect(x + 24, y + 19, 3, 8, 0xFF6A4422); }
+                break;
+            default:
+                c.fillRect(x, y, 32, 32, 0xFF7A7A80);
+                for (int k = 0; k < 4; ++k) c.fillRect(x, y + k * 8, 32, 2, v < 2 ? 0xFFA0A0A8 : 0xFF5A5A60);
+                break;
+            }
+        }
+}
+
+void barSheet(Canvas& c, std::mt19937& r) {
+    for (int row = 0; row < 16; ++row)
+        for (int col = 0; col < 8; ++col) {
+            int x = col * 32, y = row * 32, v = col % 4;
+            uint32_t floorc = row == 3 ? 0xFF6A4424 : 0xFF8A5A2E;
+            c.fillRect(x, y, 32, 32, floorc);
+            for (int k = 0; k < 4; ++k) c.fillRect(x, y + k * 8 + 7, 32, 1, shade(floorc, 0.65));
+            c.fillRect(x + (col % 2) * 16 + 4, y + (row % 4) * 8, 1, 8, shade(floorc, 0.65));
+            if (row == 2) for (int k = 0; k < 5; ++k) c.fillEllipse(x + uni(r) * 30, y + uni(r) * 30, 2, 1, shade(floorc, 1.2));
+            switch (row) {
+            case 4: case 5:
+                c.fillRect(x, y, 32, 32, 0xFF6A5A4A);
+                for (int k = 0; k < 32; k += 8) c.fillRect(x, y + k, 32, 1, 0xFF4A3A2A);
+                if (row == 5) { c.fillRect(x + 8, y + 6, 16, 14, 0xFF2A3A5A); c.strokeRect(x + 8, y + 6, 16, 14, 0xFF3A2A1A); }
+                break;
+            case 6: case 7:
+                c.fillRect(x, y + 8, 32, 24, 0xFF7A4A22);
+                c.fillRect(x, y + 6, 32, 5, 0xFFA8743A);
+                for (int k = 4; k < 32; k += 8) c.fillRect(x + k, y + 12, 1, 18, 0xFF5A3416);
+                if (row == 7) c.fillRect(v % 2 ? x + 26 : x, y + 6, 6, 26, 0xFF5A3416);
+                break;
+            case 8: case 9:
+                c.fillRect(x, y, 32, 32, 0xFF5A3A1E);
+                for (int k = 0; k < 2; ++k) {
+                    c.fillRect(x, y + 14 + k * 16, 32, 2, 0xFF8A5A2E);
+                    for (int b = 0; b < 3; ++b) Sprites::potion(c, x + 1 + b * 10, y + k * 16, 12, (b + col + row) % 3 ? 0xFF60C040 : 0xFFC04030);
+                }
+                break;
+            case 10:
+                c.fillEllipse(x + 16, y + 17, 11, 13, 0xFF7A4A22);
+                c.fillRect(x + 5, y + 10, 22, 2, 0xFF404040);
+                c.fillRect(x + 5, y + 23, 22, 2, 0xFF404040);
+                break;
+            case 11:
+                c.fillRect(x + 2, y + 4, 28, 18, 0xFFA8743A);
+                c.strokeRect(x + 2, y + 4, 28, 18, 0xFF5A3416);
+                c.fillRect(x + 5, y + 22, 3, 9, 0xFF6A4422);
+                c.fillRect(x + 24, y + 22, 3, 9, 0xFF6A4422);
+                if (v == 1) c.fillEllipse(x + 16, y + 12, 4, 3, 0xFFE8E0D0);
+                break;
+            case 12:
+                c.fillRect(x + 9, y + 14, 14, 5, 0xFF7A4A22);
+                c.fillRect(x + 10, y + 19, 3, 10, 0xFF6A4422);
+                c.fillRect(x + 19, y + 19, 3, 10, 0xFF6A4422);
+                if (v % 2) c.fillRect(x + 9, y + 2, 3, 14, 0xFF6A4422);
+                break;
+            case 13:
+                c.fillRect(x, y, 32, 32, v % 2 ? 0xFF8A2A2A : 0xFF2A4A8A);
+                c.strokeRect(x + 2, y + 2, 28, 28, 0xFFD0A040);
+                break;
+            case 14:
+                if (v < 2) { c.fillRect(x + 4, y, 24, 32, 0xFF5A3416); c.fillCircle(x + 22, y + 17, 1.6, 0xFFE0C040); }
+                else for (int k = 0; k < 4; ++k) c.fillRect(x, y + k * 8, 32, 6, shade(0xFF8A5A2E, 1.0 - k * 0.1));
+                break;
+            case 15:
+                if (v == 0) { c.fillRect(x + 2, y + 4, 28, 28, 0xFF6A6A70); c.fillRect(x + 8, y + 14, 16, 18, 0xFF200808); c.fillCircle(x + 16, y + 26, 5, 0xFFFF8020); }
+                else if (v == 1) { c.fillRect(x + 15, y + 10, 2, 22, 0xFF303030); c.fillCircle(x + 16, y + 9, 5, 0xFFFFE080); }
+                else { c.fillRect(x + 10, y + 20, 12, 10, 0xFF8A5A2A); c.fillCircle(x + 16, y + 14, 9, 0xFF3A8A3A); }
+                break;
+            default: break;
+            }
+        }
+}
+
 void addTiles(Builder& b) {
     const char* layout = "tiles of 32x32, 8 columns: floors (0,0-3), half-tile details (0,4-5), chest base (0,6), secret floors (4,7) (5,6) (5,7), "
                          "walls by neighbour pattern elsewhere";
@@ -802,81 +989,11 @@ void addTiles(Builder& b) {
               c.fillRect(62, 32, 4, 64, 0xFF6A2A2A);
           });
 
-    // Town and bar tile sheets (fixed maps): assorted terrain and building tiles in a grid.
-    auto townSheet = [](bool bar) {
-        return [bar](Canvas& c, std::mt19937& r) {
-            int cols = c.width() / 32, rows = c.height() / 32;
-            for (int row = 0; row < rows; ++row)
-                for (int col = 0; col < cols; ++col) {
-                    int x = col * 32, y = row * 32, kind = (row * 7 + col) % 12;
-                    int band = row * 6 / rows;
-                    if (bar) {
-                        switch (band) {
-                        case 0: case 1:  // wood floor
-                            c.fillRect(x, y, 32, 32, 0xFF8A5A2E);
-                            for (int k = 0; k < 4; ++k) c.fillRect(x, y + k * 8 + 7, 32, 1, 0xFF5A3A1A);
-                            c.fillRect(x + (col % 2) * 16 + 4, y + (row % 4) * 8, 1, 8, 0xFF5A3A1A);
-                            break;
-                        case 2:  // walls
-                            c.fillRect(x, y, 32, 32, 0xFF6A5A4A);
-                            for (int k = 0; k < 32; k += 8) c.fillRect(x, y + k, 32, 1, 0xFF4A3A2A);
-                            if (kind % 3 == 0) { c.fillRect(x + 8, y + 6, 16, 14, 0xFF2A3A5A); c.strokeRect(x + 8, y + 6, 16, 14, 0xFF3A2A1A); }
-                            break;
-                        case 3:  // counter and shelves
-                            c.fillRect(x, y + 8, 32, 24, 0xFF7A4A22);
-                            c.fillRect(x, y + 6, 32, 5, 0xFFA8743A);
-                            if (kind % 2) Sprites::potion(c, x + 8, y - 4, 16, kind % 4 ? 0xFF60C040 : 0xFFC04030);
-                            break;
-                        case 4:  // barrels, chairs, tables
-                            c.fillRect(x, y, 32, 32, 0xFF8A5A2E);
-                            if (kind % 3 == 0) { c.fillEllipse(x + 16, y + 18, 11, 13, 0xFF7A4A22); c.fillRect(x + 5, y + 12, 22, 2, 0xFF404040); c.fillRect(x + 5, y + 24, 22, 2, 0xFF404040); }
-                            else if (kind % 3 == 1) { c.fillRect(x + 4, y + 6, 24, 16, 0xFFA8743A); c.fillRect(x + 6, y + 22, 3, 8, 0xFF6A4422); c.fillRect(x + 23, y + 22, 3, 8, 0xFF6A4422); }
-                            else { c.fillRect(x + 10, y + 14, 12, 4, 0xFF7A4A22); c.fillRect(x + 10, y + 6, 3, 22, 0xFF6A4422); }
-                            break;
-                        default:  // rugs and doors
-                            c.fillRect(x, y, 32, 32, kind % 2 ? 0xFF8A2A2A : 0xFF5A3A1A);
-                            c.strokeRect(x + 2, y + 2, 28, 28, 0xFFD0A040);
-                            break;
-                        }
-                        continue;
-                    }
-                    switch (band) {
-                    case 0:  // grass
-                        c.fillRect(x, y, 32, 32, 0xFF4A8A3A);
-                        for (int k = 0; k < 14; ++k) c.line(x + static_cast<int>(uni(r) * 30), y + 4 + static_cast<int>(uni(r) * 26),
-                                                              x + static_cast<int>(uni(r) * 30), y + static_cast<int>(uni(r) * 26), 0xFF5AA048);
-                        if (kind == 3) for (int k = 0; k < 4; ++k) c.fillCircle(x + 6 + k * 6, y + 8 + (k % 2) * 10, 1.8, k % 2 ? 0xFFF0E040 : 0xFFE04060);
-                        break;
-                    case 1:  // paths and water
-                        if (kind < 6) { c.fillRect(x, y, 32, 32, 0xFFB89A6A); for (int k = 0; k < 8; ++k) c.fillEllipse(x + uni(r) * 30, y + uni(r) * 30, 3, 2, 0xFF9A7A50); }
-                        else { c.fillRect(x, y, 32, 32, 0xFF3A6AB0); for (int k = 0; k < 4; ++k) c.fillRect(x + 4 + k * 6, y + 6 + k * 6, 8, 1, 0xFF8AB0E0); }
-                        break;
-                    case 2:  // house walls
-                        c.fillRect(x, y, 32, 32, kind % 2 ? 0xFFD8C8A0 : 0xFF8A8A90);
-                        for (int k = 0; k < 32; k += 8) c.fillRect(x, y + k, 32, 1, 0xFF6A5A4A);
-                        if (kind % 4 == 1) { c.fillRect(x + 8, y + 8, 16, 14, 0xFF2A3A5A); c.strokeRect(x + 8, y + 8, 16, 14, 0xFF4A3020); }
-                        if (kind % 4 == 3) { c.fillRect(x + 8, y + 6, 16, 26, 0xFF6A4020); c.fillCircle(x + 20, y + 20, 1.5, 0xFFE0C040); }
-                        break;
-                    case 3:  // roofs
-                        c.fillRect(x, y, 32, 32, kind % 2 ? 0xFFA03A2A : 0xFF3A5A9A);
-                        for (int k = 0; k < 32; k += 6) c.fillRect(x, y + k, 32, 2, shade(kind % 2 ? 0xFFA03A2A : 0xFF3A5A9A, 0.75));
-                        break;
-                    case 4:  // trees and bushes
-                        c.fillRect(x, y, 32, 32, 0xFF4A8A3A);
-                        c.fillRect(x + 13, y + 20, 6, 12, 0xFF6A4420);
-                        c.fillCircle(x + 16, y + 14, 12, 0xFF2A6A2A);
-                        c.fillCircle(x + 12, y + 10, 5, 0xFF3A8A3A);
-                        break;
-                    default:  // fences, well, crates, signs
-                        c.fillRect(x, y, 32, 32, 0xFF4A8A3A);
-                        if (kind % 3 == 0) { c.fillRect(x, y + 12, 32, 3, 0xFF8A6A3A); c.fillRect(x, y + 22, 32, 3, 0xFF8A6A3A); c.fillRect(x + 4, y + 8, 4, 22, 0xFF7A5A2A); c.fillRect(x + 24, y + 8, 4, 22, 0xFF7A5A2A); }
-                        else if (kind % 3 == 1) { c.fillCircle(x + 16, y + 16, 12, 0xFF8A8A90); c.fillCircle(x + 16, y + 16, 8, 0xFF1A2A4A); }
-                        else { c.fillRect(x + 6, y + 6, 20, 20, 0xFF9A6A3A); c.line(x + 6, y + 6, x + 25, y + 25, 0xFF6A4420); c.line(x + 25, y + 6, x + 6, y + 25, 0xFF6A4420); }
-                        break;
-                    }
-                }
-        };
-    };
+    // Town and bar tile sheets (fixed maps): one kind of tile per row, variants along the row.
+    b.add("tiled/town.png", 512, 768, 32, 32, 384, townRows(), "town map's tileset: 512x768", townSheet);
+    b.add("x2/tiled/town.png", 512, 768, 32, 32, 384, townRows(), "town map's tileset: 512x768", townSheet);
+    b.add("tiled/bar.png", 256, 512, 32, 32, 128, barRows(), "bar map's tileset: 256x512", barSheet);
+    b.add("x2/tiled/bar.png", 256, 512, 32, 32, 128, barRows(), "bar map's tileset: 256x512", barSheet);
     auto hit = [](Canvas& c, std::mt19937&) {
         for (int i = 0; i < 16; ++i) {
             int x = (i % 4) * 32, y = (i / 4) * 32;
@@ -894,10 +1011,6 @@ void addTiles(Builder& b) {
         }
     };
     for (std::string dir : {"tiled/", "x2/tiled/"}) {
-        b.add(dir + "town.png", 512, 768, 32, 32, 384, "town tileset: grass, paths and water, house walls, roofs, trees, fences and wells in bands",
-              "town map's tileset: 512x768", townSheet(false));
-        b.add(dir + "bar.png", 256, 512, 32, 32, 128, "bar tileset: wood floors, walls, counter and shelves, barrels and tables, rugs",
-              "bar map's tileset: 256x512", townSheet(true));
         b.add(dir + "hitTiles.png", 128, 128, 32, 32, 16, "collision markers: 16 numbered translucent squares (the first red)",
               "maps' Hit tileset: 128x128", hit);
         b.add(dir + "objectsTset.png", 256, 256, 32, 32, 64, "object markers: 64 numbered squares, the object id is the cell index",
