@@ -1026,7 +1026,7 @@ void itemIcon(Canvas& c, int sheet, int index, std::mt19937& r) {
     int v = index;
     switch (sheet) {
     case 0: {  // consumables
-        int k = index % 10;
+        int k = (index * 7 + index / 10) % 10;
         if (k < 6) Sprites::potion(c, 8, 8, 32, elementColour(index) == 0 ? 0xFFE03030 : (index % 3 == 0 ? 0xFFE03030 : index % 3 == 1 ? 0xFF3060E0 : 0xFF40C040), index);
         else if (k == 6) Sprites::wings(c, 8, 8, 32, 0xFFF0F0FF);
         else if (k == 7) Sprites::book(c, 8, 8, 32, metals[index % 10]);
@@ -1221,11 +1221,12 @@ void addUi(Builder& b) {
         Sprites::staff(c, 0, 40, 20, 0xFF8A5A2A, 0xFF60C0FF);
         c.outline(0xFF141014);
     });
-    b.add("ui/statIcons.png", 60, 90, 30, 30, 6, "stat symbols: column 0 sword, staff, shield; column 1 heart, gem, star", "60x90 sheet of 30x30 icons",
-          [](Canvas& c, std::mt19937&) {
+    b.add("ui/statIcons.png", 60, 90, 30, 30, 6,
+          "stat symbols: column 0 sword (attack), shield (defence), staff (magic), as in the small sheet; column 1 heart (HP), gem (MP), star",
+          "60x90 sheet of 30x30 icons; the stat choice's cells", [](Canvas& c, std::mt19937&) {
               Sprites::sword(c, 0, 0, 30, 0xFFD0D0D8, 0xFFC0A040);
-              Sprites::staff(c, 0, 30, 30, 0xFF8A5A2A, 0xFF60C0FF);
-              Sprites::shield(c, 0, 60, 30, 0xFF3A5AA0, 0xFFC0C0C8);
+              Sprites::shield(c, 0, 30, 30, 0xFF3A5AA0, 0xFFC0C0C8);
+              Sprites::staff(c, 0, 60, 30, 0xFF8A5A2A, 0xFF60C0FF);
               Sprites::heart(c, 33, 3, 24, 0xFFE02030);
               Sprites::gem(c, 33, 33, 24, 0xFF3070E0);
               Sprites::star(c, 45, 75, 11, 0xFFFFE040);
@@ -1717,7 +1718,7 @@ void addEffects(Builder& b) {
         double fill = 1 - i / 5.0;
         c.fillEllipse(10, 13, 7.5, 6 * (0.5 + fill * 0.5) + 1, 0xFFA07A40);
         if (i == 0) c.fillRect(8, 3, 4, 4, 0xFF8A6A30);
-        else for (int k = 0; k < 6 - i; ++k) Sprites::coin(c, 4 + k * 2, 6 + (k % 2), 6);
+        else for (int k = 0; k < 5 - i; ++k) Sprites::coin(c, 4 + k * 2, 6 + (k % 2), 6);
         c.line(6, 7, 14, 7, 0xFFE0C040);
     }));
     b.add("x2/treasure/statgems.png", 84, 102, 14, 17, 36, "stat gems turning, six rows of six: HP red, MP blue, attack orange, defence grey, magic violet, choice white",
