@@ -2,8 +2,10 @@
 # ${GLV_GAME_ASSETS_DIR} (again only when the generator changes), and
 # glv_embed_game_assets(<target>) embeds all of them under their asset ids.
 set(GLV_GAME_ASSETS_DIR ${CMAKE_BINARY_DIR}/game-assets CACHE INTERNAL "")
-find_file(GLV_FONT_SANS DejaVuSansCondensed-Bold.ttf PATHS /usr/share/fonts/truetype/dejavu REQUIRED NO_DEFAULT_PATH)
-find_file(GLV_FONT_SERIF DejaVuSerifCondensed-Bold.ttf PATHS /usr/share/fonts/truetype/dejavu REQUIRED NO_DEFAULT_PATH)
+# The condensed faces (fonts-dejavu-extra) fit the glyph cells best; the plain bold ones
+# (fonts-dejavu-core) stand in when they are missing.
+find_file(GLV_FONT_SANS NAMES DejaVuSansCondensed-Bold.ttf DejaVuSans-Bold.ttf PATHS /usr/share/fonts/truetype/dejavu REQUIRED NO_DEFAULT_PATH)
+find_file(GLV_FONT_SERIF NAMES DejaVuSerifCondensed-Bold.ttf DejaVuSerif-Bold.ttf PATHS /usr/share/fonts/truetype/dejavu REQUIRED NO_DEFAULT_PATH)
 find_file(GLV_FONT_TTF DejaVuSerif-Bold.ttf PATHS /usr/share/fonts/truetype/dejavu REQUIRED NO_DEFAULT_PATH)
 
 include(${CMAKE_CURRENT_LIST_DIR}/GameAssetIds.cmake)  # GLV_GAME_ASSET_IDS

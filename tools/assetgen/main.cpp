@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
             << p.source << '\n';
     for (const auto& f : fontSheets)
         inv << f.id << "\tIMAGE\t" << f.width << '\t' << f.height << "\trow " << f.rowHeight << "\t82\tbitmap-font atlas"
-            << (f.outlined ? " with a black outline" : "") << ", from " << fs::path(f.fontFile).filename().string()
+            << (f.outlined ? " with a black outline" : "") << (f.id.find("medi14") != std::string::npos ? ", serif" : ", sans")
             << "\tbitmap fonts" << (f.id.find("medi14") != std::string::npos ? " (chosen: the mediSans14 layout)" : "") << '\n';
     for (const auto& e : effects) inv << e.id << "\tSOUND\t-\t-\t-\t-\t" << e.shows << " effect, mono\t-\n";
     for (const auto& th : themes) {
