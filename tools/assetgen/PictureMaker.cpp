@@ -1280,8 +1280,9 @@ void addUi(Builder& b) {
                   c.blit(cell, (k % 5) * 27, (k / 5) * 27);
               }
           });
-    b.add("ui/skillIcons50.png", 200, 80, 40, 40, 10,
-          "spell node icons, 40x40, five per row: heal, fire, ice, earth, wind / dark, light, revealer, telekinesis, transmute", "spell icons: 40x40 cells (sheet size chosen)",
+    b.add("ui/skillIcons50.png", 160, 120, 40, 40, 10,
+          "spell node icons, 40x40, four per row: heal, fire, ice, earth / wind, dark, light, revealer / telekinesis, transmute",
+          "skill node spell icon cells: 40x40 at x 0-120, y 0-80",
           [](Canvas& c, std::mt19937&) {
               for (int k = 0; k < 10; ++k) {
                   Canvas cell(40, 40);
@@ -1291,7 +1292,7 @@ void addUi(Builder& b) {
                   else if (k == 8) { cell.fillCircle(20, 20, 13, 0xFF9050D0); Sprites::star(cell, 20, 20, 9, 0xFFFFFFFF, 4); }
                   else { Sprites::coin(cell, 4, 10, 20); Sprites::gem(cell, 18, 6, 20, 0xFF40E080); }
                   cell.outline(0xFF141014);
-                  c.blit(cell, (k % 5) * 40, (k / 5) * 40);
+                  c.blit(cell, (k % 4) * 40, (k / 4) * 40);
               }
           });
     b.add("ui/enchantmentGems.png", 40, 48, 8, 8, 30, "enchantment gems, 8x8, five per row, one colour per enchantment kind", "gem sheet: 40x48",
@@ -1458,24 +1459,21 @@ void addUi(Builder& b) {
     b.add("ui/statChooseBackSelected.png", 43, 43, 0, 0, 1, "stat choice button, selected", "43x43", buttonSkin(0xFF474747, false));
     auto nodeSkins = [](int size, uint32_t col) {
         return [size, col](Canvas& c, std::mt19937&) {
-            uint32_t looks[] = {col, shade(col, 1.3), shade(col, 1.6)};
-            for (int k = 0; k < 3; ++k) {
-                int x = k * size;
-                c.fillCircle(x + size / 2.0, size / 2.0, size / 2.0 - 1, 0xFF101010);
-                c.fillCircle(x + size / 2.0, size / 2.0, size / 2.0 - 2, looks[k]);
-                c.fillCircle(x + size / 2.0, size / 2.0, size / 2.0 - 5, shade(looks[k], 0.6));
-            }
-            for (int k = 0; k < 3; ++k) {
-                int x = k * size;
-                c.fillCircle(x + size / 2.0, size * 1.5, size / 2.0 - 1, 0xFF101010);
-                c.fillCircle(x + size / 2.0, size * 1.5, size / 2.0 - 2, shade(looks[k], 0.5));
-            }
+            // Row 0 a node not yet learnt (dim), row 1 a learnt one (lit); columns resting, hover, selected.
+            for (int row = 0; row < 2; ++row)
+                for (int k = 0; k < 3; ++k) {
+                    uint32_t look = shade(col, row ? 1.25 : 0.6);
+                    double cx = k * size + size / 2.0, cy = row * size + size / 2.0;
+                    c.fillCircle(cx, cy, size / 2.0 - 1, 0xFF101010);
+                    c.fillCircle(cx, cy, size / 2.0 - 2, k == 0 ? look : k == 1 ? shade(look, 1.3) : 0xFFF0F0F0);
+                    c.fillCircle(cx, cy, size / 2.0 - (k == 2 ? 4 : 5), shade(look, 0.6));
+                }
         };
     };
-    b.add("ui/skillButtonBlack.png", 105, 70, 35, 35, 6, "skill node skins, 35 pixels: row 0 normal, over, selected; row 1 the same unlit",
+    b.add("ui/skillButtonBlack.png", 105, 70, 35, 35, 6, "skill node skins, 35 pixels: row 0 not learnt, row 1 learnt; columns resting, hover, selected",
           "skill node skin 105x70", nodeSkins(35, 0xFF3A3A3A));
-    b.add("ui/skillButtonGold.png", 150, 100, 50, 50, 6, "gold skill node skins, 50 pixels, same layout", "150x100", nodeSkins(50, 0xFFC09020));
-    b.add("ui/skillButtonGreen.png", 150, 100, 50, 50, 6, "green skill node skins, 50 pixels, same layout", "150x100", nodeSkins(50, 0xFF30A040));
+    b.add("ui/skillButtonGold.png", 150, 100, 50, 50, 6, "gold skill node skins, 50 pixels: row 0 not learnt, row 1 learnt; columns resting, hover, selected", "150x100", nodeSkins(50, 0xFFC09020));
+    b.add("ui/skillButtonGreen.png", 150, 100, 50, 50, 6, "green skill node skins, 50 pixels: row 0 not learnt, row 1 learnt; columns resting, hover, selected", "150x100", nodeSkins(50, 0xFF30A040));
     b.add("ui/skillButtonBlackOver.png", 35, 35, 0, 0, 1, "skill node, hovered", "chosen: node size 35", nodeSkins(35, 0xFF5A5A5A));
     b.add("ui/skillButtonBlackSelected.png", 35, 35, 0, 0, 1, "skill node, selected", "chosen: node size 35", nodeSkins(35, 0xFF7A7A7A));
     b.add("ui/skillButtonCenter.png", 35, 35, 0, 0, 1, "the skill tree's centre node, a white star", "35x35", [](Canvas& c, std::mt19937&) {
@@ -1604,12 +1602,13 @@ void addEffects(Builder& b) {
                       if (f < 4) c.set(f * 4 + 2, e * 4 + 2, 0xFFFFFFFF);
                   }
           });
-    b.add("misc/fogTemplate.png", 9, 9, 0, 0, 1, "fog reveal stamp: alpha falls off from the middle (one pixel per tile)", "chosen: 9x9 tiles around the hero",
-          [](Canvas& c, std::mt19937&) {
-              for (int y = 0; y < 9; ++y)
-                  for (int x = 0; x < 9; ++x) {
-                      double d = std::hypot(x - 4, y - 4) / 4.5;
-                      c.set(x, y, withAlpha(0xFFFFFFFF, static_cast<int>(std::clamp(1.3 - d, 0.0, 1.0) * 255)));
+    b.add("misc/fogTemplate.png", 13, 13, 0, 0, 1,
+          "fog left around the hero, one pixel per tile of the 13x13 square: alpha 0 (clear) in the middle rising to 255 (fog) at the rim",
+          "fog reveal: indexed [6 + dx][6 + dy], the fog opacity", [](Canvas& c, std::mt19937&) {
+              for (int y = 0; y < 13; ++y)
+                  for (int x = 0; x < 13; ++x) {
+                      double d = std::hypot(x - 6, y - 6);
+                      c.set(x, y, withAlpha(0xFF000000, static_cast<int>(std::clamp((d - 2.5) / 3.0, 0.0, 1.0) * 255)));
                   }
           });
     b.add("misc/missingAsset.png", 32, 32, 0, 0, 1, "a magenta and black check: a missing picture", "chosen", [](Canvas& c, std::mt19937&) {

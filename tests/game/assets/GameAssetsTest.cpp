@@ -284,12 +284,23 @@ TEST(GameAssets, PicturesHaveTheSizesTheGameCodeAssumes) {
         {"assets/x2/tilesets/secretStuff.png", {160, 96}}, {"assets/x2/tiled/town.png", {512, 768}},
         {"assets/x2/tiled/bar.png", {256, 512}},           {"assets/x2/npcs/guard.png", {108, 70}},
         {"assets/ui/skillTreeMap.png", {70, 70}},          {"assets/x2/magic/lightbeam.png", {480, 96}},
+        {"assets/misc/fogTemplate.png", {13, 13}},         {"assets/ui/skillIcons50.png", {160, 120}},
     };
     for (const auto& [id, size] : sizes) {
         Picture p;
         ASSERT_TRUE(decodePng(runtime::Resources::data(id), p)) << id;
         EXPECT_EQ(std::make_pair(p.width, p.height), size) << id;
     }
+}
+
+// The fog template holds the fog's opacity around the hero: clear where he stands, thick at the
+// rim of the 13 x 13 square.
+TEST(GameAssets, FogTemplateClearsTheHerosTile) {
+    Picture p;
+    ASSERT_TRUE(decodePng(runtime::Resources::data("assets/misc/fogTemplate.png"), p));
+    EXPECT_EQ(p.at(6, 6) >> 24, 0u);
+    EXPECT_EQ(p.at(0, 0) >> 24, 255u);
+    EXPECT_EQ(p.at(12, 6) >> 24, 255u);
 }
 
 TEST(GameAssets, EveryFontGlyphCellHoldsAGlyph) {
