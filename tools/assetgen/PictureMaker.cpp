@@ -295,8 +295,9 @@ void addMonsters(Builder& b) {
             c.outline(0xFF000000);
         };
     };
-    b.add("x2/monsters/DemonHead.png", 160, 180, 0, 0, 1, "the demon's head rising from the pit", "chosen; the rising clips it to 180 rows", demonHead(false));
-    b.add("x2/monsters/DemonHeadBlack.png", 160, 180, 0, 0, 1, "the demon's head blackened, laid over the head as it dies", "chosen, as the head", demonHead(true));
+    b.add("x2/monsters/DemonHead.png", 240, 180, 0, 0, 1, "the demon's head rising from the pit",
+          "chosen: 180 rows (the rising's clip); 240 wide, centred between the hands like the glow", demonHead(false));
+    b.add("x2/monsters/DemonHeadBlack.png", 240, 180, 0, 0, 1, "the demon's head blackened, laid over the head as it dies", "chosen, as the head", demonHead(true));
     auto hand = [](bool open) {
         return [=](Canvas& c, std::mt19937&) {
             uint32_t col = 0xFF9A1A1A;
@@ -1364,14 +1365,15 @@ void addUi(Builder& b) {
     auto equipFigure = [](bool girl) {
         return [girl](Canvas& c, std::mt19937&) {
             Look k = heroLook(girl ? "girl" : "guy");
-            k.scale = 4.0;
-            Sprites::person(c, c.width() / 2.0, c.height() - 4, k, Facing::DOWN, 0, 0, 0.05, false);
+            k.scale = 5.9;
+            Sprites::person(c, 49, c.height() - 2, k, Facing::DOWN, 0, 0, 0.05, false);
             c.multiplyAlpha(0.55);
             c.outline(0xFF303030);
         };
     };
-    b.add("ui/equipGuy.png", 150, 200, 0, 0, 1, "a faded hero figure behind the equipment slots", "chosen", equipFigure(false));
-    b.add("ui/equipGirl.png", 150, 200, 0, 0, 1, "a faded heroine figure behind the equipment slots", "chosen", equipFigure(true));
+    b.add("ui/equipGuy.png", 100, 240, 0, 0, 1, "a faded hero figure behind the equipment slots, centred on x 49: head, body, legs, feet",
+          "chosen to fit the slots: helmet, body, legs and boots at x 25 (48 wide), y -15 to 238", equipFigure(false));
+    b.add("ui/equipGirl.png", 100, 240, 0, 0, 1, "a faded heroine figure, like the hero's", "chosen, as the hero's figure", equipFigure(true));
     auto btnIcon = [](std::function<void(Canvas&)> f) { return [f](Canvas& c, std::mt19937&) { f(c); c.outline(0xFF141014); }; };
     b.add("ui/backButton.png", 50, 19, 0, 0, 1, "the word BACK", "chosen", btnIcon([](Canvas& c) { Sprites::text(c, 2, 2, "BACK", 0xFFFFFFFF, 3); }));
     b.add("ui/craftButton.png", 40, 40, 0, 0, 1, "anvil and hammer: crafting", "chosen", btnIcon([](Canvas& c) {
@@ -1422,10 +1424,16 @@ void addUi(Builder& b) {
               c.fillRect(6, 4, 24, 28, 0xFFE8D8B0);
               for (int i = 0; i < 4; ++i) c.fillRect(10, 9 + i * 6, 6 + i * 4, 3, 0xFF6A4A2A);
           }));
-    b.add("ui/elementsPanel.png", 120, 150, 0, 0, 1, "panel backdrop with the six element symbols in a column", "chosen", [](Canvas& c, std::mt19937&) {
-        skin(c, 0, 0, 120, 150, 0xC0101014, 0xFF8A8A8A, 0xFF3A3A3A, 2);
-        for (int e = 0; e < 6; ++e) Sprites::element(c, 8, 8 + e * 23, 18, e);
-    });
+    b.add("ui/elementsPanel.png", 100, 126, 0, 0, 1,
+          "panel of the six elements: a symbol per row (y 5, 25, ... 105) and two value columns, attack at x 40 and defence at x 70",
+          "stats panel: values at x 40 and 70, rows 20 apart from y 5", [](Canvas& c, std::mt19937&) {
+              skin(c, 0, 0, 100, 126, 0xC0101014, 0xFF8A8A8A, 0xFF3A3A3A, 2);
+              for (int e = 0; e < 6; ++e) {
+                  Sprites::element(c, 5, 4 + e * 20, 16, e);
+                  if (e) c.fillRect(4, 2 + e * 20, 92, 1, 0x40FFFFFF);
+                  c.fillRect(55, 4 + e * 20, 1, 16, 0x40FFFFFF);
+              }
+          });
     b.add("ui/comingSoon.png", 120, 40, 0, 0, 1, "a banner reading COMING SOON", "chosen", [](Canvas& c, std::mt19937&) {
         skin(c, 0, 0, 120, 40, 0xFF361212, 0xFFC8A060, 0xFF75272C, 2);
         Sprites::text(c, 10, 14, "COMING SOON", 0xFFFFF0C0, 2);
