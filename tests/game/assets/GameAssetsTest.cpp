@@ -1,5 +1,6 @@
 // The generated game assets: every id of the asset table (less the data tables and map files)
 // is embedded, decodes, and has the size and layout the game reads.
+#include "game/shell/DefaultAssetLibrary.h"
 #include "platform/runtime/Resources.h"
 
 #include <gtest/gtest.h>
@@ -18,120 +19,11 @@
 
 namespace {
 
-// The asset table's ids by folder, as the game names them.
-const std::vector<std::pair<std::string, std::string>> FOLDERS = {
-    {"assets/audio/oggs/",
-     "axe.ogg basicStrike.ogg beatTheGame.ogg buy.ogg chestArtifactOpen.ogg chestCraftOpen.ogg "
-     "chestNormalOpen.ogg chomp.ogg club.ogg craftPotion.ogg daggerDraw.ogg darkBurst.ogg deleteSlot.ogg "
-     "demonDie.ogg demonSummon.ogg demonYell.ogg door.ogg earthSpike.ogg enchant.ogg equipBody.ogg "
-     "equipBoots.ogg equipHands.ogg equipHead.ogg equipLegs.ogg equipRing.ogg equipShield.ogg "
-     "equipWeapon.ogg escapeSuccess.ogg findArtifact.ogg flowerAttack.ogg forge.ogg gainGold.ogg "
-     "gameOver.ogg gem.ogg goldBag.ogg golemPunch.ogg heal.ogg heavyStab.ogg iceSlash.ogg lightBeam.ogg "
-     "magicFire.ogg pickaxe.ogg plasmaBlast.ogg potionEffect.ogg quickStrike.ogg secret.ogg "
-     "shroomAttack.ogg simpleClick.ogg simpleClickHighPitch.ogg skillnode.ogg smallBite.ogg "
-     "soulCrystalFall.ogg spiritSword.ogg splat.ogg stab.ogg thunder1.ogg thunder2.ogg tinyFire.ogg "
-     "transmute.ogg unequipBoots.ogg unequipHeadBodyHands.ogg unequipLegs.ogg unequipRing.ogg "
-     "unequipShield.ogg unequipWeapon.ogg windBlast.ogg wings.ogg "},
-    {"assets/fonts/",
-     "medi14.png MedievalSharp-Bold.ttf mediSans14.png mediSans20.png mediSansOutline14.png "
-     "mediSansOutline20.png "},
-    {"assets/help/",
-     "escapeWingsItemIcon.png keptItems.png normalItems.png "},
-    {"assets/items/",
-     "accessories.png bodies.png boots.png consumables.png craftings.png enchantmentBorder.png "
-     "enchantmentBorderArtifact.png hands.png helmets.png itemBlankIcons.png itemBorder.png "
-     "itemBorderArtifact.png itemBorderArtifactSelected.png itemBorderSelected.png "
-     "itemBorderValueSelected.png itemValueBG.png itemValueBGArtifact.png legs.png magicBorder.png "
-     "magicBorderBackSelected.png magicBorderBackUnselected.png magicBorderSelected.png magicQueued.png "
-     "magics.png shields.png weapons.png "},
-    {"assets/misc/",
-     "demonExplodeBright.png demonExplodeDark.png fogTemplate.png missingAsset.png particles.png "
-     "slotFlash.png "},
-    {"assets/quests/",
-     "dragonScaleMail.png eaglesTalon.png emeraldBoots.png fireDagger.png jungleBerries.png "
-     "obsidianShield.png pearlRing.png pixiePants.png regenerationRing.png wolfGloves.png "},
-    {"assets/tiled/",
-     "bar.png hitTiles.png objectsTset.png town.png "},
-    {"assets/ui/",
-     "backButton.png blackSliderHandle.png buttonBlack.png buttonBlackOver.png buttonBlackSelected.png "
-     "buttonBlackSmall.png buttonBlackSmallOver.png buttonBlackSmallSelected.png buttonRed.png "
-     "buttonRedOver.png buttonRedSelected.png buttonYellowSmall.png buttonYellowSmallOver.png "
-     "buttonYellowSmallSelected.png comingSoon.png craftButton.png craftStatBar.png craftStatBorder.png "
-     "creditsItemBackers.png creditsOtherBackers.png creditsTested.png demonDetailsPic.png "
-     "editSlotsIcon.png elementsPanel.png elemIcons.png elemIconsPlain.png enchantmentGems.png "
-     "enemyhpBar.png equipButton.png equipGirl.png equipGuy.png glv2logo.png goldIcon.png guyHead.png "
-     "heartIcon.png hpmphud.png hpmphudLarge.png itemsButton.png itemsButtonSmall.png largeMapSymbols.png "
-     "minimapShades.png minimapSymbols.png mpHUD.png questionMark.png settingsBestiary.png "
-     "skillButtonActivation.png skillButtonActivationGold.png skillButtonBlack.png "
-     "skillButtonBlackOver.png skillButtonBlackSelected.png skillButtonCenter.png "
-     "skillButtonDisabled35.png skillButtonDisabled50.png skillButtonDisabledGreen35.png "
-     "skillButtonDisabledGreen50.png skillButtonGold.png skillButtonGreen.png skillIcons.png "
-     "skillIcons50.png skillsButtonIcon.png skillTreeBG.png skillTreeLine.png skillTreeMap.png "
-     "sliderBorder.png statChooseBack.png statChooseBackOver.png statChooseBackSelected.png statIcons.png "
-     "statIconsSmall.png statsButtonIcon.png windowArrow.png windowBorder.png "},
-    {"assets/x2/magic/",
-     "darkburst.png earthspike.png flamestrike.png healBack.png healFront.png healMagicBack.png "
-     "healMagicFront.png iceslash.png lightbeam.png windblast.png "},
-    {"assets/x2/misc/",
-     "blankPixel.png forestHole.png poofyExplosion.png rainSplash.png rainTile.png secretFlash.png "
-     "shadows.png soulCrystal.png soulCrystalBlack.png tileFlash.png wingsAnimOver.png wingsAnimUnder.png "
-     "woodDoor.png "},
-    {"assets/x2/monsters/",
-     "Attack.png Idle.png "
-     "acidSpit.png bloodSplat.png CrystalGolem.png DarkFireBreath.png darkFireOrb.png "
-     "darkFireOrbSmall.png darkOrb.png darkOrbSmall.png darkPixieBlast.png demonGradient.png "
-     "demonHandClosed.png demonHandOpen.png DemonHead.png DemonHeadBlack.png EmeraldBreath.png "
-     "fireSpit.png gooSpit.png pixieBlast.png plasmablast.png "},
-    {"assets/x2/npcs/",
-     "archaeologist.png bartender.png barTopEnd.png barTopLeft.png barTopMid1.png barTopMid2.png "
-     "barTopMiddle.png barTopRight.png beardGuy.png bigHatSit.png blackGuySitDown.png blondeArrogant.png "
-     "blueShirtSitUp.png bronzeTableSit.png buttcrackGuy.png curlyHairWomanSitLeft.png dragonArmorGuy.png "
-     "fireDaggerGuy.png greenShirtStand.png guard.png lostKid.png missingSign.png museumMan.png "
-     "normalGuy.png normalLady.png normalLadyAlone.png oldGuyBar.png pearlRingWoman.png scientist.png "
-     "shadyGuy.png shopkeep0.png shopkeep1.png shopkeep2.png shopkeep3.png shopkeep4.png shopkeep6.png "
-     "shopkeep7.png shopkeep8.png shopkeep9.png silverHelmetSitRight.png sittingBoy.png sleepingGuy.png "
-     "sleepingGuyAwake.png sorcererWings.png sorcerorNPC.png sorcerorSuicide.png standingGuy.png "
-     "standingGuy2.png statGemSalesman.png stormWindow.png tableTop.png tableTopRight.png "
-     "tableTopRight2.png taloran.png tealShirtSitLeft.png tealShirtSitUp.png turban.png womanPorch.png "
-     "yellowDressSitUp.png "},
-    {"assets/x2/tiled/",
-     "bar.png hitTiles.png objectsTset.png town.png "},
-    {"assets/x2/tilesets/",
-     "bossRoomCliff.png cave.png demonTiles.png forest.png holeBGGradient.png iceCave.png jungleRuins.png "
-     "secretStuff.png "},
-    {"assets/x2/treasure/",
-     "chests.png forge.png goldbag.png statGemDots.png statgems.png "},
-};
-
-const char* MONSTER_STEMS =
-    "AcidFlower AncientSpearman AncientTortoise AngryShroom Bat BloodSpider CaveScorpion CrystalGolem DarkWyvern DemonMinion "
-    "EmeraldDragon ForestSpirit FrostGiant GhostGnome GiantJungleSpider Goblin GoblinChief GoldDragon GoldenKnight Goo IcyEye "
-    "IcyGoo JungleSnake LightDragon LostAdventurer Mimic MutantDragonfly PlasmaWizard PossessedKnight PrimitiveMage Rat "
-    "Salamander Sorcerer Spider StoneTitan SwampToad TempleSpirit TorturedSpirit Troll UndeadIceViking UndeadWolf Wisp Wyvern Yeti";
-const char* THEMES = "MainTheme BasicCave Jungle Ice EnchantedForest Undead FinalBoss Shop";
-
-std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> out;
-    for (std::string w; in >> w;) out.push_back(w);
-    return out;
-}
-
+// The manifest's ids less the data tables and map files (text assets authored elsewhere).
 std::set<std::string> expectedIds() {
     std::set<std::string> ids;
-    for (const auto& [folder, names] : FOLDERS)
-        for (const auto& n : words(names)) ids.insert(folder + n);
-    for (const auto& s : words(MONSTER_STEMS)) {
-        ids.insert("assets/x2/monsters/" + s + "Idle.png");
-        ids.insert("assets/x2/monsters/" + s + "Attack.png");
-    }
-    for (const auto& h : words("girl guy monk velix"))
-        for (const auto& suffix : words(".png Attack.png Die.png")) ids.insert("assets/x2/heroes/" + h + suffix);
-    for (const auto& t : words(THEMES)) {
-        ids.insert("assets/audio/oggs/musicLong/music" + t + "Intro.ogg");
-        ids.insert("assets/audio/oggs/musicLong/music" + t + "Loop.ogg");
-    }
-    ids.insert("assets/audio/oggs/musicLong/rain.ogg");
+    for (const auto& e : game::DefaultAssetLibrary::embedded())
+        if (e.type != framework::AssetType::TEXT) ids.insert(e.id);
     return ids;
 }
 
