@@ -8,6 +8,7 @@
 
 #include "ByteArray.h"
 #include "IMemoryRange.h"
+#include "platform/runtime/Args.h"
 #include "platform/runtime/ByteStorage.h"
 #include "platform/runtime/ClassBuilder.h"
 
@@ -74,5 +75,24 @@ protected:
         std::memcpy(address(i, sizeof v), &v, sizeof v);
     }
 };
+
+// The members every typed array registers by name: its element size, length, element access
+// and the (first, start, count) constructor. Returns the builder for further members.
+template <class V, class Builder>
+Builder& typedArrayMembers(Builder& b) {
+    b.template field<&V::BYTES_PER_ELEMENT>("BYTES_PER_ELEMENT")
+        .template field<&V::length>("length")
+        .template staticField<&V::SBYTES_PER_ELEMENT>("SBYTES_PER_ELEMENT")
+        .template method<&V::get_>("__get")
+        .template method<&V::set_>("__set")
+        .emptyInstance()
+        .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
+            runtime::Args a(v, n);
+            std::optional<int> length;
+            if (a.given(2)) length = a.integer(2);
+            return runtime::make<V>(a[0], a.integer(1), length);
+        });
+    return b;
+}
 
 }  // namespace framework

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "platform/runtime/Args.h"
 
 namespace framework {
 
@@ -35,18 +34,7 @@ using framework::Float32Array;
 
 RUNTIME_DEFINE_CLASS(Float32Array, "framework._native.utils.Float32Array", framework::ArrayBufferView, (auto& b) {
     using V = Float32Array;
-    b.template field<&V::BYTES_PER_ELEMENT>("BYTES_PER_ELEMENT")
-        .template field<&V::length>("length")
-        .template staticField<&V::SBYTES_PER_ELEMENT>("SBYTES_PER_ELEMENT")
+    framework::typedArrayMembers<V>(b)
         .template method<&V::setLength_>("__setLength")
-        .template staticMethod<&V::fromMatrix>("fromMatrix")
-        .template method<&V::get_>("__get")
-        .template method<&V::set_>("__set")
-        .emptyInstance()
-        .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
-            runtime::Args a(v, n);
-            std::optional<int> length;
-            if (a.given(2)) length = a.integer(2);
-            return runtime::make<V>(a[0], a.integer(1), length);
-        });
+        .template staticMethod<&V::fromMatrix>("fromMatrix");
 })

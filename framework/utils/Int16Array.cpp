@@ -1,6 +1,5 @@
 #include "Int16Array.h"
 
-#include "platform/runtime/Args.h"
 
 namespace framework {
 
@@ -20,18 +19,5 @@ void Int16Array::set_(int index, int value) {
 
 using framework::Int16Array;
 
-RUNTIME_DEFINE_CLASS(Int16Array, "framework._native.utils.Int16Array", framework::ArrayBufferView, (auto& b) {
-    using V = Int16Array;
-    b.template field<&V::BYTES_PER_ELEMENT>("BYTES_PER_ELEMENT")
-        .template field<&V::length>("length")
-        .template staticField<&V::SBYTES_PER_ELEMENT>("SBYTES_PER_ELEMENT")
-        .template method<&V::get_>("__get")
-        .template method<&V::set_>("__set")
-        .emptyInstance()
-        .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
-            runtime::Args a(v, n);
-            std::optional<int> length;
-            if (a.given(2)) length = a.integer(2);
-            return runtime::make<V>(a[0], a.integer(1), length);
-        });
-})
+RUNTIME_DEFINE_CLASS(Int16Array, "framework._native.utils.Int16Array", framework::ArrayBufferView,
+                     (auto& b) { framework::typedArrayMembers<Int16Array>(b); })
