@@ -1,4 +1,5 @@
 // Drives the real media-native module headless (SDL's dummy video driver).
+#include "NativeModule.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -18,12 +19,6 @@
 #include "platform/system/ModuleLoader.h"
 
 using runtime::Value;
-
-namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
-}  // namespace
 
 TEST(NativeBackend, ExportsOnlyListedPrimitivesWithTheirCounts) {
     int found = 0;

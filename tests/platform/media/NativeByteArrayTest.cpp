@@ -1,4 +1,5 @@
 // The real byte-array primitives of media-native: callbacks, whole-file reading and writing.
+#include "NativeModule.h"
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,10 +14,6 @@
 using runtime::Value;
 
 namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
-
 // Plain byte buffers stand in for the framework's byte arrays.
 void registerCallbacks() {
     auto factory = runtime::Function::of([](int n) { return Value(runtime::make<runtime::Bytes>(std::vector<uint8_t>(static_cast<std::size_t>(n)))); });

@@ -1,5 +1,6 @@
 // The real sound primitives of media-native under SDL's silent audio driver: loading, playing
 // in real time, completion, loops, positions, volume and pan, generated sound.
+#include "NativeModule.h"
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -18,10 +19,6 @@ using runtime::Value;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
-
 struct Sound {
     runtime::Primitive fromFile = prim("media_native_sound_from_file", 2);
     runtime::Primitive fromData = prim("media_native_sound_from_data", 3);

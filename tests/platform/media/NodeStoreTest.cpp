@@ -1,5 +1,6 @@
 // The back end's native display tree: through its primitives (as the framework reaches it)
 // and, for what no primitive reports, through the store itself.
+#include "NativeModule.h"
 #include "platform/media/native/NodeStore.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,6 @@
 using runtime::Value;
 
 namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
 Value point(double x, double y) {
     auto p = runtime::make<runtime::DynamicObject>();
     p->setField("x", Value(x));

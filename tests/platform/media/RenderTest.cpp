@@ -1,6 +1,7 @@
 // The renderer through the primitives, as the framework calls them, rendering headless into
 // surfaces (and once through the stage into the frame buffer). Each render is also written as
 // a PNG (to $GLV_RENDER_OUT when set, else the test temporary folder) to look at.
+#include "NativeModule.h"
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,10 +18,6 @@
 using runtime::Value;
 
 namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
-
 Value record(std::initializer_list<std::pair<const char*, double>> fields) {
     auto r = runtime::make<runtime::DynamicObject>();
     for (const auto& [k, v] : fields) r->setField(k, Value(v));
@@ -104,13 +101,7 @@ struct Media {
     uint32_t px(const Value& s, int x, int y) const { return static_cast<uint32_t>(getPixel32(s, x, y).toInt()); }
     // Writes s as PNG under name and checks that it decodes back to the same pixels.
     void save(const Value& s, const std::string& name) const {
-        const char* dir = std::getenv("GLV_RENDER_OUT");
-        std::string path = (dir && *dir ? std::string(dir) + "/" : ::testing::TempDir()) + name + ".png";
-        Value bytes = encode(s, "png", 0.9);
-        auto* b = bytes.as<runtime::Bytes>();
-        ASSERT_NE(b, nullptr);
-        std::vector<uint8_t> data = b->data();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+        std::string path = writeRenderPng(s, name);
         Value back = load(path, 0);
         ASSERT_FALSE(back.isNull()) << path;
         EXPECT_EQ(width(back).toInt(), width(s).toInt());

@@ -1,4 +1,5 @@
 // The real back end's special folders.
+#include "NativeModule.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,12 +7,6 @@
 #include "platform/system/ModuleLoader.h"
 
 using runtime::Value;
-
-namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
-}  // namespace
 
 TEST(SpecialDir, StorageIsTheXdgDataFolderOfThePackage) {
     auto dir = prim("media_native_filesystem_get_special_dir", 1);

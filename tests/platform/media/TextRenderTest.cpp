@@ -1,6 +1,7 @@
 // Text fields and fonts of the real back end: measuring with FreeType, formats over ranges, the
 // small markup, font data, and glyphs drawn into surfaces (written as PNGs to
 // $GLV_RENDER_OUT when set, else the test temporary folder, to look at).
+#include "NativeModule.h"
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,10 +18,6 @@
 using runtime::Value;
 
 namespace {
-runtime::Primitive prim(const std::string& name, int argc) {
-    return runtime::Primitive(sys::ModuleLoader::systemResolve("media-native", sys::ModuleLoader::symbolName(name, argc)));
-}
-
 const std::string DEJAVU = "/usr/share/fonts/truetype/dejavu/";
 
 struct Text {
@@ -78,15 +75,7 @@ struct Text {
         return surfaceCreate(w, h, 3, static_cast<int>(argb & 0xFFFFFF), static_cast<int>(argb >> 24), nullptr);
     }
     uint32_t px(const Value& s, int x, int y) const { return static_cast<uint32_t>(getPixel32(s, x, y).toInt()); }
-    void save(const Value& s, const std::string& name) const {
-        const char* dir = std::getenv("GLV_RENDER_OUT");
-        std::string path = (dir && *dir ? std::string(dir) + "/" : ::testing::TempDir()) + name + ".png";
-        Value bytes = encode(s, "png", 0.9);
-        auto* b = bytes.as<runtime::Bytes>();
-        ASSERT_NE(b, nullptr);
-        std::vector<uint8_t> data = b->data();
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    }
+    void save(const Value& s, const std::string& name) const { writeRenderPng(s, name); }
 };
 
 const Text& text() {
