@@ -124,6 +124,8 @@ void Renderer::callDirect(const runtime::Value& callback) {
     runtime::Value keep = callback;
     const runtime::Value arg(rect);
     DirectLayer* layer = DirectLayer::installed();
+    // The layer is drawn over the background, which must be in place first.
+    if (layer && target_.backdrop) target_.backdrop->settle();
     if (layer) layer->begin(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
     try {
         keep.function()->callArgs(&arg, 1);
