@@ -62,11 +62,24 @@ uint8_t* bytesAt(const Value& buffer, const Value& start, std::size_t need) {
     return storage->bytes.data() + from;
 }
 
-// Bytes of a width × height image in the given format and type, rows packed by `alignment`.
-std::size_t imageSize(int width, int height, GLenum format, GLenum type, int alignment) {
+// Bytes per pixel of the pixel forms WebGL 1 takes (floats as with its float-texture
+// extension); 0 for any other form, which is refused.
+std::size_t pixelBytes(GLenum format, GLenum type) {
+    std::size_t components = format == GL_RGBA ? 4 : format == GL_RGB ? 3 : format == GL_LUMINANCE_ALPHA ? 2
+                             : format == GL_LUMINANCE || format == GL_ALPHA ? 1 : 0;
+    switch (type) {
+        case GL_UNSIGNED_BYTE: return components;
+        case GL_FLOAT: return components * 4;
+        case GL_UNSIGNED_SHORT_4_4_4_4:
+        case GL_UNSIGNED_SHORT_5_5_5_1: return format == GL_RGBA ? 2 : 0;
+        case GL_UNSIGNED_SHORT_5_6_5: return format == GL_RGB ? 2 : 0;
+        default: return 0;
+    }
+}
+
+// Bytes of a width × height image, rows packed by `alignment`.
+std::size_t imageSize(int width, int height, std::size_t pixel, int alignment) {
     if (width <= 0 || height <= 0) return 0;
-    std::size_t components = format == GL_RGBA ? 4 : format == GL_RGB ? 3 : format == GL_LUMINANCE_ALPHA ? 2 : 1;
-    std::size_t pixel = type == GL_UNSIGNED_BYTE ? components : type == GL_FLOAT ? components * 4 : 2;
     std::size_t row = pixel * static_cast<std::size_t>(width);
     std::size_t a = static_cast<std::size_t>(std::max(alignment, 1));
     std::size_t padded = (row + a - 1) / a * a;
@@ -286,8 +299,10 @@ MEDIA_EXPORT(media_native_gl_hint, 2) { GL_USE(); glHint(U(0), U(1)); return {};
 MEDIA_EXPORT(media_native_gl_line_width, 1) { GL_USE(); glLineWidth(F(0)); return {}; }
 MEDIA_EXPORT(media_native_gl_pixel_storei, 2) {
     GL_USE();
-    // The WebGL-only unpack settings have no GL counterpart here.
+    // The WebGL-only unpack settings have no GL counterpart here; row lengths and skips, which
+    // would make GL read past the sizes checked below, are not offered.
     if (I(0) >= 0x9240 && I(0) <= 0x9244) return {};
+    if (U(0) != GL_PACK_ALIGNMENT && U(0) != GL_UNPACK_ALIGNMENT) return refuse(GL_INVALID_ENUM), Value();
     glPixelStorei(U(0), I(1));
     return {};
 }
@@ -448,7 +463,13 @@ MEDIA_EXPORT(media_native_gl_is_renderbuffer, 1) { GL_USE(); return Value(glIsRe
 MEDIA_EXPORT(media_native_gl_is_shader, 1) { GL_USE(); return Value(glIsShader(nameOf(MEDIA_ARG(0))) != GL_FALSE); }
 MEDIA_EXPORT(media_native_gl_is_texture, 1) { GL_USE(); return Value(glIsTexture(nameOf(MEDIA_ARG(0))) != GL_FALSE); }
 
-MEDIA_EXPORT(media_native_gl_bind_buffer, 2) { GL_USE(); glBindBuffer(U(0), nameOf(MEDIA_ARG(1))); return {}; }
+MEDIA_EXPORT(media_native_gl_bind_buffer, 2) {
+    GL_USE();
+    // Vertex and index buffers only: a pixel buffer would change what the image calls read.
+    if (U(0) != GL_ARRAY_BUFFER && U(0) != GL_ELEMENT_ARRAY_BUFFER) return refuse(GL_INVALID_ENUM), Value();
+    glBindBuffer(U(0), nameOf(MEDIA_ARG(1)));
+    return {};
+}
 MEDIA_EXPORT(media_native_gl_bind_framebuffer, 2) { GL_USE(); glBindFramebuffer(U(0), nameOf(MEDIA_ARG(1))); return {}; }
 MEDIA_EXPORT(media_native_gl_bind_renderbuffer, 2) { GL_USE(); glBindRenderbuffer(U(0), nameOf(MEDIA_ARG(1))); return {}; }
 MEDIA_EXPORT(media_native_gl_bind_texture, 2) { GL_USE(); glBindTexture(U(0), nameOf(MEDIA_ARG(1))); return {}; }
@@ -506,12 +527,16 @@ MEDIA_EXPORT(media_native_gl_bind_bitmap_data_texture, 1) {
 }
 
 namespace {
-// Pixels of an upload: null when absent; refused (false) when the byte array is too short.
+// Pixels of an upload: null when absent. Refused (INVALID_ENUM for a pixel form WebGL does not
+// take, INVALID_OPERATION for a byte array too short) with false.
 bool uploadPixels(const Value& buffer, const Value& start, int width, int height, GLenum format, GLenum type,
                   const uint8_t*& data) {
     data = nullptr;
+    std::size_t pixel = pixelBytes(format, type);
+    if (pixel == 0) return refuse(GL_INVALID_ENUM), false;
     if (buffer.isNull()) return true;
-    data = bytesAt(buffer, start, imageSize(width, height, format, type, integer(GL_UNPACK_ALIGNMENT)));
+    data = bytesAt(buffer, start, imageSize(width, height, pixel, integer(GL_UNPACK_ALIGNMENT)));
+    if (!data) refuse(GL_INVALID_OPERATION);
     return data != nullptr;
 }
 }  // namespace
@@ -519,8 +544,7 @@ bool uploadPixels(const Value& buffer, const Value& start, int width, int height
 MEDIA_EXPORT(media_native_gl_tex_image_2d, MULT) {
     GL_USE();
     const uint8_t* data = nullptr;
-    if (!uploadPixels(MEDIA_ARG(8), MEDIA_ARG(9), I(3), I(4), U(6), U(7), data))
-        return refuse(GL_INVALID_OPERATION), Value();
+    if (!uploadPixels(MEDIA_ARG(8), MEDIA_ARG(9), I(3), I(4), U(6), U(7), data)) return {};
     glTexImage2D(U(0), I(1), I(2), I(3), I(4), I(5), U(6), U(7), data);
     return {};
 }
@@ -528,8 +552,8 @@ MEDIA_EXPORT(media_native_gl_tex_image_2d, MULT) {
 MEDIA_EXPORT(media_native_gl_tex_sub_image_2d, MULT) {
     GL_USE();
     const uint8_t* data = nullptr;
-    if (!uploadPixels(MEDIA_ARG(8), MEDIA_ARG(9), I(4), I(5), U(6), U(7), data) || !data)
-        return refuse(GL_INVALID_OPERATION), Value();
+    if (!uploadPixels(MEDIA_ARG(8), MEDIA_ARG(9), I(4), I(5), U(6), U(7), data)) return {};
+    if (!data) return refuse(GL_INVALID_VALUE), Value();
     glTexSubImage2D(U(0), I(1), I(2), I(3), I(4), I(5), U(6), U(7), data);
     return {};
 }
@@ -626,12 +650,12 @@ MEDIA_EXPORT(media_native_gl_read_pixels, MULT) {
     GL_USE();
     int width = I(2), height = I(3);
     if (width < 0 || height < 0) return refuse(GL_INVALID_VALUE), Value();
-    uint8_t* data = MEDIA_ARG(6).isNull()
-                        ? nullptr
-                        : bytesAt(MEDIA_ARG(6), MEDIA_ARG(7), imageSize(width, height, U(4), U(5), integer(GL_PACK_ALIGNMENT)));
-    if (!data) return refuse(GL_INVALID_VALUE), Value();
     // Only RGBA bytes are read, as WebGL allows; other forms are GL's INVALID_OPERATION.
     if (U(4) != GL_RGBA || U(5) != GL_UNSIGNED_BYTE) return refuse(GL_INVALID_OPERATION), Value();
+    uint8_t* data = MEDIA_ARG(6).isNull()
+                        ? nullptr
+                        : bytesAt(MEDIA_ARG(6), MEDIA_ARG(7), imageSize(width, height, 4, integer(GL_PACK_ALIGNMENT)));
+    if (!data) return refuse(GL_INVALID_VALUE), Value();
     glReadPixels(I(0), I(1), width, height, GL_RGBA, GL_UNSIGNED_BYTE, data);
     return {};
 }

@@ -24,7 +24,7 @@ constexpr int COLOR_BUFFER_BIT = 0x4000, TRIANGLES = 4, ARRAY_BUFFER = 0x8892, S
               RGBA = 0x1908, UNSIGNED_BYTE = 0x1401, TEXTURE_2D = 0x0DE1, FRAMEBUFFER = 0x8D40,
               COLOR_ATTACHMENT0 = 0x8CE0, FRAMEBUFFER_COMPLETE = 0x8CD5, VERTEX_SHADER = 0x8B31,
               FRAGMENT_SHADER = 0x8B30, COMPILE_STATUS = 0x8B81, LINK_STATUS = 0x8B82, INVALID_OPERATION = 0x0502,
-              INVALID_VALUE = 0x0501, UNSIGNED_SHORT = 0x1403, RENDERER = 0x1F01, CONTEXT_LOST_WEBGL = 0x9242;
+              INVALID_VALUE = 0x0501, INVALID_ENUM = 0x0500, UNSIGNED_SHORT = 0x1403, RENDERER = 0x1F01, CONTEXT_LOST_WEBGL = 0x9242;
 
 Value gl(const std::string& suffix, std::vector<Value> args = {}) {
     std::string name = "media_native_gl_" + suffix;
@@ -175,6 +175,19 @@ TEST(NativeGL, RefusesCallsThatWouldReachMemoryItWasNotGiven) {
     EXPECT_EQ(gl("get_error").toInt(), INVALID_OPERATION);
     gl("uniform_matrix", {Value(0), Value(false), small.value(), Value(4)});
     EXPECT_EQ(gl("get_error").toInt(), INVALID_VALUE);
+    // Settings and forms that would make GL read more than the sizes checked above.
+    gl("pixel_storei", {Value(0x0CF2 /* UNPACK_ROW_LENGTH */), Value(1000)});
+    EXPECT_EQ(gl("get_error").toInt(), INVALID_ENUM);
+    gl("tex_image_2d", {Value(TEXTURE_2D), Value(0), Value(RGBA), Value(1), Value(1), Value(0), Value(RGBA),
+                        Value(0x1405 /* UNSIGNED_INT */), small.value(), Value(0)});
+    EXPECT_EQ(gl("get_error").toInt(), INVALID_ENUM);
+    gl("bind_buffer", {Value(0x88EC /* PIXEL_UNPACK_BUFFER */), buffer});
+    EXPECT_EQ(gl("get_error").toInt(), INVALID_ENUM);
+    // A small upload that fits is taken.
+    Bytes pixel(4);
+    gl("tex_image_2d", {Value(TEXTURE_2D), Value(0), Value(RGBA), Value(1), Value(1), Value(0), Value(RGBA),
+                        Value(UNSIGNED_BYTE), pixel.value(), Value(0)});
+    EXPECT_EQ(gl("get_error").toInt(), 0);
     gl("delete_buffer", {buffer});
     EXPECT_EQ(gl("get_error").toInt(), 0);
 }
