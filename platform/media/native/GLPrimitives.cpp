@@ -92,15 +92,47 @@ GLint integer(GLenum pname) {
     return v;
 }
 
-// Client-side arrays are not offered: every enabled attribute must read from a buffer.
-bool attributesHaveBuffers() {
+GLint bufferSize(GLenum target, GLuint buffer) {
+    GLint bound = integer(target == GL_ARRAY_BUFFER ? GL_ARRAY_BUFFER_BINDING : GL_ELEMENT_ARRAY_BUFFER_BINDING);
+    if (static_cast<GLuint>(bound) != buffer) glBindBuffer(target, buffer);
+    GLint size = 0;
+    glGetBufferParameteriv(target, GL_BUFFER_SIZE, &size);
+    if (static_cast<GLuint>(bound) != buffer) glBindBuffer(target, static_cast<GLuint>(bound));
+    return size;
+}
+
+std::size_t typeBytes(GLenum type) {
+    switch (type) {
+        case GL_BYTE:
+        case GL_UNSIGNED_BYTE: return 1;
+        case GL_SHORT:
+        case GL_UNSIGNED_SHORT: return 2;
+        default: return 4;
+    }
+}
+
+// Client-side arrays are not offered: every enabled attribute must read from a buffer, and when
+// vertices is not negative, the buffer must hold that many vertices.
+bool attributesHaveBuffers(int64_t vertices = -1) {
     GLint count = integer(GL_MAX_VERTEX_ATTRIBS);
     for (GLint i = 0; i < count; ++i) {
+        auto index = static_cast<GLuint>(i);
         GLint enabled = 0, buffer = 0;
-        glGetVertexAttribiv(static_cast<GLuint>(i), GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
+        glGetVertexAttribiv(index, GL_VERTEX_ATTRIB_ARRAY_ENABLED, &enabled);
         if (!enabled) continue;
-        glGetVertexAttribiv(static_cast<GLuint>(i), GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING, &buffer);
+        glGetVertexAttribiv(index, GL_VERTEX_ATTRIB_ARRAY_BUFFER_BINDING, &buffer);
         if (!buffer) return false;
+        if (vertices <= 0) continue;
+        GLint size = 0, type = 0, stride = 0;
+        void* offset = nullptr;
+        glGetVertexAttribiv(index, GL_VERTEX_ATTRIB_ARRAY_SIZE, &size);
+        glGetVertexAttribiv(index, GL_VERTEX_ATTRIB_ARRAY_TYPE, &type);
+        glGetVertexAttribiv(index, GL_VERTEX_ATTRIB_ARRAY_STRIDE, &stride);
+        glGetVertexAttribPointerv(index, GL_VERTEX_ATTRIB_ARRAY_POINTER, &offset);
+        int64_t element = static_cast<int64_t>(size) * static_cast<int64_t>(typeBytes(static_cast<GLenum>(type)));
+        int64_t step = stride > 0 ? stride : element;
+        int64_t need = reinterpret_cast<intptr_t>(offset) + step * (vertices - 1) + element;
+        if (need > bufferSize(GL_ARRAY_BUFFER, static_cast<GLuint>(buffer))) return false;
     }
     return true;
 }
@@ -329,15 +361,20 @@ MEDIA_EXPORT(media_native_gl_viewport, 4) { GL_USE(); glViewport(I(0), I(1), I(2
 
 MEDIA_EXPORT(media_native_gl_draw_arrays, 3) {
     GL_USE();
-    if (!attributesHaveBuffers()) return refuse(GL_INVALID_OPERATION), Value();
+    if (I(1) < 0 || I(2) < 0) return refuse(GL_INVALID_VALUE), Value();
+    if (!attributesHaveBuffers(static_cast<int64_t>(I(1)) + I(2))) return refuse(GL_INVALID_OPERATION), Value();
     glDrawArrays(U(0), I(1), I(2));
     return {};
 }
 
 MEDIA_EXPORT(media_native_gl_draw_elements, 4) {
     GL_USE();
-    if (I(3) < 0) return refuse(GL_INVALID_VALUE), Value();
-    if (!integer(GL_ELEMENT_ARRAY_BUFFER_BINDING) || !attributesHaveBuffers())
+    if (I(3) < 0 || I(1) < 0) return refuse(GL_INVALID_VALUE), Value();
+    // The indices must lie inside the bound index buffer (their values are left to GL).
+    GLint indices = integer(GL_ELEMENT_ARRAY_BUFFER_BINDING);
+    if (!indices || !attributesHaveBuffers()) return refuse(GL_INVALID_OPERATION), Value();
+    int64_t need = static_cast<int64_t>(I(3)) + static_cast<int64_t>(I(1)) * static_cast<int64_t>(typeBytes(U(2)));
+    if (need > bufferSize(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLuint>(indices)))
         return refuse(GL_INVALID_OPERATION), Value();
     glDrawElements(U(0), I(1), U(2), reinterpret_cast<const void*>(static_cast<intptr_t>(I(3))));
     return {};

@@ -126,6 +126,17 @@ TEST(NativeGL, ClearsAndDrawsATriangleIntoAFramebuffer) {
     gl("vertex_attrib_pointer", {Value(0), Value(2), Value(FLOAT), Value(false), Value(0), Value(0)});
     gl("draw_arrays", {Value(TRIANGLES), Value(0), Value(3)});
     EXPECT_EQ(gl("get_error").toInt(), 0);
+    // The buffer holds three vertices: a fourth, or indices past the index buffer, are refused.
+    gl("draw_arrays", {Value(TRIANGLES), Value(1), Value(3)});
+    EXPECT_EQ(gl("get_error").toInt(), INVALID_OPERATION);
+    Bytes indexBytes(6);
+    Value indexBuffer = gl("create_buffer");
+    gl("bind_buffer", {Value(0x8893 /* ELEMENT_ARRAY_BUFFER */), indexBuffer});
+    gl("buffer_data", {Value(0x8893), indexBytes.value(), Value(0), Value(6), Value(STATIC_DRAW)});
+    gl("draw_elements", {Value(TRIANGLES), Value(3), Value(UNSIGNED_SHORT), Value(2)});
+    EXPECT_EQ(gl("get_error").toInt(), INVALID_OPERATION);
+    gl("draw_elements", {Value(TRIANGLES), Value(3), Value(UNSIGNED_SHORT), Value(0)});
+    EXPECT_EQ(gl("get_error").toInt(), 0);
 
     Bytes pixels(size * size * 4);
     gl("read_pixels", {Value(0), Value(0), Value(size), Value(size), Value(RGBA), Value(UNSIGNED_BYTE),
