@@ -95,12 +95,6 @@ int GLContext::takeLostError() {
     return lost ? CONTEXT_LOST_WEBGL : 0;
 }
 
-bool GLContext::replace() {
-    destroy();
-    tried_ = true;
-    return create();
-}
-
 void GLContext::resize(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);

@@ -20,10 +20,6 @@ public:
     int version() const { return version_; }
     // The pending error of a call made without a context (0 when none), cleared by reading.
     int takeLostError();
-    // Throws the context away and makes a new one (a lost and restored context); false when no
-    // new one could be made.
-    bool replace();
-
     // The drawing buffer's size in pixels.
     int width() const { return width_; }
     int height() const { return height_; }
