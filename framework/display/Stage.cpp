@@ -204,7 +204,8 @@ void Stage::onChange_(const Value& event) {
 void Stage::onResize_(double, double) { dispatchEvent_(runtime::make<Event>(Event::RESIZE, false, false)); }
 
 void Stage::onRenderContext_(bool restored) {
-    dispatchEvent_(runtime::make<Event>(restored ? "glcontextrestored" : "glcontextlost", false, false));
+    // Every display object on the stage hears it, GL views included.
+    broadcast_(runtime::make<Event>(restored ? "glcontextrestored" : "glcontextlost", false, false));
 }
 
 void Stage::onSysWM_(const Value& event) {

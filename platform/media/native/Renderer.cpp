@@ -1,5 +1,7 @@
 #include "Renderer.h"
 
+#include "DirectLayer.h"
+
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Function.h"
 
@@ -121,11 +123,16 @@ void Renderer::callDirect(const runtime::Value& callback) {
     rect->setField("height", runtime::Value(cairo_image_surface_get_height(surface)));
     runtime::Value keep = callback;
     const runtime::Value arg(rect);
+    DirectLayer* layer = DirectLayer::installed();
+    // The layer is drawn over the background, which must be in place first.
+    if (layer && target_.backdrop) target_.backdrop->settle();
+    if (layer) layer->begin(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
     try {
         keep.function()->callArgs(&arg, 1);
     } catch (...) {
         // Drawing code's failures stay out of the renderer.
     }
+    if (layer) layer->end(cr_);
 }
 
 void Renderer::drawText(TextFieldModel& text, const Matrix2D& content, const ColorTransform8& ct, int blend) {
