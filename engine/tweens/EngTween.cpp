@@ -5,7 +5,17 @@
 
 #include "engine/EngG.h"
 #include "engine/plugin/TweenManager.h"
+#include "engine/EngObject.h"
+#include "engine/tweens/misc/AngleTween.h"
+#include "engine/tweens/misc/ColorTween.h"
 #include "engine/tweens/misc/NumTween.h"
+#include "engine/tweens/misc/VarTween.h"
+#include "engine/tweens/motion/CircularMotion.h"
+#include "engine/tweens/motion/CubicMotion.h"
+#include "engine/tweens/motion/LinearMotion.h"
+#include "engine/tweens/motion/LinearPath.h"
+#include "engine/tweens/motion/QuadMotion.h"
+#include "engine/tweens/motion/QuadPath.h"
 
 namespace engine {
 
@@ -19,6 +29,87 @@ Ref<NumTween> EngTween::num(double fromValue, double toValue, double duration, R
     auto tween = runtime::make<NumTween>(std::move(options));
     tween->tween(fromValue, toValue, duration, std::move(tweenFunction));
     return manager ? manager->add(tween) : tween;
+}
+
+namespace {
+template <class T>
+Ref<T> registered(const Ref<T>& tween) {
+    return EngTween::manager ? EngTween::manager->add(tween) : tween;
+}
+}  // namespace
+
+Ref<VarTween> EngTween::tween(Ref<runtime::Object> object, Ref<runtime::Object> values, double duration,
+                              Ref<runtime::Object> options) {
+    auto t = runtime::make<VarTween>(std::move(options));
+    t->tween(std::move(object), std::move(values), duration);
+    return registered(t);
+}
+
+Ref<AngleTween> EngTween::angle(Ref<runtime::Object> sprite, double fromAngle, double toAngle, double duration,
+                                Ref<runtime::Object> options) {
+    auto t = runtime::make<AngleTween>(std::move(options));
+    t->tween(fromAngle, toAngle, duration, std::move(sprite));
+    return registered(t);
+}
+
+Ref<ColorTween> EngTween::color(Ref<runtime::Object> sprite, double duration, int32_t fromColor, int32_t toColor,
+                                double fromAlpha, double toAlpha, Ref<runtime::Object> options) {
+    auto t = runtime::make<ColorTween>(std::move(options));
+    t->tween(duration, fromColor, toColor, fromAlpha, toAlpha, std::move(sprite));
+    return registered(t);
+}
+
+Ref<LinearMotion> EngTween::linearMotion(Ref<EngObject> object, double fromX, double fromY, double toX, double toY,
+                                         double duration, bool useDuration, Ref<runtime::Object> options) {
+    auto t = runtime::make<LinearMotion>(std::move(options));
+    t->setObject(std::move(object));
+    t->setMotion(fromX, fromY, toX, toY, duration, useDuration);
+    return registered(t);
+}
+
+Ref<QuadMotion> EngTween::quadMotion(Ref<EngObject> object, double fromX, double fromY, double controlX,
+                                     double controlY, double toX, double toY, double duration, bool useDuration,
+                                     Ref<runtime::Object> options) {
+    auto t = runtime::make<QuadMotion>(std::move(options));
+    t->setObject(std::move(object));
+    t->setMotion(fromX, fromY, controlX, controlY, toX, toY, duration, useDuration);
+    return registered(t);
+}
+
+Ref<CubicMotion> EngTween::cubicMotion(Ref<EngObject> object, double fromX, double fromY, double aX, double aY,
+                                       double bX, double bY, double toX, double toY, double duration,
+                                       Ref<runtime::Object> options) {
+    auto t = runtime::make<CubicMotion>(std::move(options));
+    t->setObject(std::move(object));
+    t->setMotion(fromX, fromY, aX, aY, bX, bY, toX, toY, duration);
+    return registered(t);
+}
+
+Ref<CircularMotion> EngTween::circularMotion(Ref<EngObject> object, double centerX, double centerY, double radius,
+                                             double angle, bool clockwise, double duration, bool useDuration,
+                                             Ref<runtime::Object> options) {
+    auto t = runtime::make<CircularMotion>(std::move(options));
+    t->setObject(std::move(object));
+    t->setMotion(centerX, centerY, radius, angle, clockwise, duration, useDuration);
+    return registered(t);
+}
+
+Ref<LinearPath> EngTween::linearPath(Ref<EngObject> object, const std::vector<Ref<EngPoint>>& points,
+                                     double duration, bool useDuration, Ref<runtime::Object> options) {
+    auto t = runtime::make<LinearPath>(std::move(options));
+    for (const auto& p : points) t->addPoint(p->x, p->y);
+    t->setObject(std::move(object));
+    t->setMotion(duration, useDuration);
+    return registered(t);
+}
+
+Ref<QuadPath> EngTween::quadPath(Ref<EngObject> object, const std::vector<Ref<EngPoint>>& points, double duration,
+                                 bool useDuration, Ref<runtime::Object> options) {
+    auto t = runtime::make<QuadPath>(std::move(options));
+    for (const auto& p : points) t->addPoint(p->x, p->y);
+    t->setObject(std::move(object));
+    t->setMotion(duration, useDuration);
+    return registered(t);
 }
 
 EngTween::EngTween(Ref<runtime::Object> options) {
