@@ -3,9 +3,20 @@
 #include <cmath>
 
 #include "platform/runtime/Function.h"
+#include "platform/runtime/Numbers.h"
 #include "platform/runtime/Thrown.h"
 
 namespace engine {
+
+namespace {
+// A field's value as a number: numbers and Booleans as they are, a text by its numeric reading,
+// anything else not a number.
+double asNumber(const runtime::Value& v) {
+    if (v.isNumber() || v.isBool()) return v.toFloat();
+    if (v.isString()) return runtime::Numbers::parseFloat(v.toText()).value_or(std::nan(""));
+    return std::nan("");
+}
+}  // namespace
 
 VarTween* VarTween::tween(runtime::Ref<runtime::Object> object, runtime::Ref<runtime::Object> properties,
                           double d) {
@@ -23,7 +34,7 @@ void VarTween::initializeVars() {
         runtime::Value current = _object ? _object->getField(p) : runtime::Value();
         if (current.isNull())
             runtime::Thrown::text("The Object does not have the property \"" + p + "\", or it is not accessible.");
-        double a = current.toFloat();
+        double a = asNumber(current);
         if (std::isnan(a)) runtime::Thrown::text("The property \"" + p + "\" is not numeric.");
         _vars.push_back(p);
         _startValues.push_back(a);
