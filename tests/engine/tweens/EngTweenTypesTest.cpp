@@ -9,6 +9,7 @@
 #include "engine/tweens/EngTween.h"
 #include "engine/tweens/misc/AngleTween.h"
 #include "engine/tweens/misc/ColorTween.h"
+#include "engine/tweens/misc/NumTween.h"
 #include "engine/tweens/misc/VarTween.h"
 #include "engine/tweens/motion/CircularMotion.h"
 #include "engine/tweens/motion/LinearMotion.h"
@@ -217,4 +218,51 @@ TEST_F(TweenTypes, QuadPathSegments) {
     EXPECT_NEAR(object->y, 0, 1e-9);
     step(0.5);
     EXPECT_NEAR(object->x, 20, 1e-9);
+}
+
+TEST_F(TweenTypes, KindsAtTheEndOfARun) {
+    // Ping-pong: forward, backward, forward.
+    auto pingpong = EngTween::num(0, 1, 1, record({{"type", Value(EngTween::PINGPONG)}}));
+    std::vector<double> ends;
+    for (int run = 0; run < 3; ++run) {
+        step(0.5);
+        ends.push_back(pingpong->value);
+        step(0.5);
+        EXPECT_EQ(pingpong->executions, run + 1);
+    }
+    EXPECT_EQ(ends, (std::vector<double>{0.5, 0.5, 0.5}));
+    auto startsBack = EngTween::num(0, 1, 1, record({{"type", Value(EngTween::PINGPONG | EngTween::BACKWARD)}}));
+    step(0.25);
+    EXPECT_DOUBLE_EQ(startsBack->value, 0.75);
+
+    // Looping with a start delay of 1 and a loop delay of 0.5 on a run of 2 seconds.
+    auto looping = EngTween::num(0, 1, 2,
+                                 record({{"type", Value(EngTween::LOOPING)}, {"startDelay", Value(-1.0)},
+                                         {"loopDelay", Value(0.5)}}));
+    EXPECT_EQ(looping->startDelay, 1);  // a negative delay counts by its size
+    step(0.5, 5);
+    EXPECT_EQ(looping->executions, 0);
+    step(0.5);
+    EXPECT_EQ(looping->executions, 1);
+    step(0.5, 4);
+    EXPECT_EQ(looping->executions, 1);
+    step(0.5);
+    EXPECT_EQ(looping->executions, 2);
+
+    // Type 16 alone runs backward once and stays listed, inactive.
+    auto persist = EngTween::num(0, 10, 1, record({{"type", Value(EngTween::BACKWARD)}}));
+    EXPECT_EQ(persist->type, EngTween::PERSIST | EngTween::BACKWARD);
+    step(1);
+    EXPECT_EQ(persist->value, 0);
+    EXPECT_FALSE(persist->active);
+    EXPECT_NE(std::find(manager->_tweens.begin(), manager->_tweens.end(), persist), manager->_tweens.end());
+
+    // Cancelling calls nothing and leaves the manager at once.
+    int completed = 0;
+    auto cancelled = EngTween::num(0, 1, 1, record({{"complete", Value(runtime::Function::of([&] { ++completed; }))}}));
+    cancelled->cancel();
+    step(1);
+    EXPECT_EQ(completed, 0);
+    EXPECT_TRUE(cancelled->finished);
+    EXPECT_EQ(std::find(manager->_tweens.begin(), manager->_tweens.end(), cancelled), manager->_tweens.end());
 }
