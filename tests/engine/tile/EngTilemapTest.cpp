@@ -2,6 +2,7 @@
 // rays, camera bounds and path finding on small grids.
 #include "../EngineFixture.h"
 #include "engine/tile/EngTilemap.h"
+#include "engine/util/EngBitmapDataPool.h"
 #include "framework/display/BitmapData.h"
 #include "platform/runtime/Array.h"
 #include "platform/runtime/Thrown.h"
@@ -204,4 +205,33 @@ TEST_F(TilemapTest, PathFinding) {
     ASSERT_GE(r.size(), 3u);
     EXPECT_EQ(r.front(), (std::pair<double, double>{8, 40}));
     EXPECT_EQ(r.back(), (std::pair<double, double>{8, 8}));
+}
+
+TEST_F(TilemapTest, BitmapPoolReusesNewestAndEvictsOldest) {
+    using engine::EngBitmapDataPool;
+    EngBitmapDataPool::clear();
+    auto big = make<framework::BitmapData>(20, 20);
+    EngBitmapDataPool::put(big);
+    auto exact = EngBitmapDataPool::get(10, 10, true, std::nullopt, true);
+    EXPECT_NE(exact, big);
+    EXPECT_EQ(exact->get_width(), 10);
+    EXPECT_EQ(EngBitmapDataPool::length, 1);
+    EXPECT_EQ(EngBitmapDataPool::get(10, 10), big);
+    EXPECT_EQ(EngBitmapDataPool::length, 0);
+
+    std::vector<Ref<framework::BitmapData>> all;
+    for (int i = 0; i < 9; ++i) {
+        all.push_back(make<framework::BitmapData>(4 + i, 4));
+        EngBitmapDataPool::put(all.back());
+    }
+    EXPECT_EQ(EngBitmapDataPool::length, 8);
+    EngBitmapDataPool::set_maxLength(2);
+    EXPECT_EQ(EngBitmapDataPool::length, 2);
+    EXPECT_EQ(EngBitmapDataPool::_head->bmd, all[8]);
+    EXPECT_EQ(EngBitmapDataPool::_tail.get()->bmd, all[7]);
+    EXPECT_EQ(EngBitmapDataPool::get(4, 4), all[8]);  // the newest that fits
+    EngBitmapDataPool::set_maxLength(8);
+    EngBitmapDataPool::clear();
+    EXPECT_EQ(EngBitmapDataPool::length, 0);
+    EXPECT_EQ(EngBitmapDataPool::_tail.get(), nullptr);
 }

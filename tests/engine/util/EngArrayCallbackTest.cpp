@@ -46,6 +46,9 @@ TEST(EngArrayUtil, ShortenSpliceAndClear) {
 
     EXPECT_EQ(engine::EngSort::byValues(engine::EngSort::ASCENDING, 1, 2), -1);
     EXPECT_EQ(engine::EngSort::byValues(engine::EngSort::DESCENDING, 1, 2), 1);
+    auto high = runtime::make<engine::EngObject>(0, 5), low = runtime::make<engine::EngObject>(0, 50);
+    EXPECT_EQ(engine::EngSort::byY(engine::EngSort::ASCENDING, high.get(), low.get()), -1);
+    EXPECT_EQ(engine::EngSort::byY(engine::EngSort::ASCENDING, high.get(), high.get()), 0);
 }
 
 TEST(EngCallbackPoint, CallbackOrderAndSingleCallback) {
