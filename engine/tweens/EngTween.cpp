@@ -6,6 +6,7 @@
 #include "engine/EngG.h"
 #include "engine/plugin/TweenManager.h"
 #include "engine/EngObject.h"
+#include "platform/runtime/Array.h"
 #include "engine/tweens/misc/AngleTween.h"
 #include "engine/tweens/misc/ColorTween.h"
 #include "engine/tweens/misc/NumTween.h"
@@ -246,6 +247,68 @@ int EngTween::set_type(int value) {
     return value;
 }
 
+namespace {
+// The factories as reached by name: every argument a dynamic value, a missing or null one taking
+// the factory's default.
+double num(const Value& v, double fallback) { return v.isNull() ? fallback : v.toFloat(); }
+bool flag(const Value& v, bool fallback) { return v.isNull() ? fallback : v.toBool(); }
+Ref<runtime::Object> obj(const Value& v) { return Ref<runtime::Object>(v.object()); }
+Ref<EngObject> engObject(const Value& v) { return Ref<EngObject>(dynamic_cast<EngObject*>(v.object())); }
+Ref<runtime::Function> fn(const Value& v) { return Ref<runtime::Function>(v.function()); }
+std::vector<Ref<EngPoint>> pointList(const Value& v) {
+    std::vector<Ref<EngPoint>> out;
+    if (auto* array = dynamic_cast<runtime::Array*>(v.object()))
+        for (const Value& item : array->items)
+            if (auto* p = dynamic_cast<EngPoint*>(item.object())) out.emplace_back(p);
+    return out;
+}
+
+Value tweenByName(Value object, Value values, Value duration, Value options) {
+    return Value(EngTween::tween(obj(object), obj(values), num(duration, 1), obj(options)));
+}
+Value numByName(Value from, Value to, Value duration, Value options, Value tweenFunction) {
+    return Value(EngTween::num(num(from, 0), num(to, 0), num(duration, 1), obj(options), fn(tweenFunction)));
+}
+Value angleByName(Value sprite, Value from, Value to, Value duration, Value options) {
+    return Value(EngTween::angle(obj(sprite), num(from, 0), num(to, 0), num(duration, 1), obj(options)));
+}
+Value colorByName(Value sprite, Value duration, Value from, Value to, Value fromAlpha, Value toAlpha, Value options) {
+    return Value(EngTween::color(obj(sprite), num(duration, 1), from.toInt(), to.toInt(), num(fromAlpha, 1),
+                                 num(toAlpha, 1), obj(options)));
+}
+Value linearMotionByName(Value object, Value fromX, Value fromY, Value toX, Value toY, Value duration,
+                         Value useDuration, Value options) {
+    return Value(EngTween::linearMotion(engObject(object), num(fromX, 0), num(fromY, 0), num(toX, 0), num(toY, 0),
+                                        num(duration, 1), flag(useDuration, true), obj(options)));
+}
+Value quadMotionByName(Value object, Value fromX, Value fromY, Value controlX, Value controlY, Value toX, Value toY,
+                       Value duration, Value useDuration, Value options) {
+    return Value(EngTween::quadMotion(engObject(object), num(fromX, 0), num(fromY, 0), num(controlX, 0),
+                                      num(controlY, 0), num(toX, 0), num(toY, 0), num(duration, 1),
+                                      flag(useDuration, true), obj(options)));
+}
+Value cubicMotionByName(Value object, Value fromX, Value fromY, Value aX, Value aY, Value bX, Value bY, Value toX,
+                        Value toY, Value duration, Value options) {
+    return Value(EngTween::cubicMotion(engObject(object), num(fromX, 0), num(fromY, 0), num(aX, 0), num(aY, 0),
+                                       num(bX, 0), num(bY, 0), num(toX, 0), num(toY, 0), num(duration, 1),
+                                       obj(options)));
+}
+Value circularMotionByName(Value object, Value centerX, Value centerY, Value radius, Value angle, Value clockwise,
+                           Value duration, Value useDuration, Value options) {
+    return Value(EngTween::circularMotion(engObject(object), num(centerX, 0), num(centerY, 0), num(radius, 0),
+                                          num(angle, 0), flag(clockwise, false), num(duration, 1),
+                                          flag(useDuration, true), obj(options)));
+}
+Value linearPathByName(Value object, Value points, Value duration, Value useDuration, Value options) {
+    return Value(EngTween::linearPath(engObject(object), pointList(points), num(duration, 1), flag(useDuration, true),
+                                      obj(options)));
+}
+Value quadPathByName(Value object, Value points, Value duration, Value useDuration, Value options) {
+    return Value(EngTween::quadPath(engObject(object), pointList(points), num(duration, 1), flag(useDuration, true),
+                                    obj(options)));
+}
+}  // namespace
+
 }  // namespace engine
 
 using engine::EngTween;
@@ -257,5 +320,15 @@ RUNTIME_DEFINE_CLASS(EngTween, "engine.tweens.EngTween", runtime::Object, (auto&
         .template field<&EngTween::scale>("scale")
         .template field<&EngTween::executions>("executions")
         .template property<&EngTween::get_percent, &EngTween::set_percent>("percent")
+        .template staticMethod<&engine::tweenByName>("tween")
+        .template staticMethod<&engine::numByName>("num")
+        .template staticMethod<&engine::angleByName>("angle")
+        .template staticMethod<&engine::colorByName>("color")
+        .template staticMethod<&engine::linearMotionByName>("linearMotion")
+        .template staticMethod<&engine::quadMotionByName>("quadMotion")
+        .template staticMethod<&engine::cubicMotionByName>("cubicMotion")
+        .template staticMethod<&engine::circularMotionByName>("circularMotion")
+        .template staticMethod<&engine::linearPathByName>("linearPath")
+        .template staticMethod<&engine::quadPathByName>("quadPath")
         .emptyInstance();
 })

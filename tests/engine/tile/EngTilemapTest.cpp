@@ -3,6 +3,7 @@
 #include "../EngineFixture.h"
 #include "engine/tile/EngTilemap.h"
 #include "engine/util/EngBitmapDataPool.h"
+#include "engine/util/EngStringUtil.h"
 #include "framework/display/BitmapData.h"
 #include "platform/runtime/Array.h"
 #include "platform/runtime/Thrown.h"
@@ -234,4 +235,16 @@ TEST_F(TilemapTest, BitmapPoolReusesNewestAndEvictsOldest) {
     EngBitmapDataPool::clear();
     EXPECT_EQ(EngBitmapDataPool::length, 0);
     EXPECT_EQ(EngBitmapDataPool::_tail.get(), nullptr);
+}
+
+TEST_F(TilemapTest, BitmapsAsCommaSeparatedGrids) {
+    // A 2 x 1 picture: black, then white.
+    media::FakeMediaModule::get().on("media_native_bitmap_data_get_pixel", [](const std::vector<Value>& a) {
+        return Value(a[1].toInt() == 0 ? 0 : 0xFFFFFF);
+    });
+    auto bitmap = make<framework::BitmapData>(2, 1);
+    EXPECT_EQ(engine::EngStringUtil::bitmapToCSV(bitmap), "1, 0");
+    EXPECT_EQ(engine::EngStringUtil::bitmapToCSV(bitmap, true), "0, 1");
+    std::vector<int32_t> colours{0xFFFFFF};
+    EXPECT_EQ(engine::EngStringUtil::bitmapToCSV(bitmap, false, 1, &colours), "-1, 0");
 }

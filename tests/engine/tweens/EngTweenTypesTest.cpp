@@ -16,6 +16,7 @@
 #include "engine/tweens/motion/LinearPath.h"
 #include "engine/tweens/motion/QuadMotion.h"
 #include "engine/tweens/motion/QuadPath.h"
+#include "platform/runtime/Array.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Thrown.h"
 
@@ -265,4 +266,27 @@ TEST_F(TweenTypes, KindsAtTheEndOfARun) {
     EXPECT_EQ(completed, 0);
     EXPECT_TRUE(cancelled->finished);
     EXPECT_EQ(std::find(manager->_tweens.begin(), manager->_tweens.end(), cancelled), manager->_tweens.end());
+}
+
+TEST_F(TweenTypes, FactoriesByNameTakeDefaults) {
+    const runtime::Member* num = EngTween::staticClass().findStatic("num");
+    ASSERT_NE(num, nullptr);
+    Ref<runtime::Function> factory(num->get(nullptr).function());
+    Value made = (*factory)(Value(0), Value(10));  // duration 1, no options, no function
+    auto* tween = dynamic_cast<engine::NumTween*>(made.object());
+    ASSERT_NE(tween, nullptr);
+    EXPECT_EQ(tween->duration, 1);
+    EXPECT_EQ(tween->type, EngTween::ONESHOT);
+    step(0.5);
+    EXPECT_EQ(tween->value, 5);
+
+    auto object = make<EngObject>();
+    auto list = make<runtime::Array>(std::vector<Value>{Value(make<EngPoint>(0, 0)), Value(make<EngPoint>(10, 0))});
+    Ref<runtime::Function> path(EngTween::staticClass().findStatic("linearPath")->get(nullptr).function());
+    auto* linear = dynamic_cast<engine::LinearPath*>((*path)(Value(object), Value(list)).object());
+    ASSERT_NE(linear, nullptr);
+    EXPECT_EQ(linear->distance, 10);
+    for (const char* name : {"tween", "angle", "color", "linearMotion", "quadMotion", "cubicMotion", "circularMotion",
+                             "quadPath"})
+        EXPECT_NE(EngTween::staticClass().findStatic(name), nullptr) << name;
 }
