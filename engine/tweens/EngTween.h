@@ -1,6 +1,8 @@
 #pragma once
 // Base of the engine's own tweens: turns the time since its start into a progress value scale
 // (eased, optionally backward) and, at the end of a run, stops, leaves, restarts or reverses.
+#include <vector>
+
 #include "engine/interfaces/IEngDestroyable.h"
 #include "platform/runtime/ClassBuilder.h"
 #include "platform/runtime/DynamicObject.h"
@@ -9,6 +11,17 @@ namespace engine {
 
 class TweenManager;
 class NumTween;
+class VarTween;
+class AngleTween;
+class ColorTween;
+class LinearMotion;
+class QuadMotion;
+class CubicMotion;
+class CircularMotion;
+class LinearPath;
+class QuadPath;
+class EngObject;
+class EngPoint;
 
 class EngTween : public runtime::Object, public IEngDestroyable {
     RUNTIME_CLASS(EngTween)
@@ -27,6 +40,41 @@ public:
     static runtime::Ref<NumTween> num(double fromValue, double toValue, double duration = 1,
                                       runtime::Ref<runtime::Object> options = nullptr,
                                       runtime::Ref<runtime::Function> tweenFunction = nullptr);
+
+    // A VarTween of the named numeric fields of object towards the values of the record.
+    static runtime::Ref<VarTween> tween(runtime::Ref<runtime::Object> object, runtime::Ref<runtime::Object> values,
+                                        double duration = 1, runtime::Ref<runtime::Object> options = nullptr);
+    // An AngleTween applied to the sprite's "angle" (none when null).
+    static runtime::Ref<AngleTween> angle(runtime::Ref<runtime::Object> sprite, double fromAngle, double toAngle,
+                                          double duration = 1, runtime::Ref<runtime::Object> options = nullptr);
+    // A ColorTween applied to the sprite's "color" and "alpha" (none when null).
+    static runtime::Ref<ColorTween> color(runtime::Ref<runtime::Object> sprite, double duration, int32_t fromColor,
+                                          int32_t toColor, double fromAlpha = 1, double toAlpha = 1,
+                                          runtime::Ref<runtime::Object> options = nullptr);
+    // Motion factories: duration is seconds with useDuration, else a speed in units per second.
+    static runtime::Ref<LinearMotion> linearMotion(runtime::Ref<EngObject> object, double fromX, double fromY,
+                                                   double toX, double toY, double duration = 1,
+                                                   bool useDuration = true,
+                                                   runtime::Ref<runtime::Object> options = nullptr);
+    static runtime::Ref<QuadMotion> quadMotion(runtime::Ref<EngObject> object, double fromX, double fromY,
+                                               double controlX, double controlY, double toX, double toY,
+                                               double duration = 1, bool useDuration = true,
+                                               runtime::Ref<runtime::Object> options = nullptr);
+    static runtime::Ref<CubicMotion> cubicMotion(runtime::Ref<EngObject> object, double fromX, double fromY,
+                                                 double aX, double aY, double bX, double bY, double toX, double toY,
+                                                 double duration = 1, runtime::Ref<runtime::Object> options = nullptr);
+    static runtime::Ref<CircularMotion> circularMotion(runtime::Ref<EngObject> object, double centerX,
+                                                       double centerY, double radius, double angle, bool clockwise,
+                                                       double duration = 1, bool useDuration = true,
+                                                       runtime::Ref<runtime::Object> options = nullptr);
+    // Path factories: the points' coordinates are copied.
+    static runtime::Ref<LinearPath> linearPath(runtime::Ref<EngObject> object,
+                                               const std::vector<runtime::Ref<EngPoint>>& points,
+                                               double duration = 1, bool useDuration = true,
+                                               runtime::Ref<runtime::Object> options = nullptr);
+    static runtime::Ref<QuadPath> quadPath(runtime::Ref<EngObject> object,
+                                           const std::vector<runtime::Ref<EngPoint>>& points, double duration = 1,
+                                           bool useDuration = true, runtime::Ref<runtime::Object> options = nullptr);
 
     explicit EngTween(runtime::Ref<runtime::Object> options = nullptr);
     explicit EngTween(runtime::NoInit) {}

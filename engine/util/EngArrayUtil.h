@@ -2,6 +2,9 @@
 // List helpers shared by the engine's classes.
 #include <vector>
 
+#include "engine/util/EngRandom.h"
+#include "platform/runtime/Array.h"
+
 namespace engine {
 
 class EngArrayUtil {
@@ -16,6 +19,20 @@ public:
     template <class T>
     static void clearArray(std::vector<T>& list) {
         while (!list.empty()) list.pop_back();
+    }
+    // Null is ignored; with recursive, removed elements that are lists are emptied too.
+    static void clearArray(runtime::Array* list, bool recursive = false) {
+        if (!list) return;
+        while (list->length() > 0) {
+            runtime::Value item = list->items.back();
+            list->items.pop_back();
+            if (recursive) clearArray(dynamic_cast<runtime::Array*>(item.object()), true);
+        }
+    }
+    // A random element between the two indices (see EngRandom::getObject).
+    template <class T>
+    static runtime::Ref<T> getRandom(const std::vector<runtime::Ref<T>>& list, int startIndex = 0, int endIndex = 0) {
+        return EngRandom::getObject(list, startIndex, endIndex);
     }
     // Moves the last element into the index and drops the last; order is not kept.
     template <class T>

@@ -1,5 +1,6 @@
 #pragma once
-// Sort orders and comparison by value.
+// Sort orders and comparison by value or by an object's y position.
+#include "engine/EngObject.h"
 
 namespace engine {
 
@@ -14,6 +15,8 @@ public:
         if (value1 > value2) return -order;
         return 0;
     }
+    // byValues of the two objects' y positions: higher on the screen first when ascending.
+    static int byY(int order, const EngObject* obj1, const EngObject* obj2) { return byValues(order, obj1->y, obj2->y); }
 };
 
 }  // namespace engine
