@@ -1,6 +1,7 @@
 // The engine mouse through real stage mouse records: button states settled per step, the fast
 // press-release, swipes made on release, the wheel, positions per camera and the cursor modes.
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "../EngineFixture.h"
@@ -172,6 +173,7 @@ TEST_F(EngMouseTest, PositionsOnTheEngineGameAndPerCamera) {
     px = 200.7, py = 120.2;
     mouse->update();
     EXPECT_DOUBLE_EQ(mouse->_globalScreenPosition->x, 200);
+    EXPECT_DOUBLE_EQ(game->_inputContainer->get_x(), 200);  // the cursor container follows
     EXPECT_EQ(mouse->screenX, 100);
     EXPECT_EQ(mouse->screenY, 60);
     EXPECT_DOUBLE_EQ(mouse->x, 200);
@@ -294,6 +296,14 @@ TEST(EngSwipeAngle, ClockwiseFromUp) {
         EngSwipe swipe(-1, start, end, 0);
         EXPECT_NEAR(swipe.get_angle(), c.angle, 1e-9) << c.dx << "," << c.dy;
     }
+    auto timed = make<EngSwipe>(-1, make<engine::EngPoint>(10, 10), make<engine::EngPoint>(13, 14), 0);
+    timed->_startTimeInTicks = 1000;
+    timed->_endTimeInTicks = 1250;
+    EXPECT_DOUBLE_EQ(timed->get_duration(), 250);
+    std::string text = timed->toString();
+    EXPECT_NE(text.find("distance: 5 | "), std::string::npos) << text;
+    EXPECT_NE(text.find("duration: 0.25)"), std::string::npos) << text;
+
     // Between axis and diagonal the approximation stays within about 4 degrees.
     auto swipe = make<EngSwipe>(-1, make<engine::EngPoint>(0, 0), make<engine::EngPoint>(1, -3), 0);
     EXPECT_NEAR(swipe->get_angle(), std::atan2(1, 3) * 180 / 3.14159265358979, 4.1);
