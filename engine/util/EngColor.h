@@ -35,7 +35,7 @@ public:
     static constexpr int32_t FOREST_GREEN = static_cast<int32_t>(0xFF228B22u);
     static constexpr int32_t OLIVE = static_cast<int32_t>(0xFF808000u);
     static constexpr int32_t CHARTREUSE = static_cast<int32_t>(0xFF7FFF00u);
-    static constexpr int32_t LIME = static_cast<int32_t>(0xFFBFFF00u);
+    static constexpr int32_t YELLOW_GREEN = static_cast<int32_t>(0xFFBFFF00u);
     static constexpr int32_t GOLDEN = static_cast<int32_t>(0xFFFFD700u);
     static constexpr int32_t GOLDENROD = static_cast<int32_t>(0xFFDAA520u);
     static constexpr int32_t CORAL = static_cast<int32_t>(0xFFFF7F50u);

@@ -35,7 +35,7 @@ struct Glyph {
 };
 }  // namespace
 
-std::vector<FontSheetSpec> FontSheetMaker::sheets(const std::string& sans, const std::string& serif) {
+std::vector<FontSheetRecipe> FontSheetMaker::sheets(const std::string& sans, const std::string& serif) {
     return {{"assets/fonts/mediSans14.png", 241, 42, 14, false, SANS_14, sans},
             {"assets/fonts/mediSansOutline14.png", 249, 48, 16, true, SANS_14_OUTLINE, sans},
             {"assets/fonts/mediSans20.png", 302, 60, 20, false, SANS_20, sans},
@@ -43,25 +43,25 @@ std::vector<FontSheetSpec> FontSheetMaker::sheets(const std::string& sans, const
             {"assets/fonts/medi14.png", 241, 42, 14, false, SANS_14, serif}};
 }
 
-Canvas FontSheetMaker::render(const FontSheetSpec& spec) {
+Canvas FontSheetMaker::render(const FontSheetRecipe& recipe) {
     FT_Library lib;
     if (FT_Init_FreeType(&lib) != 0) return {};
     FT_Face face;
-    if (FT_New_Face(lib, spec.fontFile.c_str(), 0, &face) != 0) {
+    if (FT_New_Face(lib, recipe.fontFile.c_str(), 0, &face) != 0) {
         FT_Done_FreeType(lib);
         return {};
     }
-    const int pad = spec.outlined ? 1 : 0;
-    const int inner = spec.rowHeight - 2 * pad;
+    const int pad = recipe.outlined ? 1 : 0;
+    const int inner = recipe.rowHeight - 2 * pad;
     // Pixel size: capitals about 70 % of the row, leaving room for descenders.
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(std::lround(inner * 0.95)));
     const int baseline = pad + static_cast<int>(std::lround(inner * 0.78));
-    Canvas sheet(spec.width, spec.height);
+    Canvas sheet(recipe.width, recipe.height);
     for (std::size_t i = 0; i < CHARACTERS.size(); ++i) {
         int row = i < 26 ? 0 : i < 52 ? 1 : 2;
         bool first = i == 0 || i == 26 || i == 52;
-        int x0 = first ? 0 : spec.edges[i - 1], x1 = spec.edges[i];
-        int avail = x1 - x0 - (spec.outlined ? 2 : 1);
+        int x0 = first ? 0 : recipe.edges[i - 1], x1 = recipe.edges[i];
+        int avail = x1 - x0 - (recipe.outlined ? 2 : 1);
         if (FT_Load_Char(face, static_cast<unsigned char>(CHARACTERS[i]), FT_LOAD_RENDER) != 0) continue;
         FT_GlyphSlot g = face->glyph;
         Glyph gl{static_cast<int>(g->bitmap.width), static_cast<int>(g->bitmap.rows), g->bitmap_left, g->bitmap_top, {}};
@@ -69,8 +69,8 @@ Canvas FontSheetMaker::render(const FontSheetSpec& spec) {
             for (int x = 0; x < gl.w; ++x) gl.alpha.push_back(g->bitmap.buffer[y * g->bitmap.pitch + x]);
         // Squeeze horizontally when the glyph is wider than its cell.
         int drawW = std::min(gl.w, std::max(1, avail));
-        Canvas cell(x1 - x0, spec.rowHeight);
-        int ox = pad + (avail - drawW) / 2 + (spec.outlined ? 0 : 0);
+        Canvas cell(x1 - x0, recipe.rowHeight);
+        int ox = pad + (avail - drawW) / 2 + (recipe.outlined ? 0 : 0);
         int oy = baseline - gl.top;
         for (int y = 0; y < gl.h; ++y)
             for (int x = 0; x < drawW; ++x) {
@@ -80,11 +80,11 @@ Canvas FontSheetMaker::render(const FontSheetSpec& spec) {
                 int a = sum / (sx1 - sx0);
                 if (a < 40) continue;
                 int py = oy + y;
-                if (py < pad || py >= spec.rowHeight - pad) continue;
+                if (py < pad || py >= recipe.rowHeight - pad) continue;
                 uint32_t col = py > baseline - (inner * 0.3) ? rgb(219, 219, 219) : 0xFFFFFFFF;
                 cell.set(ox + x, py, withAlpha(col, a >= 128 ? 255 : a * 2));
             }
-        if (spec.outlined) {
+        if (recipe.outlined) {
             // A black ring, thickened diagonally, around the glyph.
             Canvas ring(cell.width(), cell.height());
             for (int y = 0; y < cell.height(); ++y)
@@ -99,7 +99,7 @@ Canvas FontSheetMaker::render(const FontSheetSpec& spec) {
             ring.blit(cell, 0, 0);
             cell = ring;
         }
-        sheet.blit(cell, x0, row * spec.rowHeight);
+        sheet.blit(cell, x0, row * recipe.rowHeight);
     }
     FT_Done_Face(face);
     FT_Done_FreeType(lib);

@@ -8,7 +8,7 @@
 
 namespace tools {
 
-struct FontSheetSpec {
+struct FontSheetRecipe {
     std::string id;
     int width, height, rowHeight;
     bool outlined;
@@ -20,9 +20,9 @@ class FontSheetMaker {
 public:
     static const std::string CHARACTERS;  // the 82 characters in atlas order
     // The five sheets, with `sansFont` for the four game fonts and `serifFont` for medi14.
-    static std::vector<FontSheetSpec> sheets(const std::string& sansFont, const std::string& serifFont);
+    static std::vector<FontSheetRecipe> sheets(const std::string& sansFont, const std::string& serifFont);
     // Empty canvas when the font cannot be read.
-    static Canvas render(const FontSheetSpec& spec);
+    static Canvas render(const FontSheetRecipe& recipe);
 };
 
 }  // namespace tools

@@ -30,9 +30,9 @@ Paint cellsOf(int cw, int ch, int n, CellPaint fn, bool outline = true) {
 }
 
 struct Builder {
-    std::vector<PictureSpec> specs;
+    std::vector<PictureRecipe> recipes;
     void add(std::string id, int w, int h, int cw, int ch, int n, std::string shows, std::string source, Paint p) {
-        specs.push_back({"assets/" + std::move(id), w, h, cw, ch, n, std::move(shows), std::move(source), std::move(p)});
+        recipes.push_back({"assets/" + std::move(id), w, h, cw, ch, n, std::move(shows), std::move(source), std::move(p)});
     }
     // A strip of n cells on one row.
     void strip(std::string id, int cw, int ch, int n, std::string shows, std::string source, CellPaint fn, bool outline = true) {
@@ -1746,7 +1746,7 @@ void addEffects(Builder& b) {
 
 }  // namespace
 
-std::vector<PictureSpec> PictureMaker::inventory() {
+std::vector<PictureRecipe> PictureMaker::inventory() {
     Builder b;
     addMonsters(b);
     addHeroes(b);
@@ -1755,7 +1755,7 @@ std::vector<PictureSpec> PictureMaker::inventory() {
     addItems(b);
     addUi(b);
     addEffects(b);
-    return std::move(b.specs);
+    return std::move(b.recipes);
 }
 
 Canvas PictureMaker::floorPreview(const Canvas& tiles) {
@@ -1796,11 +1796,11 @@ Canvas PictureMaker::floorPreview(const Canvas& tiles) {
     return c;
 }
 
-Canvas PictureMaker::render(const PictureSpec& spec) {
-    Canvas c(spec.width, spec.height);
-    std::seed_seq seq(spec.id.begin(), spec.id.end());
+Canvas PictureMaker::render(const PictureRecipe& recipe) {
+    Canvas c(recipe.width, recipe.height);
+    std::seed_seq seq(recipe.id.begin(), recipe.id.end());
     std::mt19937 rng(seq);
-    if (spec.paint) spec.paint(c, rng);
+    if (recipe.paint) recipe.paint(c, rng);
     return c;
 }
 

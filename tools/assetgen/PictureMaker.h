@@ -10,7 +10,7 @@
 
 namespace tools {
 
-struct PictureSpec {
+struct PictureRecipe {
     std::string id;
     int width = 0, height = 0;
     int cellWidth = 0, cellHeight = 0, cells = 1;
@@ -22,8 +22,8 @@ struct PictureSpec {
 class PictureMaker {
 public:
     // Every picture except the bitmap-font sheets.
-    static std::vector<PictureSpec> inventory();
-    static Canvas render(const PictureSpec& spec);
+    static std::vector<PictureRecipe> inventory();
+    static Canvas render(const PictureRecipe& recipe);
     // A small dungeon floor laid from a zone tileset by its wall and hole pieces, for looking at.
     static Canvas floorPreview(const Canvas& tileset);
 };

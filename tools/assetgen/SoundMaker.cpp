@@ -350,8 +350,8 @@ std::vector<float> renderVoices(const std::vector<Voice>& voices, double length,
 }
 }  // namespace
 
-std::vector<SoundSpec> SoundMaker::effects() {
-    std::vector<SoundSpec> out;
+std::vector<SoundRecipe> SoundMaker::effects() {
+    std::vector<SoundRecipe> out;
     for (const auto& [name, r] : recipes()) out.push_back({"assets/audio/oggs/" + name + ".ogg", 1, 44100, name});
     return out;
 }

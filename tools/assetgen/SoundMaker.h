@@ -6,7 +6,7 @@
 
 namespace tools {
 
-struct SoundSpec {
+struct SoundRecipe {
     std::string id;
     int channels = 1;
     int rate = 44100;
@@ -26,7 +26,7 @@ struct MusicTheme {
 
 class SoundMaker {
 public:
-    static std::vector<SoundSpec> effects();
+    static std::vector<SoundRecipe> effects();
     static std::vector<MusicTheme> themes();
     // Interleaved samples in [-1, 1].
     static std::vector<float> effect(const std::string& name, int rate);

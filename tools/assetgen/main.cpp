@@ -101,9 +101,9 @@ int main(int argc, char** argv) {
     const std::string sans = argv[2], serif = argv[3], ttf = argv[4];
     std::string contactDir = argc >= 7 && std::string(argv[5]) == "--contact" ? argv[6] : "";
 
-    std::vector<PictureSpec> pictures = PictureMaker::inventory();
-    std::vector<FontSheetSpec> fontSheets = FontSheetMaker::sheets(sans, serif);
-    std::vector<SoundSpec> effects = SoundMaker::effects();
+    std::vector<PictureRecipe> pictures = PictureMaker::inventory();
+    std::vector<FontSheetRecipe> fontSheets = FontSheetMaker::sheets(sans, serif);
+    std::vector<SoundRecipe> effects = SoundMaker::effects();
     std::vector<MusicTheme> themes = SoundMaker::themes();
 
     std::vector<std::pair<std::string, Canvas>> rendered(pictures.size() + fontSheets.size());

@@ -72,7 +72,7 @@ TEST(EngColorUtil, HarmoniesWheelAndTexts) {
     EXPECT_EQ(EngColorUtil::ARGBtoWebString(EngColor::RED), "#FF0000");
     EXPECT_EQ(EngColorUtil::getColorInfo(EngColor::RED),
               "0xFFFF0000\nAlpha: 1 Red: 255 Green: 0 Blue: 0\nHue: 0 Saturation: 1 Lightnes: 0.5");
-    EXPECT_EQ(EngColor::LIME, argb(0xFFBFFF00));
+    EXPECT_EQ(EngColor::YELLOW_GREEN, argb(0xFFBFFF00));
     EXPECT_EQ(EngColor::GREEN, argb(0xFF008000));
 }
 
