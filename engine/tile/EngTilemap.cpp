@@ -1,5 +1,7 @@
 #include "EngTilemap.h"
 
+#include "engine/group/EngGroup.h"
+
 #include <cmath>
 
 #include "engine/EngCamera.h"
@@ -328,15 +330,9 @@ EngObject* EngTilemap::asObject(EngBasic* basic) const { return dynamic_cast<Eng
 
 bool EngTilemap::overlaps(EngBasic* objectOrGroup, bool inScreenSpace, EngCamera* camera) {
     if (!objectOrGroup) return false;
-    EngTypedGroup* group = nullptr;
-    if (objectOrGroup->collisionType == EngCollisionType::GROUP) {
-        group = dynamic_cast<EngTypedGroup*>(objectOrGroup);
-    } else if (objectOrGroup->collisionType == EngCollisionType::SPRITEGROUP) {
-        // The sprite group's inner group.
-        Value inner = objectOrGroup->hasField("group") ? objectOrGroup->getField("group") : Value();
-        group = dynamic_cast<EngTypedGroup*>(inner.object());
-        if (!group) return false;
-    }
+    EngTypedGroup* group = EngGroup::resolveGroup(objectOrGroup);
+    // A sprite group without its inner group has nothing to test.
+    if (!group && objectOrGroup->collisionType == EngCollisionType::SPRITEGROUP) return false;
     if (group) {
         for (std::size_t i = 0; i < group->members.size(); ++i) {
             EngBasic* member = group->memberAt(static_cast<int>(i));
@@ -360,14 +356,9 @@ bool EngTilemap::tilemapOverlapsCallback(EngBasic* objectOrGroup, double, double
 
 bool EngTilemap::overlapsAt(double px, double py, EngBasic* objectOrGroup, bool inScreenSpace, EngCamera* camera) {
     if (!objectOrGroup) return false;
-    EngTypedGroup* group = nullptr;
-    if (objectOrGroup->collisionType == EngCollisionType::GROUP) {
-        group = dynamic_cast<EngTypedGroup*>(objectOrGroup);
-    } else if (objectOrGroup->collisionType == EngCollisionType::SPRITEGROUP) {
-        Value inner = objectOrGroup->hasField("group") ? objectOrGroup->getField("group") : Value();
-        group = dynamic_cast<EngTypedGroup*>(inner.object());
-        if (!group) return false;
-    }
+    EngTypedGroup* group = EngGroup::resolveGroup(objectOrGroup);
+    // A sprite group without its inner group has nothing to test.
+    if (!group && objectOrGroup->collisionType == EngCollisionType::SPRITEGROUP) return false;
     if (group) {
         for (std::size_t i = 0; i < group->members.size(); ++i) {
             EngBasic* member = group->memberAt(static_cast<int>(i));
