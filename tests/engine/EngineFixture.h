@@ -2,6 +2,7 @@
 // The engine over the fake back end: one stage for the program (a node store that keeps x, y,
 // scales and visibility per node), a scripted clock in whole milliseconds, frames driven by
 // broadcasting "enterFrame", and fresh engine globals for every test.
+#include "tests/support/ProgramStage.h"
 #include <gtest/gtest.h>
 
 #include <string>
@@ -83,17 +84,7 @@ protected:
         return game;
     }
 
-    static const runtime::Ref<framework::Stage>& stage() {
-        static const runtime::Ref<framework::Stage> s = [] {
-            auto h = runtime::make<runtime::DynamicObject>();
-            h->setField("id", runtime::Value(1));
-            auto st = runtime::make<framework::Stage>(runtime::Value(h), 960, 540);
-            framework::Lib::setCurrentStage_(st);
-            framework::Lib::get_current();
-            return st;
-        }();
-        return s;
-    }
+    static const runtime::Ref<framework::Stage>& stage() { return programStage(); }
 
     static std::string storageDir() {
         return ::testing::TempDir() + "glv-engine-" + std::to_string(getpid());

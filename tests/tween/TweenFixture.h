@@ -2,6 +2,7 @@
 // Tweens on a scripted clock: one stage over the fake back end (scripted as a node store that
 // keeps x, y, rotation, alpha and visible per node), frames driven by broadcasting "enterFrame"
 // on it, and media_native_time_stamp answering the fixture's clock.
+#include "tests/support/ProgramStage.h"
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,17 +55,7 @@ protected:
     }
 
     // The one stage of the program, the root clip on it.
-    static const runtime::Ref<framework::Stage>& stage() {
-        static const runtime::Ref<framework::Stage> s = [] {
-            auto h = runtime::make<runtime::DynamicObject>();
-            h->setField("id", runtime::Value(1));
-            auto st = runtime::make<framework::Stage>(runtime::Value(h), 960, 540);
-            framework::Lib::setCurrentStage_(st);
-            framework::Lib::get_current();
-            return st;
-        }();
-        return s;
-    }
+    static const runtime::Ref<framework::Stage>& stage() { return programStage(); }
 
     // One frame at clock time t (seconds).
     void frame(double t) {
