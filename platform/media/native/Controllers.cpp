@@ -74,10 +74,9 @@ runtime::Ref<runtime::DynamicObject> Controllers::opened(int sdlIndex) {
     if (!stick) return nullptr;
     SDL_JoystickID instance = SDL_JoystickInstanceID(stick);
     // The subsystem reports present devices once more when it starts: one slot each.
-    if (Device* known = find(instance)) {
+    if (find(instance)) {
         if (pad) SDL_GameControllerClose(pad);
         else SDL_JoystickClose(stick);
-        (void)known;
         return nullptr;
     }
     int device = adopt(instance, pad, pad ? nullptr : stick);
