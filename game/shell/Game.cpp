@@ -4,6 +4,7 @@
 
 #include "BMDCache.h"
 #include "FirstState.h"
+#include "game/data/MonsterData.h"
 #include "engine/EngG.h"
 #include "engine/input/mouse/EngMouse.h"
 #include "engine/system/frontEnds/LogFrontEnd.h"
@@ -63,7 +64,7 @@ Game::EngineOptions Game::prepare() {
     // SpriteFont::createFonts();
     // TiledMap::createMaps();
     // ItemData::createItems();
-    // MonsterData::createMonsters();
+    MonsterData::createMonsters();
     // NPCData::createNPCs();
     // ItemIcon::createNameCaches();
     // GameData::initializeStaticStuff();
