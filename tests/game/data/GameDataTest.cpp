@@ -398,3 +398,35 @@ TEST_F(GameDataTest, UpdateEverythingRefreshesEveryPanelInOrder) {
                                                         "hotkeySlots", "activeEffects", "lootStats", "updateFloor",
                                                         "updateGold", "startButtonText", "bars:-,-,-"}));
 }
+
+TEST_F(GameDataTest, EquipmentSoundsBySlot) {
+    // Every sound decodes to a native sound made from bytes that name it.
+    auto& fake = media::FakeMediaModule::get();
+    fake.on("media_native_sound_from_data", [](const std::vector<runtime::Value>&) {
+        return runtime::Value(runtime::make<runtime::DynamicObject>());
+    });
+    for (const char* name : {"equipWeapon", "unequipWeapon", "equipHead", "unequipHeadBodyHands", "equipRing",
+                             "unequipRing", "equipBoots"})
+        embed(std::string("assets/audio/oggs/") + name + ".ogg", std::string("ogg ") + name);
+    auto played = [&fake] {
+        std::vector<std::string> names;
+        for (auto& call : fake.callsTo("media_native_sound_from_data"))
+            if (auto* bytes = call.args[0].as<runtime::Bytes>()) names.push_back(bytes->toString().substr(4));
+        return names;
+    };
+    Ref<Item> sword = GameData::addItem(item(1020));
+    Ref<Item> helmet = GameData::addItem(item(3020));
+    Ref<Item> ring = GameData::addItem(item(8000));
+    GameData::equipItem(sword, 0);
+    GameData::equipItem(helmet, 2);
+    GameData::equipItem(ring, 9);
+    GameData::equipItem(nullptr, 2);
+    GameData::equipItem(nullptr, 9);
+    GameData::equipItem(nullptr, 5);
+    // A replacement plays only the put-on sound (decoded once, so not listed again); silent
+    // equips play nothing.
+    GameData::equipItem(GameData::addItem(item(1000)), 0);
+    GameData::equipItem(nullptr, 0, false);
+    EXPECT_EQ(played(), (std::vector<std::string>{"equipWeapon", "equipHead", "equipRing", "unequipHeadBodyHands",
+                                                  "unequipRing"}));
+}
