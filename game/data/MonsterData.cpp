@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "GameData.h"
 #include "framework/assets/Assets.h"
 #include "game/battle/Effects.h"
 #include "game/battle/Element.h"
@@ -246,6 +247,8 @@ int MonsterData::getWeaknessType(const String& text) {
     return Element::TYPE_NONE;
 }
 
+void MonsterData::adjustForNewGamePlus() { adjustForNewGamePlus(GameData::newGamePlusNum); }
+
 void MonsterData::adjustForNewGamePlus(int n) {
     if (n == 0) return;
     const double h = std::pow(1.4, n), d = std::pow(1.05, n), a = std::pow(1.2, n);
@@ -320,5 +323,6 @@ RUNTIME_DEFINE_CLASS(MonsterData, "MonsterData", runtime::Object, (auto& b) {
         .template staticMethod<&MonsterData::setEffect>("setEffect")
         .template staticMethod<&MonsterData::findDataWithID>("findDataWithID")
         .template staticMethod<&MonsterData::getWeaknessType>("getWeaknessType")
+        .template staticMethod<static_cast<void (*)()>(&MonsterData::adjustForNewGamePlus)>("adjustForNewGamePlus")
         .emptyInstance();
 })

@@ -92,6 +92,8 @@ public:
     static runtime::Ref<MonsterData> findDataWithID(int id);
     // "fire", "ice", "earth", "wind", "dark", "light" to their Element type; anything else TYPE_NONE.
     static int getWeaknessType(const runtime::String& text);
+    // Scales every definition for the current new-game-plus count (GameData::newGamePlusNum).
+    static void adjustForNewGamePlus();
     // Scales every definition for new game plus number n; 0 changes nothing. Results outside the
     // 32-bit range are held at its ends.
     static void adjustForNewGamePlus(int n);
