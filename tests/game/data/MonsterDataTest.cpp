@@ -5,6 +5,7 @@
 #include "tests/game/shell/GameFixture.h"
 #include "game/battle/Element.h"
 #include "game/battle/Monster.h"
+#include "game/data/GameData.h"
 #include "game/data/MonsterData.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/DefaultAssetLibrary.h"
@@ -294,9 +295,14 @@ TEST_F(MonsterDataTest, NewGamePlusScalesFromTheTableNumbers) {
     MonsterData::adjustForNewGamePlus(1);
     EXPECT_EQ(MonsterData::findDataWithID(game::Monster::DEMON_ID)->maxHP, 21250);
     EXPECT_EQ(MonsterData::findDataWithID(0)->maxHP, 266);
-    // Reading the table again starts from its own numbers.
+    // Reading the table again starts from its own numbers; the count is the saved one.
     MonsterData::createMonsters();
     EXPECT_EQ(MonsterData::findDataWithID(0)->maxHP, 12);
+    game::GameData::newGamePlusNum = 2;
+    MonsterData::adjustForNewGamePlus();
+    game::GameData::newGamePlusNum = 0;
+    EXPECT_EQ(MonsterData::findDataWithID(0)->maxHP, 523);
+    MonsterData::createMonsters();
 
     // Past the 32-bit range the numbers stay at its end.
     MonsterData::adjustForNewGamePlus(36);
