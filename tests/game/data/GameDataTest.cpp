@@ -234,6 +234,10 @@ TEST_F(GameDataTest, StacksIconsAndArtifactsOfTheRun) {
     EXPECT_EQ(GameData::itemIcons[0], icon);
     EXPECT_FALSE(GameData::itemsNeedSorted);
 
+    for (int i = 0; i < 3; ++i) GameData::addItem(item(1165));
+    EXPECT_EQ(GameData::artifactsThisRun, (std::vector<int>{1165, 1165, 1165}));
+    GameData::artifactsThisRun.clear();
+    GameData::removeItem(item(1165), 3, false);
     GameData::addItem(item(1165), 3);
     GameData::addItem(item(0), 2);
     EXPECT_EQ(GameData::artifactsThisRun, (std::vector<int>{1165, 1165, 1165}));
