@@ -101,6 +101,7 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     EXPECT_DOUBLE_EQ(Game::scaleFactor, 1280.0 / 960);
     EXPECT_EQ(game::ItemData::ALL_ITEMS.size(), 296u);
     EXPECT_EQ(game::GameData::numTotalMuseumArtifacts, 95);
+    EXPECT_EQ(game::MonsterData::MONSTERS.size(), 45u);
 
     // The fade takes one second; then the screen leaves the stage and frames are counted.
     for (int i = 0; i < 70; ++i) frame(17);
