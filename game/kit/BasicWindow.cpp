@@ -84,6 +84,12 @@ void BasicWindow::enable() {
     set_alpha(1);
 }
 
+void BasicWindow::askUIRoot(const char* operation) {
+    if (!Game::ui) return;
+    const runtime::Value method = runtime::Value(Game::ui).field(operation);
+    if (auto* f = method.function()) (*f)();
+}
+
 }  // namespace game
 
 using game::BasicWindow;

@@ -25,6 +25,10 @@ public:
     virtual void disable();
     virtual void enable();
 
+    // Runs an operation of the UI root (Game::ui), which lives above the kit and is reached by
+    // name; nothing happens without a root or without that operation.
+    static void askUIRoot(const char* operation);
+
     int winWidth = 0;
     int winHeight = 0;
     bool disabled = false;

@@ -10,11 +10,19 @@
 #include <stb/stb_image.h>
 
 #include "KitFixture.h"
+#include "game/data/Enchantment.h"
+#include "game/data/GameData.h"
+#include "game/data/ItemData.h"
 #include "game/kit/BasicButton.h"
 #include "game/kit/BasicWindow.h"
+#include "game/kit/ItemIcon.h"
+#include "game/kit/ItemTab.h"
+#include "game/kit/YesNoWindow.h"
 
 using game::BasicButton;
 using game::BasicWindow;
+using game::ItemData;
+using game::ItemIcon;
 using game::SpriteFont;
 using game::TextSprite;
 using runtime::make;
@@ -61,6 +69,50 @@ struct Box {
         return std::to_string(x0) + "," + std::to_string(y0) + " - " + std::to_string(x1) + "," + std::to_string(y1);
     }
 };
+
+Ref<game::Item> sceneItem(int type, int picID, const char* name, std::vector<const char*> enchantments = {},
+                          bool artifact = false, int amount = 1) {
+    auto data = runtime::make<ItemData>(type, -1, name);
+    data->picID = picID;
+    data->id = 600 + picID;
+    data->value = 375;
+    auto item = runtime::make<game::Item>(data, false);
+    item->artifact = artifact;
+    item->amount = amount;
+    for (const char* e : enchantments) item->enchantments.push_back(runtime::make<game::Enchantment>(e, 2));
+    return item;
+}
+
+// Icons: normal, artifact, spell, priced, selected, disabled; filter tabs beside them.
+void addIcons(framework::Stage& stage) {
+    game::GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
+    ItemIcon::createNameCaches();
+    const Ref<ItemIcon> icons[] = {
+        make<ItemIcon>(sceneItem(ItemData::TYPE_WEAPON, 3, "Iron Sword", {"att", "attFire"}), true),
+        make<ItemIcon>(sceneItem(ItemData::TYPE_HELMET, 12, "Old Crown", {"def"}, true, 3), true),
+        make<ItemIcon>(sceneItem(ItemData::TYPE_MAGIC, 1, "Fire", {"attFire"}), true),
+        make<ItemIcon>(sceneItem(ItemData::TYPE_CONSUMABLE, 2, "Potion", {}, false, 5), true, true, ItemIcon::BUY_PRICE),
+        make<ItemIcon>(sceneItem(ItemData::TYPE_ACCESSORY, 7, "Ruby Ring", {"hp", "mp"}, true), true, true,
+                       ItemIcon::BUY_PRICE, true),
+        make<ItemIcon>(sceneItem(ItemData::TYPE_BOOTS, 4, "Boots", {}), true),
+    };
+    icons[3]->select();
+    icons[4]->select();
+    icons[5]->disable();
+    for (int i = 0; i < 6; ++i) {
+        icons[i]->set_x(40 + i * 88);
+        icons[i]->set_y(430);
+        stage.addChild(icons[i]);
+    }
+    const int tabs[] = {game::ItemTab::ALL, ItemData::TYPE_WEAPON, ItemData::TYPE_MAGIC, game::ItemTab::ARTIFACTS};
+    for (int i = 0; i < 4; ++i) {
+        auto tab = make<game::ItemTab>(40, 34, tabs[i]);
+        tab->set_x(560 + i * 42);
+        tab->set_y(440);
+        if (i == 1) tab->select();
+        stage.addChild(tab);
+    }
+}
 
 void buildScene(framework::Stage& stage) {
     auto fonts = allFonts();
@@ -113,18 +165,24 @@ void buildScene(framework::Stage& stage) {
     off->set_y(196);
     off->disable();
     stage.addChild(off);
+    auto question = make<game::YesNoWindow>("Go down to the next floor?", runtime::Function::of([] {}),
+                                            runtime::Function::of([] {}));
+    question->set_x(620);
+    question->set_y(250);
+    stage.addChild(question);
+    addIcons(stage);
     // A small window and a button enlarged four times, to see their skins' pixels.
     auto zoomed = make<BasicWindow>(30, 24);
     zoomed->set_scaleX(4);
     zoomed->set_scaleY(4);
     zoomed->set_x(830);
-    zoomed->set_y(410);
+    zoomed->set_y(420);
     stage.addChild(zoomed);
     auto zoomedButton = make<BasicButton>(26, 26, 0, 12, BasicButton::COLOR_RED);
     zoomedButton->set_scaleX(4);
     zoomedButton->set_scaleY(4);
-    zoomedButton->set_x(700);
-    zoomedButton->set_y(410);
+    zoomedButton->set_x(730);
+    zoomedButton->set_y(420);
     stage.addChild(zoomedButton);
 }
 
