@@ -204,12 +204,14 @@ void ItemIcon::select() {
     isSelected = true;
 }
 
-void ItemIcon::showSelectedBack() {
-    if (selectedBack) selectedBack->set_visible(true);
-    if (deselectedBack) deselectedBack->set_visible(false);
+void ItemIcon::showSelectedBack() { showBacks(true); }
+
+void ItemIcon::showBacks(bool selectedLook) {
+    if (selectedBack) selectedBack->set_visible(selectedLook);
+    if (deselectedBack) deselectedBack->set_visible(!selectedLook);
     if (priceShowing) {
-        selectedValueBack->set_visible(true);
-        deselectedValueBack->set_visible(false);
+        selectedValueBack->set_visible(selectedLook);
+        deselectedValueBack->set_visible(!selectedLook);
     }
 }
 
@@ -218,14 +220,7 @@ void ItemIcon::deselect() {
     isSelected = false;
 }
 
-void ItemIcon::showUnselectedBack() {
-    if (selectedBack) selectedBack->set_visible(false);
-    if (deselectedBack) deselectedBack->set_visible(true);
-    if (priceShowing) {
-        selectedValueBack->set_visible(false);
-        deselectedValueBack->set_visible(true);
-    }
-}
+void ItemIcon::showUnselectedBack() { showBacks(false); }
 
 void ItemIcon::updateAmount() {
     amountText->set_text(std::to_string(item->amount));

@@ -59,6 +59,7 @@ public:
     bool isSelected = false;
 
 private:
+    void showBacks(bool selectedLook);
     void addBackground();
     void addGems();
     void addPriceTag(bool sellPrice);

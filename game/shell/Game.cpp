@@ -11,6 +11,11 @@
 #include "framework/Lib.h"
 #include "game/data/GameData.h"
 #include "game/data/ItemData.h"
+#include "game/kit/ItemIcon.h"
+#include "game/kit/MessageWindow.h"
+#include "game/kit/SpriteFont.h"
+#include "game/kit/UIColor.h"
+#include "game/kit/YesNoWindow.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
 #include "platform/runtime/DynamicObject.h"
@@ -58,20 +63,21 @@ Game::EngineOptions Game::prepare() {
     readScreenSize();
 
     BMDCache::load();
-    // UIColor::createColors();
-    // SpriteFont::createFonts();
+    UIColor::createColors();
+    SpriteFont::createFonts();
     // TiledMap::createMaps();
     ItemData::createItems();
     // MonsterData::createMonsters();
     // NPCData::createNPCs();
-    // ItemIcon::createNameCaches();
+    ItemIcon::createNameCaches();
     GameData::initializeStaticStuff();
+    GameData::uiColor = UIColor::DARK_PURPLE_GRAY;
     GameData::initializeGameStuff();
     // Effects::setup();
     // Particle::setupAnims();
     // DiaryEntry::initialize();
-    // YesNoWindow::createCachedWindows();
-    // MessageWindow::createStaticWindows();
+    YesNoWindow::createCachedWindows();
+    MessageWindow::createStaticWindows();
     // NPC::makeNPCAnimArray();
     // ZoneData::setZones();
     // SkillNode::setupButtonRects();
