@@ -1,6 +1,7 @@
 // The game object: the screen geometry and UI scale of createUI, and the start-up from Main to
 // the engine loop with the loading screen.
 #include "GameFixture.h"
+#include "tests/game/data/DataFixture.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "game/data/GameData.h"
 #include "game/kit/MessageWindow.h"
@@ -36,6 +37,8 @@ protected:
                         &MessageWindow::WIN_RUN_AWAY, &MessageWindow::WIN_NEW_GAME_PLUS,
                         &MessageWindow::WIN_NEW_GAME_PLUS_FINISH_RUN_FIRST})
             *w = nullptr;
+        DataFixture::clearTables();
+        game::GameData::initializeGameStuff();
         GameFixture::TearDown();
     }
     runtime::Ref<game::Main> main;
