@@ -10,7 +10,8 @@ namespace framework {
 class IndexBuffer3D : public runtime::Object {
     RUNTIME_CLASS(IndexBuffer3D)
 public:
-    IndexBuffer3D(const runtime::Ref<GLBuffer>& glBuffer, int numIndices) : glBuffer(glBuffer), numIndices(numIndices) {}
+    IndexBuffer3D(const runtime::Ref<GLBuffer>& glBuffer, int numIndices)
+        : glBuffer(glBuffer), numIndices(numIndices) {}
     explicit IndexBuffer3D(runtime::NoInit) {}
 
     // Deletes the GL buffer; the handle is invalid afterwards.
