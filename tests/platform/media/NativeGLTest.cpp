@@ -248,7 +248,9 @@ TEST(NativeGL, WebGLDepthStencilTexturesAndTransposedMatrices) {
     bool packed = false;
     for (const Value& name : names->items) packed = packed || name.toText() == "GL_OES_packed_depth_stencil";
     if (packed) {
-        auto parameter = [&](int name) { return gl("get_render_buffer_parameter", {Value(RENDERBUFFER), Value(name)}); };
+        auto parameter = [](int name) {
+            return gl("get_render_buffer_parameter", {Value(RENDERBUFFER), Value(name)});
+        };
         EXPECT_EQ(parameter(RENDERBUFFER_INTERNAL_FORMAT).toInt(), DEPTH_STENCIL);
         EXPECT_EQ(parameter(RENDERBUFFER_DEPTH_SIZE).toInt(), 24);
         EXPECT_EQ(parameter(RENDERBUFFER_STENCIL_SIZE).toInt(), 8);
