@@ -206,7 +206,8 @@ TEST_F(Context3DProgram, TextureParametersByKindAndFilter) {
         {rectangle, Context3DWrapMode::REPEAT, Context3DTextureFilter::NEAREST, Context3DMipFilter::MIPLINEAR, false,
          16, {"wrap 33071", "tex_parameteri(3553,10240,9728)", "tex_parameteri(3553,10241,9728)"}},
         {texture, Context3DWrapMode::REPEAT, Context3DTextureFilter::ANISOTROPIC16X, Context3DMipFilter::MIPNEAREST,
-         true, 8, {"wrap 10497", "tex_parameterf(3553,34046,8)", "generate_mipmap(3553)", "tex_parameteri(3553,10241,9984)"}},
+         true, 8,
+         {"wrap 10497", "tex_parameterf(3553,34046,8)", "generate_mipmap(3553)", "tex_parameteri(3553,10241,9984)"}},
         {texture, std::nullopt, Context3DTextureFilter::ANISOTROPIC16X, Context3DMipFilter::MIPNONE, true, 0xFFFFFFFFu,
          {"tex_parameterf(3553,34046,16)", "tex_parameteri(3553,10241,9729)"}},
         {texture, Context3DWrapMode::CLAMP, Context3DTextureFilter::ANISOTROPIC4X, Context3DMipFilter::MIPLINEAR,
@@ -214,7 +215,8 @@ TEST_F(Context3DProgram, TextureParametersByKindAndFilter) {
         {cube, Context3DWrapMode::CLAMP, Context3DTextureFilter::ANISOTROPIC2X, Context3DMipFilter::MIPLINEAR, true, 1,
          {"wrap 33071", "tex_parameterf(34067,34046,1)", "tex_parameteri(34067,10241,9987)"}},
         {texture, std::nullopt, std::nullopt, std::nullopt, true, 16, {}},
-        {rectangle, std::nullopt, std::nullopt, std::nullopt, true, 16, {"wrap 33071", "tex_parameteri(3553,10241,9729)"}},
+        {rectangle, std::nullopt, std::nullopt, std::nullopt, true, 16,
+         {"wrap 33071", "tex_parameteri(3553,10241,9729)"}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
@@ -280,7 +282,8 @@ TEST_F(Context3DProgram, DrawingIndexedTriangles) {
                   }
               }),
               (Calls{"get_uniform_location(" + program->glProgram->id.toText() + ",yflip)", "uniform1f(yflip,1)"}));
-    EXPECT_EQ(message, "Need to clear before drawing if the buffer has not been cleared since the last present() call.");
+    EXPECT_EQ(message,
+              "Need to clear before drawing if the buffer has not been cleared since the last present() call.");
     context->clear();
     Calls all = glCallsOf([&] { context->drawTriangles(indices); });
     EXPECT_EQ(Calls(all.begin() + 1, all.end()),

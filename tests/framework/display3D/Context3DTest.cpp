@@ -80,7 +80,8 @@ TEST_F(Context3DState, ClearStartsDrawingAndAppliesTheBlendState) {
     // Blend factors apply at once, and again at the first clear after each present.
     EXPECT_EQ(glCallsOf([&] { c->setBlendFactors(framework::GL::ONE, framework::GL::ONE_MINUS_SRC_ALPHA); }),
               (Calls{"enable(3042)", "blend_equation(32774)", "blend_func(1,771)"}));
-    EXPECT_EQ(glCallsOf([&] { c->present(); }), (Calls{"use_program(null)", "bind_buffer(34962,null)", "disable(2884)"}));
+    EXPECT_EQ(glCallsOf([&] { c->present(); }),
+              (Calls{"use_program(null)", "bind_buffer(34962,null)", "disable(2884)"}));
     EXPECT_FALSE(c->drawing);
     EXPECT_EQ(glCallsOf([&] { c->clear(); }).front(), "enable(3042)");
 }
@@ -149,7 +150,8 @@ TEST_F(Context3DState, BackBufferAndRenderTargets) {
 
 TEST_F(Context3DState, StencilScissorDepthAndColourMask) {
     auto c = make<Context3D>();
-    EXPECT_EQ(glCallsOf([&] { c->setStencilReferenceValue(5); }), (Calls{"stencil_func(0,5,255)", "stencil_mask(255)"}));
+    EXPECT_EQ(glCallsOf([&] { c->setStencilReferenceValue(5); }),
+              (Calls{"stencil_func(0,5,255)", "stencil_mask(255)"}));
     EXPECT_EQ(glCallsOf([&] { c->setStencilReferenceValue(2, 15, 7); }),
               (Calls{"stencil_func(0,2,15)", "stencil_mask(7)"}));
     // The face is not consulted; the three operations go to GL in the order given.
