@@ -11,6 +11,7 @@
 #include "framework/display3D/Context3D.h"
 #include "framework/display3D/Stage3D.h"
 #include "framework/gl/GL.h"
+#include "tests/support/CompiledShader.h"
 
 using framework::Context3D;
 using framework::Context3DProgramType;
@@ -30,14 +31,6 @@ constexpr const char* COLOUR_FS = "precision mediump float; uniform vec4 fc0; vo
 constexpr const char* SAMPLING_FS =
     "precision mediump float; uniform sampler2D fs0; varying vec2 uv;"
     "void main() { gl_FragColor = texture2D(fs0, uv); }";
-
-Ref<framework::GLShader> compile(int type, const char* source) {
-    auto shader = GL::createShader(type);
-    GL::shaderSource(shader, source);
-    GL::compileShader(shader);
-    EXPECT_EQ(GL::getShaderParameter(shader, GL::COMPILE_STATUS), 1) << GL::getShaderInfoLog(shader).str();
-    return shader;
-}
 
 Ref<runtime::Array> numbers(std::vector<double> values) {
     auto list = make<runtime::Array>();
@@ -139,9 +132,11 @@ const std::vector<Outcome>* outcomes() {
         auto& context = scene.context = stage3D->context3D;
         context->configureBackBuffer(WIDTH, HEIGHT, 0, true);
         scene.colour = context->createProgram();
-        scene.colour->upload(compile(GL::VERTEX_SHADER, POSITION_VS), compile(GL::FRAGMENT_SHADER, COLOUR_FS));
+        scene.colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
+                             compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
         scene.sampling = context->createProgram();
-        scene.sampling->upload(compile(GL::VERTEX_SHADER, POSITION_VS), compile(GL::FRAGMENT_SHADER, SAMPLING_FS));
+        scene.sampling->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
+                               compiledShader(GL::FRAGMENT_SHADER, SAMPLING_FS));
         scene.fullScreen = context->createVertexBuffer(3, 2);
         scene.fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
         scene.lowerLeft = context->createVertexBuffer(3, 2);

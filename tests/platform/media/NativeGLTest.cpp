@@ -70,6 +70,21 @@ Value compile(int type, const char* source) {
     return shader;
 }
 
+// A program of a vertex shader placing attribute va0 (at location 0) as it is and the given
+// fragment shader, linked and in use.
+Value positionProgram(const char* fragmentSource) {
+    Value program = gl("create_program");
+    gl("attach_shader",
+       {program, compile(VERTEX_SHADER, "attribute vec2 va0; void main() { gl_Position = vec4(va0, 0.0, 1.0); }")});
+    gl("attach_shader", {program, compile(FRAGMENT_SHADER, fragmentSource)});
+    gl("bind_attrib_location", {program, Value(0), Value("va0")});
+    gl("link_program", {program});
+    EXPECT_EQ(gl("get_program_parameter", {program, Value(LINK_STATUS)}).toInt(), 1)
+        << gl("get_program_info_log", {program}).toText();
+    gl("use_program", {program});
+    return program;
+}
+
 // A 64 × 64 RGBA texture bound as the colour of a new framebuffer.
 Value offscreenTarget(int size) {
     Value texture = gl("create_texture");
@@ -99,17 +114,8 @@ TEST(NativeGL, ClearsAndDrawsATriangleIntoAFramebuffer) {
     gl("clear_color", {Value(0.0), Value(0.0), Value(1.0), Value(1.0)});
     gl("clear", {Value(COLOR_BUFFER_BIT)});
 
-    Value vs = compile(VERTEX_SHADER, "attribute vec2 va0; void main() { gl_Position = vec4(va0, 0.0, 1.0); }");
-    Value fs = compile(FRAGMENT_SHADER,
-                       "precision mediump float; uniform vec4 fc0; void main() { gl_FragColor = fc0; }");
-    Value program = gl("create_program");
-    gl("attach_shader", {program, vs});
-    gl("attach_shader", {program, fs});
-    gl("bind_attrib_location", {program, Value(0), Value("va0")});
-    gl("link_program", {program});
-    ASSERT_EQ(gl("get_program_parameter", {program, Value(LINK_STATUS)}).toInt(), 1)
-        << gl("get_program_info_log", {program}).toText();
-    gl("use_program", {program});
+    Value program = positionProgram("precision mediump float; uniform vec4 fc0; void main() { gl_FragColor = fc0; }");
+    ASSERT_EQ(gl("get_program_parameter", {program, Value(LINK_STATUS)}).toInt(), 1);
     Value colour = gl("get_uniform_location", {program, Value("fc0")});
     ASSERT_FALSE(colour.isNull());
     EXPECT_TRUE(gl("get_uniform_location", {program, Value("missing")}).isNull());
@@ -258,15 +264,7 @@ TEST(NativeGL, WebGLDepthStencilTexturesAndTransposedMatrices) {
     gl("viewport", {Value(0), Value(0), Value(size), Value(size)});
 
     // A matrix uniform given transposed arrives transposed: the program shows its first column.
-    Value vs = compile(VERTEX_SHADER, "attribute vec2 va0; void main() { gl_Position = vec4(va0, 0.0, 1.0); }");
-    Value fs = compile(FRAGMENT_SHADER,
-                       "precision mediump float; uniform mat4 m; void main() { gl_FragColor = m[0]; }");
-    Value program = gl("create_program");
-    gl("attach_shader", {program, vs});
-    gl("attach_shader", {program, fs});
-    gl("bind_attrib_location", {program, Value(0), Value("va0")});
-    gl("link_program", {program});
-    gl("use_program", {program});
+    Value program = positionProgram("precision mediump float; uniform mat4 m; void main() { gl_FragColor = m[0]; }");
     Bytes vertices = floats({-1, -1, 3, -1, -1, 3});
     Value buffer = gl("create_buffer");
     gl("bind_buffer", {Value(ARRAY_BUFFER), buffer});
