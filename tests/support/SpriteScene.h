@@ -76,7 +76,8 @@ struct Scene {
         engine::EngG::camera = camera;
         engine::EngRandom::set_globalSeed(27);
         map = runtime::make<engine::EngTilemap>();
-        map->loadMap(runtime::Value(runtime::String(mapText(61, 35))), runtime::Value(tilePicture()), 16, 16);
+        // Cell values 1 to 4 show picture tiles 0 to 3.
+        map->loadMap(runtime::Value(runtime::String(mapText(61, 35))), runtime::Value(tilePicture()), 16, 16, 0, 1);
         group = runtime::make<engine::EngSpriteGroup>();
         runtime::Ref<framework::BitmapData> strip = spriteStrip();
         for (int i = 0; i < count; ++i) {
@@ -106,13 +107,13 @@ struct Scene {
     }
 
     // The camera's batches filled by the map and the group, handed to the tile sheets, and the
-    // camera's display rasterised into frame.
+    // camera's drawing surface rasterised into frame.
     void draw() {
         engine::EngG::cameras->lock();
         map->draw();
         group->draw();
         engine::EngG::cameras->render();
-        frame->draw(camera->flashSprite);
+        frame->draw(camera->canvas);
     }
 };
 
