@@ -1,7 +1,9 @@
 // The game object: the screen geometry and UI scale of createUI, and the start-up from Main to
 // the engine loop with the loading screen.
 #include "GameFixture.h"
+#include "tests/game/data/DataFixture.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
+#include "game/data/GameData.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/FirstState.h"
 #include "game/shell/G.h"
@@ -23,6 +25,8 @@ protected:
         Game::gameCenter = nullptr;
         game::G::mapState = nullptr;
         game::G::frameCount = 0;
+        DataFixture::clearTables();
+        game::GameData::initializeGameStuff();
         GameFixture::TearDown();
     }
     runtime::Ref<game::Main> main;
@@ -92,8 +96,11 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     frame(17);
     EXPECT_TRUE(stage()->contains(Game::gameStage));
     EXPECT_EQ(stage()->getChildIndex(Game::appLoadingScreen), stage()->get_numChildren() - 1);
-    EXPECT_EQ(Game::gameWidth, 1280);
-    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1);
+    // The large interface is the setting until a save says otherwise.
+    EXPECT_EQ(Game::gameWidth, 960);
+    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1280.0 / 960);
+    EXPECT_EQ(game::ItemData::ALL_ITEMS.size(), 296u);
+    EXPECT_EQ(game::GameData::numTotalMuseumArtifacts, 95);
 
     // The fade takes one second; then the screen leaves the stage and frames are counted.
     for (int i = 0; i < 70; ++i) frame(17);
