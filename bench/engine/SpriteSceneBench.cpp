@@ -30,6 +30,19 @@ void BM_SpriteScene(benchmark::State& state) {
 }
 BENCHMARK(BM_SpriteScene)->Unit(benchmark::kMicrosecond);
 
+// The scene with the map's tiles drawn at their own size (no 1 % enlargement), so that every tile
+// lies on whole pixels.
+void BM_SpriteSceneWholePixelTiles(benchmark::State& state) {
+    scene::Scene s(2000);
+    s.map->tileScaleHack = 1;
+    for (auto _ : state) {
+        s.update(1.0 / 60);
+        s.draw();
+        benchmark::DoNotOptimize(s.frame->getPixel32(0, 0));
+    }
+}
+BENCHMARK(BM_SpriteSceneWholePixelTiles)->Unit(benchmark::kMicrosecond);
+
 // The same frame without rasterising: the engine's own share (update and batch filling).
 void BM_SpriteSceneBatchesOnly(benchmark::State& state) {
     scene::Scene s(2000);

@@ -4,8 +4,6 @@
 
 #include "engine/util/EngCallbackPoint.h"
 #include "engine/util/EngDestroyUtil.h"
-#include "engine/util/EngVelocity.h"
-#include "engine/EngG.h"
 #include "platform/runtime/Args.h"
 
 namespace engine {
@@ -199,23 +197,9 @@ void EngTypedSpriteGroup::scrollFactorCallback(const Value& p) {
 
 void EngTypedSpriteGroup::update() {
     group->update();
-    if (!moves) return;
-    double e = EngG::elapsed;
-    double d = 0.5 * (EngVelocity::computeVelocity(angularVelocity, angularAcceleration, angularDrag, maxAngular) -
-                      angularVelocity);
-    angularVelocity += d;
-    set_angle(angle + angularVelocity * e);
-    angularVelocity += d;
-    d = 0.5 * (EngVelocity::computeVelocity(velocity->x, acceleration->x, drag->x, maxVelocity->x) - velocity->x);
-    velocity->set_x(velocity->x + d);
-    double s = velocity->x * e;
-    velocity->set_x(velocity->x + d);
-    set_x(x + s);
-    d = 0.5 * (EngVelocity::computeVelocity(velocity->y, acceleration->y, drag->y, maxVelocity->y) - velocity->y);
-    velocity->set_y(velocity->y + d);
-    s = velocity->y * e;
-    velocity->set_y(velocity->y + d);
-    set_y(y + s);
+    // The object's motion step writes through this group's setters, so the members move and turn
+    // with it; last and the touching flags are left alone.
+    if (moves) updateMotion();
 }
 
 void EngTypedSpriteGroup::draw() { group->draw(); }
