@@ -85,7 +85,7 @@ def bar_tile(row, col): return 1 + row * 8 + col
 BAR_PLAN = [
     "####################",
     "#hhhhhh#wwwww#wwww##",
-    "#......#.....F.....#",
+    "#......#....LF.....#",
     "#.[cc].#..t.....t..#",
     "#......#.kt.....tk.#",
     "#......#...........#",
@@ -116,7 +116,8 @@ BAR_LEGEND = {
     "y": (FLOOR, None, (10, 0), None, None, None, True),
     "t": (FLOOR, None, (11, 0), (11, 1), None, None, True),
     "k": (FLOOR, None, (12, 0), None, None, None, False),
-    "F": ((4, 0), None, (15, 0), None, None, (15, 1), True),
+    "F": ((4, 0), None, (15, 0), None, None, None, True),
+    "L": (FLOOR, None, None, None, None, (15, 1), True),       # standing lamp
     "p": (FLOOR, None, (15, 2), None, None, None, True),
     ">": ((3, 0), None, (14, 2), None, None, None, False),     # stairs up to the town
 }
