@@ -11,6 +11,8 @@
 #include "engine/system/frontEnds/LogFrontEnd.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "framework/Lib.h"
+#include "game/data/GameData.h"
+#include "game/data/ItemData.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
 #include "platform/runtime/DynamicObject.h"
@@ -32,9 +34,6 @@ void readScreenSize() {
     Game::screenHeight = s->get_stageHeight();
 }
 
-// Settings of the data model (GameData) that the shell reads; their defaults until it exists.
-bool savedFullscreen() { return false; }
-bool guiSizeLarge() { return false; }
 
 }  // namespace
 
@@ -64,12 +63,12 @@ Game::EngineOptions Game::prepare() {
     // UIColor::createColors();
     // SpriteFont::createFonts();
     TiledMap::createMaps();
-    // ItemData::createItems();
+    ItemData::createItems();
     // MonsterData::createMonsters();
     // NPCData::createNPCs();
     // ItemIcon::createNameCaches();
-    // GameData::initializeStaticStuff();
-    // GameData::initializeGameStuff();
+    GameData::initializeStaticStuff();
+    GameData::initializeGameStuff();
     // Effects::setup();
     // Particle::setupAnims();
     // DiaryEntry::initialize();
@@ -83,7 +82,7 @@ Game::EngineOptions Game::prepare() {
     // if (steam) Achievements::setupSteam();
 
     gameStage = runtime::make<framework::Sprite>();
-    return EngineOptions{screenWidth, screenHeight, frameRate, savedFullscreen() && desktop};
+    return EngineOptions{screenWidth, screenHeight, frameRate, GameData::fullscreen && desktop};
 }
 
 void Game::layoutScreen(bool largeGui) {
@@ -115,7 +114,7 @@ void Game::createUI(bool isLoadingScreen) {
         s->removeChild(ui);
         s->removeChild(gameStage);
     }
-    layoutScreen(guiSizeLarge());
+    layoutScreen(GameData::guiSizeLarge);
     // The UI root: made here the first time (then switched to 30 frames per second when the
     // settings ask for it), re-laid out on later calls, scaled by scaleFactor, its hotkey bar
     // rebuilt and its frame counter hidden.

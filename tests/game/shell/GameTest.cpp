@@ -2,6 +2,7 @@
 // the engine loop with the loading screen.
 #include "GameFixture.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
+#include "game/data/GameData.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/FirstState.h"
 #include "game/shell/G.h"
@@ -92,8 +93,11 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     frame(17);
     EXPECT_TRUE(stage()->contains(Game::gameStage));
     EXPECT_EQ(stage()->getChildIndex(Game::appLoadingScreen), stage()->get_numChildren() - 1);
-    EXPECT_EQ(Game::gameWidth, 1280);
-    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1);
+    // The large interface is the setting until a save says otherwise.
+    EXPECT_EQ(Game::gameWidth, 960);
+    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1280.0 / 960);
+    EXPECT_EQ(game::ItemData::ALL_ITEMS.size(), 296u);
+    EXPECT_EQ(game::GameData::numTotalMuseumArtifacts, 95);
 
     // The fade takes one second; then the screen leaves the stage and frames are counted.
     for (int i = 0; i < 70; ++i) frame(17);
