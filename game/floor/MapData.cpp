@@ -4,6 +4,8 @@
 #include <deque>
 
 #include "FloorRandom.h"
+#include "game/data/GameData.h"
+#include "game/data/SWITCH.h"
 #include "framework/Lib.h"
 #include "game/shell/C.h"
 #include "platform/runtime/Thrown.h"
@@ -16,11 +18,11 @@ using runtime::Ref;
 
 namespace {
 
-// Indices of the story switches that choose a floor's kind.
-constexpr int SPIDER_DEAD = 13;
-constexpr int YETI_DEAD = 14;
-constexpr int SORCERER_DEAD = 15;
-constexpr int DEMON_KILLED = 19;
+// A story switch is set (an index beyond the row reads as not set).
+bool switchSet(int index) {
+    const auto& s = GameData::gameSwitches;
+    return index >= 0 && index < static_cast<int>(s.size()) && s[index];
+}
 
 // The search's per-call budget in milliseconds, and the distances it starts from.
 constexpr int SEARCH_SLICE_MS = 32;
@@ -104,26 +106,26 @@ int MapData::determineTileset(const std::vector<Ref<TiledTileset>>& tilesets, in
     return static_cast<int>(tilesets.size()) - 1;
 }
 
-MapData::FloorKind MapData::floorKind(int floor, const FloorRun& run) {
-    if ((floor == 25 && !run.switchSet(SPIDER_DEAD)) || (floor == 50 && !run.switchSet(YETI_DEAD))) return FloorKind::BOSS;
-    if (floor == 80 && !run.switchSet(SORCERER_DEAD)) return FloorKind::SORCERER;
-    if (floor == 100) return run.switchSet(DEMON_KILLED) ? FloorKind::EMPTY_DEMON : FloorKind::DEMON;
+MapData::FloorKind MapData::floorKind(int floor) {
+    if ((floor == 25 && !switchSet(SWITCH::SPIDER_DEAD)) || (floor == 50 && !switchSet(SWITCH::YETI_DEAD)))
+        return FloorKind::BOSS;
+    if (floor == 80 && !switchSet(SWITCH::SORCERER_DEAD)) return FloorKind::SORCERER;
+    if (floor == 100) return switchSet(SWITCH::DEMON_KILLED) ? FloorKind::EMPTY_DEMON : FloorKind::DEMON;
     if (floor % 10 == 0 && floor != 50) return FloorKind::SHOP;
     return FloorKind::ORDINARY;
 }
 
 void MapData::generateLevel() {
-    if (!run) runtime::Thrown::text("A dungeon floor needs the run state (MapData::run) to be generated");
     const int t0 = timer();
     hasSecret = false;
     lostKidThisFloor = false;
-    const int floor = run->currentFloor();
-    if (floor % 5 == 0) run->setSecretTheseFiveFloors(false);
+    const int floor = GameData::currentFloor;
+    if (floor % 5 == 0) GameData::secretTheseFiveFloors = false;
     // Floors past the table's last row grow like its last row.
     zData = ZoneData::forFloor(floor);
     if (!zData && !ZoneData::ZONES.empty()) zData = floor < 0 ? ZoneData::ZONES.front() : ZoneData::ZONES.back();
 
-    switch (floorKind(floor, *run)) {
+    switch (floorKind(floor)) {
     case FloorKind::BOSS:
         expandZones(false, true);
         placeStairs(false, true);
@@ -131,20 +133,27 @@ void MapData::generateLevel() {
     case FloorKind::SORCERER: createSorcerorRoom(); break;
     case FloorKind::DEMON: createDemonRoom(); break;
     case FloorKind::EMPTY_DEMON: createEmptyDemonRoom(); break;
-    case FloorKind::SHOP:
-        if (!run->shopUnlocked(floor / 10)) run->unlockShop(floor / 10);
+    case FloorKind::SHOP: {
+        auto& shops = GameData::shopsUnlocked;
+        const int shop = floor / 10;
+        if (shop >= static_cast<int>(shops.size()) || !shops[shop]) {
+            if (shop >= static_cast<int>(shops.size())) shops.resize(shop + 1, false);
+            shops[shop] = true;
+            ++GameData::shopsFoundThisRun;
+        }
         expandZones(true);
         placeShop();
         placeStairs(true);
         placeHero(true);
         placeForge(true);
         break;
+    }
     case FloorKind::ORDINARY:
         if (!zData) runtime::Thrown::text("An ordinary floor needs the zone table (ZoneData::setZones)");
         expandZones();
         deleteExtraZones();
         connectZones();
-        if (!run->secretTheseFiveFloors() && (floor < 5 || floor % 5 == 4 || random() < 0.2)) {
+        if (!GameData::secretTheseFiveFloors && (floor < 5 || floor % 5 == 4 || random() < 0.2)) {
             createSecretRoom();
             addItemsToSecretRoom();
             hasSecret = true;

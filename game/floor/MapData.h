@@ -5,7 +5,6 @@
 #include <functional>
 #include <vector>
 
-#include "FloorRun.h"
 #include "MapStateLink.h"
 #include "PathNode.h"
 #include "Tile.h"
@@ -32,8 +31,6 @@ public:
     static constexpr double CHESTS_PERCENT = 0.05;
     static constexpr double GEMS_PERCENT = 0.05;
 
-    // The run state generation reads; set by the game at start-up (tests set their own).
-    static inline FloorRun* run = nullptr;
     // The millisecond clock of the path search's time slice (the framework's timer).
     static std::function<int()> timer;
 
@@ -98,8 +95,8 @@ public:
     // The index of the tileset holding gid: the last one whose firstID is at most gid; -1 when
     // none is (also for an empty list).
     static int determineTileset(const std::vector<runtime::Ref<TiledTileset>>& tilesets, int64_t gid);
-    // The kind of dungeon floor `floor` is, by the switches of `run`.
-    static FloorKind floorKind(int floor, const FloorRun& run);
+    // The kind of dungeon floor `floor` is, by the story switches.
+    static FloorKind floorKind(int floor);
 
 private:
     // One search step: false when the call of updateGetMovePath ends (found, or no node left).

@@ -1,5 +1,5 @@
 #pragma once
-// Floors for the tests: a run state the test sets, a recorder of path-search results, floors
+// Floors for the tests: the run state of the game data reset, a recorder of path-search results, floors
 // carved from text plans, and a scripted clock and random source restored after each test.
 #include <gtest/gtest.h>
 
@@ -7,33 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "game/data/GameData.h"
+#include "game/data/SWITCH.h"
 #include "game/floor/FloorRandom.h"
 #include "game/floor/MapData.h"
-
-class TestRun : public game::FloorRun {
-public:
-    int currentFloor() const override { return floor; }
-    bool switchSet(int index) const override { return index < static_cast<int>(switches.size()) && switches[index]; }
-    bool shopUnlocked(int index) const override { return index < static_cast<int>(shops.size()) && shops[index]; }
-    void unlockShop(int index) override {
-        if (index >= static_cast<int>(shops.size())) shops.resize(index + 1, false);
-        shops[index] = true;
-        ++shopsFoundThisRun;
-    }
-    bool secretTheseFiveFloors() const override { return secretFlag; }
-    void setSecretTheseFiveFloors(bool value) override { secretFlag = value; }
-
-    void set(int index) {
-        if (index >= static_cast<int>(switches.size())) switches.resize(index + 1, false);
-        switches[index] = true;
-    }
-
-    int floor = 1;
-    std::vector<bool> switches;
-    std::vector<bool> shops;
-    int shopsFoundThisRun = 0;
-    bool secretFlag = false;
-};
 
 class PathRecorder : public game::MapStateLink {
 public:
@@ -55,12 +32,18 @@ class FloorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         game::ZoneData::setZones();
-        game::MapData::run = &run;
+        GameData::currentFloor = 1;
+        GameData::gameSwitches.assign(game::SWITCH::NUM_SWITCHES, false);
+        GameData::shopsUnlocked.clear();
+        GameData::shopsFoundThisRun = 0;
+        GameData::secretTheseFiveFloors = false;
         savedTimer = game::MapData::timer;
         game::MapData::timer = [this] { return clock; };
     }
     void TearDown() override {
-        game::MapData::run = nullptr;
+        GameData::gameSwitches.clear();
+        GameData::shopsUnlocked.clear();
+        GameData::currentFloor = 0;
         game::MapData::timer = savedTimer;
         game::FloorRandom::setSource({});
     }
@@ -79,7 +62,7 @@ protected:
 
     static runtime::Ref<framework::Point> pt(int x, int y) { return runtime::make<framework::Point>(x, y); }
 
-    TestRun run;
+    using GameData = game::GameData;
     PathRecorder recorder;
     int clock = 1000;
     std::function<int()> savedTimer;

@@ -4,7 +4,6 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/runtime/Thrown.h"
 
 using game::MapData;
 using game::ZoneData;
@@ -36,20 +35,25 @@ TEST_F(FloorTest, FloorKindsByNumberAndSwitches) {
         {45, {}, Kind::ORDINARY},      {99, {}, Kind::ORDINARY},     {24, {}, Kind::ORDINARY},
     };
     for (const Case& c : cases) {
-        TestRun r;
-        for (int s : c.switches) r.set(s);
-        EXPECT_EQ(MapData::floorKind(c.floor, r), c.kind) << "floor " << c.floor;
+        GameData::gameSwitches.assign(game::SWITCH::NUM_SWITCHES, false);
+        for (int s : c.switches) GameData::gameSwitches[s] = true;
+        EXPECT_EQ(MapData::floorKind(c.floor), c.kind) << "floor " << c.floor;
     }
+    // A switch row shorter than the index reads as not set.
+    GameData::gameSwitches.clear();
+    EXPECT_EQ(MapData::floorKind(25), Kind::BOSS);
 }
 
 TEST_F(FloorTest, AShopFloorUnlocksItsShopOnce) {
     game::FloorRandom::setSource(game::FloorRandom::seeded(7));
-    run.floor = 10;
+    GameData::currentFloor = 10;
     auto first = runtime::make<MapData>(&recorder);
-    EXPECT_TRUE(run.shopUnlocked(1));
-    EXPECT_EQ(run.shopsFoundThisRun, 1);
+    ASSERT_EQ(GameData::shopsUnlocked.size(), 2u);
+    EXPECT_TRUE(GameData::shopsUnlocked[1]);
+    EXPECT_FALSE(GameData::shopsUnlocked[0]);
+    EXPECT_EQ(GameData::shopsFoundThisRun, 1);
     auto again = runtime::make<MapData>(&recorder);
-    EXPECT_EQ(run.shopsFoundThisRun, 1);
+    EXPECT_EQ(GameData::shopsFoundThisRun, 1);
     // The one centred zone: its first three rings open completely.
     ASSERT_TRUE(first->shopCenter);
     EXPECT_TRUE(first->shopCenter->equals(pt(16, 16)));
@@ -60,19 +64,19 @@ TEST_F(FloorTest, AShopFloorUnlocksItsShopOnce) {
 
 TEST_F(FloorTest, EveryFifthFloorClearsTheSecretFlag) {
     game::FloorRandom::setSource(game::FloorRandom::seeded(3));
-    run.secretFlag = true;
-    run.floor = 14;
+    GameData::secretTheseFiveFloors = true;
+    GameData::currentFloor = 14;
     runtime::make<MapData>(&recorder);
-    EXPECT_TRUE(run.secretFlag);
-    run.floor = 15;
+    EXPECT_TRUE(GameData::secretTheseFiveFloors);
+    GameData::currentFloor = 15;
     runtime::make<MapData>(&recorder);
-    EXPECT_FALSE(run.secretFlag);
+    EXPECT_FALSE(GameData::secretTheseFiveFloors);
 }
 
 TEST_F(FloorTest, ANewDungeonFloorIsFoggedWall) {
     // No zones at all: nothing is opened.
     ZoneData::ZONES[3] = runtime::make<ZoneData>(0, 0, 6);
-    run.floor = 3;
+    GameData::currentFloor = 3;
     auto floor = runtime::make<MapData>(&recorder);
     EXPECT_EQ(floor->width, 32);
     EXPECT_EQ(floor->height, 32);
@@ -174,7 +178,7 @@ bool oneComponent(const MapData& floor) {
 TEST_F(FloorTest, SeededOrdinaryFloorsAreClosedJoinedAndFinish) {
     int floors = 0;
     for (int f = 1; f <= 100; ++f) {
-        if (MapData::floorKind(f, run) != Kind::ORDINARY) continue;
+        if (MapData::floorKind(f) != Kind::ORDINARY) continue;
         for (uint64_t seed = 0; seed < 12; ++seed) {
             SCOPED_TRACE("floor " + std::to_string(f) + " seed " + std::to_string(seed));
             // A watchdog on the draws: a generation that never ends stops here.
@@ -184,7 +188,7 @@ TEST_F(FloorTest, SeededOrdinaryFloorsAreClosedJoinedAndFinish) {
                 if (++draws > 200000) throw std::runtime_error("generation does not end");
                 return source();
             });
-            run.floor = f;
+            GameData::currentFloor = f;
             auto floor = runtime::make<MapData>(&recorder);
             ++floors;
             for (int k = 0; k < 32; ++k)
@@ -200,7 +204,7 @@ TEST_F(FloorTest, SeededOrdinaryFloorsAreClosedJoinedAndFinish) {
 TEST_F(FloorTest, TheSameSeedGivesTheSameFloor) {
     auto layout = [&](uint64_t seed) {
         game::FloorRandom::setSource(game::FloorRandom::seeded(seed));
-        run.floor = 33;
+        GameData::currentFloor = 33;
         auto floor = runtime::make<MapData>(&recorder);
         std::string cells;
         for (int y = 0; y < 32; ++y)
@@ -213,13 +217,8 @@ TEST_F(FloorTest, TheSameSeedGivesTheSameFloor) {
 
 TEST_F(FloorTest, FloorsBeyondTheTableUseItsLastRow) {
     game::FloorRandom::setSource(game::FloorRandom::seeded(5));
-    run.floor = 130;
+    GameData::currentFloor = 130;
     auto floor = runtime::make<MapData>(&recorder);
     EXPECT_EQ(floor->zData, ZoneData::ZONES.back());
     EXPECT_EQ(floor->zones.size(), 1u);
-}
-
-TEST_F(FloorTest, GenerationWithoutTheRunStateIsAClearError) {
-    MapData::run = nullptr;
-    EXPECT_THROW(runtime::make<MapData>(&recorder), runtime::Thrown);
 }
