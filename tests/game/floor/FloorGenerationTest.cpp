@@ -4,7 +4,6 @@
 #include <set>
 #include <stdexcept>
 
-
 using game::MapData;
 using game::ZoneData;
 using Kind = MapData::FloorKind;
