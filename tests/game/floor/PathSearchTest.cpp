@@ -1,7 +1,7 @@
 // The time-sliced path search and the flood test between two cells.
 #include "FloorFixture.h"
 
-#include "game/floor/TileObject.h"
+#include "StandInObjects.h"
 
 using Cells = std::vector<std::pair<int, int>>;
 
@@ -15,21 +15,9 @@ void expectSteps(const Cells& path, std::pair<int, int> from) {
     }
 }
 
-class Blocker : public game::TileObject {
-    RUNTIME_CLASS(Blocker)
-public:
-    using TileObject::TileObject;
-};
-class Stairs : public game::TileObject {
-    RUNTIME_CLASS(Stairs)
-public:
-    using TileObject::TileObject;
-};
-
 }  // namespace
 
-RUNTIME_DEFINE_CLASS(Blocker, "tests.path.Blocker", game::TileObject, (auto& b) {})
-RUNTIME_DEFINE_CLASS(Stairs, "tests.path.Stairs", game::TileObject, (auto& b) {})
+using tests_floor::Blocker;
 
 TEST_F(FloorTest, NextToTheTargetThePathIsTheTargetAlone) {
     auto floor = carve({"....", "...."});
@@ -48,29 +36,39 @@ TEST_F(FloorTest, StartEqualToTargetStartsNothing) {
     EXPECT_TRUE(recorder.results.empty());
 }
 
-TEST_F(FloorTest, PathsGoRoundStairsButMayEndOnThem) {
-    // A corridor with stairs in its middle and a detour below.
-    auto floor = carve({".......",
-                        ".#####.",
-                        "......."});
-    auto& stairsCell = floor->tiles[4][1];
-    stairsCell->tObj = runtime::make<Stairs>(stairsCell.get());
-    stairsCell->tObj->walkable = true;
-    stairsCell->tObj->nonBlocking = true;  // passable, yet never a waypoint
-    floor->getMovePath(pt(1, 1), pt(7, 1));
-    floor->updateGetMovePath();
-    ASSERT_EQ(recorder.results.size(), 1u);
-    const Cells path = recorder.results[0];
-    ASSERT_FALSE(path.empty());
-    EXPECT_EQ(path.back(), std::pair(7, 1));
-    for (const auto& c : path) EXPECT_NE(c, std::pair(4, 1));
-    expectSteps(path, {1, 1});
+TEST_F(FloorTest, PathsGoRoundMonstersStairsAndTeleportsButMayEndOnThem) {
+    const std::vector<std::pair<const char*, std::function<runtime::Ref<game::TileObject>(game::Tile*)>>> kinds = {
+        {"monster", [](game::Tile* t) { return runtime::make<tests_floor::Monster>(t); }},
+        {"stairs", [](game::Tile* t) { return runtime::make<tests_floor::Stairs>(t); }},
+        {"teleport", [](game::Tile* t) { return runtime::make<tests_floor::TeleportTile>(t); }},
+        {"door", [](game::Tile* t) { return runtime::make<tests_floor::Door>(t); }},
+    };
+    for (const auto& [what, make] : kinds) {
+        SCOPED_TRACE(what);
+        recorder.results.clear();
+        // A corridor with the object in its middle and a detour below.
+        auto floor = carve({".......",
+                            ".#####.",
+                            "......."});
+        auto& cell = floor->tiles[4][1];
+        cell->tObj = make(cell.get());
+        cell->tObj->walkable = true;
+        cell->tObj->nonBlocking = true;  // passable, yet never a waypoint
+        floor->getMovePath(pt(1, 1), pt(7, 1));
+        floor->updateGetMovePath();
+        ASSERT_EQ(recorder.results.size(), 1u);
+        const Cells path = recorder.results[0];
+        ASSERT_FALSE(path.empty());
+        EXPECT_EQ(path.back(), std::pair(7, 1));
+        for (const auto& c : path) EXPECT_NE(c, std::pair(4, 1));
+        expectSteps(path, {1, 1});
 
-    // Ending on the stairs is allowed.
-    floor->getMovePath(pt(1, 1), pt(4, 1));
-    floor->updateGetMovePath();
-    ASSERT_EQ(recorder.results.size(), 2u);
-    EXPECT_EQ(recorder.results[1], (Cells{{2, 1}, {3, 1}, {4, 1}}));
+        // Ending on it is allowed.
+        floor->getMovePath(pt(1, 1), pt(4, 1));
+        floor->updateGetMovePath();
+        ASSERT_EQ(recorder.results.size(), 2u);
+        EXPECT_EQ(recorder.results[1], (Cells{{2, 1}, {3, 1}, {4, 1}}));
+    }
 }
 
 TEST_F(FloorTest, ClosedRoomReportsAnEmptyPathOnceAfterTwoAttempts) {

@@ -5,35 +5,9 @@
 #include "game/floor/MapStateLink.h"
 #include "game/floor/Tile.h"
 #include "game/shell/G.h"
+#include "StandInObjects.h"
 
 namespace tests_floor {
-
-// Stand-ins for the object kinds the path search avoids, found by class name.
-class Monster : public game::TileObject {
-    RUNTIME_CLASS(Monster)
-public:
-    using TileObject::TileObject;
-};
-class Stairs : public game::TileObject {
-    RUNTIME_CLASS(Stairs)
-public:
-    using TileObject::TileObject;
-};
-class TeleportTile : public game::TileObject {
-    RUNTIME_CLASS(TeleportTile)
-public:
-    using TileObject::TileObject;
-};
-class Door : public TeleportTile {
-    RUNTIME_CLASS(Door)
-public:
-    using TeleportTile::TeleportTile;
-};
-
-RUNTIME_DEFINE_CLASS(Monster, "tests.floor.Monster", game::TileObject, (auto& b) {})
-RUNTIME_DEFINE_CLASS(Stairs, "tests.floor.Stairs", game::TileObject, (auto& b) {})
-RUNTIME_DEFINE_CLASS(TeleportTile, "tests.floor.TeleportTile", game::TileObject, (auto& b) {})
-RUNTIME_DEFINE_CLASS(Door, "tests.floor.Door", TeleportTile, (auto& b) {})
 
 class HeroState : public engine::EngState, public game::MapStateLink {
 public:
