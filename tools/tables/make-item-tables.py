@@ -322,6 +322,9 @@ ACCESSORIES = [
     (145, "Ring of Destruction", True, "att kill", "Power at a terrible price."),
 ]
 
+# Attributes the game does not read, kept on the rows that have always carried them.
+EXTRA_ATTRIBUTES = {"Merchant Vest": [("loot", 2)]}
+
 # Ingredients: (table id, name, properties, description); the last row is fixed.
 CRAFTINGS = [
     (0, "Chunk of Amber", "exp 1, defFire 3", "Old tree sap, hard as stone."),
@@ -458,8 +461,8 @@ def equipment_rows(table, rows):
         t = i / (len(ranged) - 1)
         lo, hi = floor_range(t, ARTIFACT_REACH if art else NORMAL_REACH)
         named = len((set(keys) | set(shared) | set(fixed)) - {stat, "value"})
-        worth = lerp(price_lo, price_hi, t) * (1 + TRAIT_PRICE * min(named, 3)) * (ARTIFACT_PRICE if art else 1)
-        row.update(value=price(worth), min=lo, max=hi, art=art)
+        cost = lerp(price_lo, price_hi, t) * (1 + TRAIT_PRICE * min(named, 3)) * (ARTIFACT_PRICE if art else 1)
+        row.update(value=price(cost), min=lo, max=hi, art=art)
         if stat:
             row[stat] = max(1, whole(lerp(stat_lo, stat_hi, t) * (ARTIFACT_STAT if art else 1)))
         for k in keys + shared:
@@ -483,8 +486,8 @@ def crafting_rows():
         run = next(s for s in series if row in s)
         t = run.index(row) / (len(run) - 1)
         lo, hi = floor_range(t, INGREDIENT_REACH)
-        worth = lerp(INGREDIENT_PRICE[0], INGREDIENT_PRICE[1], t) * (1 + TRAIT_PRICE * (len(properties(props)) - 1))
-        out.append(dict(id=tid, picID=place, name=name, desc=desc, value=price(worth), min=lo, max=hi,
+        cost = lerp(INGREDIENT_PRICE[0], INGREDIENT_PRICE[1], t) * (1 + TRAIT_PRICE * (len(properties(props)) - 1))
+        out.append(dict(id=tid, picID=place, name=name, desc=desc, value=price(cost), min=lo, max=hi,
                         props=properties(props)))
     tid, name, props, desc = AGONY_STONE
     out.append(dict(id=tid, picID=len(CRAFTINGS), name=name, desc=desc, value=2000, min=0, max=0, art=True,
@@ -517,8 +520,7 @@ def attributes(row):
             out.append((key, row[key]))
     for n, (key, power) in enumerate(row.get("props", []), 1):
         out += [("e%d" % n, key), ("e%dpower" % n, power)]
-    if row["name"] == "Merchant Vest":
-        out.append(("loot", 2))  # an extra the game does not read
+    out += EXTRA_ATTRIBUTES.get(row["name"], [])
     return " ".join('%s="%s"' % (k, quote(str(v))) for k, v in out)
 
 

@@ -142,6 +142,8 @@ protected:
         GameFixture::TearDown();
     }
 
+public:
+    // Empties the item lists (the start-up appends to them).
     static void clearTables() {
         using game::ItemData;
         for (auto* l : {&ItemData::CONSUMABLES, &ItemData::WEAPONS, &ItemData::SHIELDS, &ItemData::HELMETS,
@@ -151,6 +153,7 @@ protected:
         game::Item::ZERO = nullptr;
     }
 
+protected:
     // A new item of the definition with that id.
     static runtime::Ref<game::Item> item(int id) {
         auto data = game::ItemData::findDataWithID(id);

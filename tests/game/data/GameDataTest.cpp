@@ -2,6 +2,7 @@
 // magic power, equipment totals, the inventory and shop lists, item use and spells.
 #include "DataFixture.h"
 #include "game/data/SWITCH.h"
+#include "game/shell/Game.h"
 #include "platform/runtime/DynamicObject.h"
 
 using game::GameData;
@@ -50,8 +51,15 @@ TEST_F(GameDataTest, FirstPlayAndSetUpValues) {
     EXPECT_EQ(GameData::numTotalMuseumArtifacts, 95);
     EXPECT_EQ(GameData::runStartFloor, 0);
     EXPECT_EQ(GameData::currentSlot, -1);
-    // The release build has no developer shop.
+    // The release build has no developer shop; the developer build lists every definition.
     EXPECT_TRUE(GameData::freeShopItems.empty());
+    game::Game::releaseVersion = false;
+    GameData::initializeStaticStuff();
+    game::Game::releaseVersion = true;
+    ASSERT_EQ(GameData::freeShopItems.size(), 296u);
+    ASSERT_EQ(GameData::freeShopIcons.size(), 296u);
+    EXPECT_EQ(GameData::freeShopItems[0]->amount, 999);
+    EXPECT_EQ(GameData::freeShopIcons[295]->item, GameData::freeShopItems[295]);
 
     // By name, with the kinds kept.
     const runtime::ClassInfo& ci = GameData::staticClass();
@@ -234,6 +242,10 @@ TEST_F(GameDataTest, StacksIconsAndArtifactsOfTheRun) {
     EXPECT_EQ(GameData::itemIcons[0], icon);
     EXPECT_FALSE(GameData::itemsNeedSorted);
 
+    for (int i = 0; i < 3; ++i) GameData::addItem(item(1165));
+    EXPECT_EQ(GameData::artifactsThisRun, (std::vector<int>{1165, 1165, 1165}));
+    GameData::artifactsThisRun.clear();
+    GameData::removeItem(item(1165), 3, false);
     GameData::addItem(item(1165), 3);
     GameData::addItem(item(0), 2);
     EXPECT_EQ(GameData::artifactsThisRun, (std::vector<int>{1165, 1165, 1165}));

@@ -1,6 +1,7 @@
 // The game object: the screen geometry and UI scale of createUI, and the start-up from Main to
 // the engine loop with the loading screen.
 #include "GameFixture.h"
+#include "tests/game/data/DataFixture.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "game/data/GameData.h"
 #include "game/shell/BMDCache.h"
@@ -24,6 +25,8 @@ protected:
         Game::gameCenter = nullptr;
         game::G::mapState = nullptr;
         game::G::frameCount = 0;
+        DataFixture::clearTables();
+        game::GameData::initializeGameStuff();
         GameFixture::TearDown();
     }
     runtime::Ref<game::Main> main;
