@@ -1,8 +1,11 @@
 #pragma once
 // Something that stands on a floor cell: whether it blocks the cell, whether the hero may step
 // onto it, and what happens when he reaches it. The kinds (chests, stairs, monsters, ...) derive
-// from it; the floor's object list owns the objects, the cell only points at its one object.
+// from it; the floor's object list owns the objects, the cell only points at its one object. The
+// path search knows monsters, stairs and teleports by the last part of their registered class
+// name ("Monster", "Stairs", "TeleportTile"), subclasses included.
 #include <functional>
+#include <string>
 
 #include "platform/runtime/ClassBuilder.h"
 
