@@ -14,6 +14,7 @@
 #include "game/data/GameData.h"
 #include "game/data/ItemData.h"
 #include "game/data/MonsterData.h"
+#include "game/map/NPCData.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -64,7 +65,7 @@ Game::EngineOptions Game::prepare() {
     // TiledMap::createMaps();
     ItemData::createItems();
     MonsterData::createMonsters();
-    // NPCData::createNPCs();
+    NPCData::createNPCs();
     // ItemIcon::createNameCaches();
     GameData::initializeStaticStuff();
     GameData::initializeGameStuff();
