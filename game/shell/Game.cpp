@@ -21,6 +21,7 @@
 #include "game/kit/SpriteFont.h"
 #include "game/kit/UIColor.h"
 #include "game/kit/YesNoWindow.h"
+#include "game/map/NPCData.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -71,7 +72,7 @@ Game::EngineOptions Game::prepare() {
     TiledMap::createMaps();
     ItemData::createItems();
     MonsterData::createMonsters();
-    // NPCData::createNPCs();
+    NPCData::createNPCs();
     ItemIcon::createNameCaches();
     GameData::initializeStaticStuff();
     GameData::uiColor = UIColor::DARK_PURPLE_GRAY;

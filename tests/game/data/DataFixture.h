@@ -10,6 +10,7 @@
 #include "game/data/DataUI.h"
 #include "game/data/GameData.h"
 #include "game/data/MonsterData.h"
+#include "game/map/NPCData.h"
 #include "game/shell/G.h"
 #include "tests/game/shell/GameFixture.h"
 
@@ -144,7 +145,7 @@ protected:
     }
 
 public:
-    // Empties the item lists (the start-up appends to them).
+    // Empties the item lists (the start-up appends to them) and the other tables.
     static void clearTables() {
         using game::ItemData;
         for (auto* l : {&ItemData::CONSUMABLES, &ItemData::WEAPONS, &ItemData::SHIELDS, &ItemData::HELMETS,
@@ -153,6 +154,7 @@ public:
             l->clear();
         game::Item::ZERO = nullptr;
         game::MonsterData::MONSTERS.clear();
+        game::NPCData::NPCS.clear();
     }
 
 protected:

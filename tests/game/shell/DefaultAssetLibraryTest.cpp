@@ -129,8 +129,8 @@ TEST_F(DefaultAssetLibraryTest, AnEmbeddedAssetIsMadeFromItsBytesAndAMissingOneG
     EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/xml/skillTree.xml\""), 1);
 
     // Text assets are read whole as UTF-8.
-    embed("assets/xml/npcs.xml", "<npcs>\xC3\xA9</npcs>");
-    EXPECT_EQ(framework::Assets::getText("assets/xml/npcs.xml").str(), "<npcs>\xC3\xA9</npcs>");
+    embed("assets/tiled/barHit.tmx", "<map>\xC3\xA9</map>");
+    EXPECT_EQ(framework::Assets::getText("assets/tiled/barHit.tmx").str(), "<map>\xC3\xA9</map>");
 }
 
 TEST_F(DefaultAssetLibraryTest, WithoutAManifestFileConstructionTracesAndGoesOn) {

@@ -114,6 +114,8 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     EXPECT_EQ(game::ItemData::ALL_ITEMS.size(), 296u);
     EXPECT_EQ(game::GameData::numTotalMuseumArtifacts, 95);
     EXPECT_EQ(game::MonsterData::MONSTERS.size(), 45u);
+    ASSERT_EQ(game::NPCData::NPCS.size(), 64u);
+    EXPECT_EQ(game::NPCData::NPCS[11]->name, "guard");
 
     // The fade takes one second; then the screen leaves the stage and frames are counted.
     for (int i = 0; i < 70; ++i) frame(17);
