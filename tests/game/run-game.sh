@@ -15,6 +15,13 @@ mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$HOME"
 
 "$game" >"$work/out" 2>"$work/err" &
 pid=$!
+# SDL catches SIGTERM once its window system is up; on a loaded machine that may take a while.
+caught() { local mask; mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null) && (( 0x$mask & 0x4000 )); }
+for _ in $(seq 1 1200); do
+    caught && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
 sleep "$seconds"
 if ! kill -0 "$pid" 2>/dev/null; then
     wait "$pid"

@@ -2,12 +2,25 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/media/MediaRecords.h"
 
 using media::MediaRecords;
+
+namespace {
+// Every entry of the list has the expected value, and the list has no other entries.
+void expectList(std::span<const MediaRecords::Entry> list, const std::map<std::string_view, int>& expected) {
+    ASSERT_EQ(list.size(), expected.size());
+    for (const auto& e : list) {
+        auto it = expected.find(e.name);
+        ASSERT_NE(it, expected.end()) << e.name;
+        EXPECT_EQ(e.value, it->second) << e.name;
+    }
+}
+}  // namespace
 
 TEST(MediaRecords, TypesFlagsAndFieldsHaveTheirFixedValues) {
     const std::map<std::string_view, int> types = {
@@ -20,23 +33,13 @@ TEST(MediaRecords, TypesFlagsAndFieldsHaveTheirFixedValues) {
         {"etJoyAxisMove", 24},    {"etJoyBallMove", 25},     {"etJoyHatMove", 26},      {"etJoyButtonDown", 27},
         {"etJoyButtonUp", 28},    {"etJoyDeviceAdded", 29},  {"etJoyDeviceRemoved", 30}, {"etSysWM", 31},
         {"etRenderContextLost", 32}, {"etRenderContextRestored", 33}};
-    ASSERT_EQ(std::size(MediaRecords::TYPES), types.size());
-    for (const auto& e : MediaRecords::TYPES) {
-        auto it = types.find(e.name);
-        ASSERT_NE(it, types.end()) << e.name;
-        EXPECT_EQ(e.value, it->second) << e.name;
-    }
+    expectList(MediaRecords::TYPES, types);
 
     const std::map<std::string_view, int> flags = {
         {"efLeftDown", 0x0001},  {"efShiftDown", 0x0002}, {"efCtrlDown", 0x0004},      {"efAltDown", 0x0008},
         {"efCommandDown", 0x0010}, {"efMiddleDown", 0x0020}, {"efRightDown", 0x0040}, {"efLocationRight", 0x4000},
         {"efPrimaryTouch", 0x8000}, {"efNoNativeClick", 0x10000}};
-    ASSERT_EQ(std::size(MediaRecords::FLAGS), flags.size());
-    for (const auto& e : MediaRecords::FLAGS) {
-        auto it = flags.find(e.name);
-        ASSERT_NE(it, flags.end()) << e.name;
-        EXPECT_EQ(e.value, it->second) << e.name;
-    }
+    expectList(MediaRecords::FLAGS, flags);
 
     std::string fields;
     for (std::string_view f : MediaRecords::FIELDS) fields += std::string(f) + " ";
