@@ -148,27 +148,42 @@ bool DisplayObject::dispatchEvent(const Ref<Event>& event) {
     return result;
 }
 
-void DisplayObject::fireEvent_(const Ref<Event>& event) {
-    Ref<DisplayObject> keep(this);
-    std::vector<Ref<DisplayObject>> stack;
-    if (auto p = parent_.lock()) p->getInteractiveObjectStack_(stack);
-    const std::size_t n = stack.size();
+namespace {
+// Capture from the outermost of n ancestors (at(0) is the innermost), the target, then bubble.
+template <class At>
+void firePhases(DisplayObject* self, const Ref<Event>& event, std::size_t n, At at) {
+    Ref<DisplayObject> keep(self);
     if (n > 0) {
         event->setPhase_(EventPhase::CAPTURING_PHASE);
-        event->set_target(Ref<runtime::Object>(this));
+        event->set_target(Ref<runtime::Object>(self));
         for (std::size_t i = n; i-- > 0;) {
-            stack[i]->dispatchEvent_(event);
+            at(i)->dispatchEvent_(event);
             if (event->getIsCancelled_()) return;
         }
     }
     event->setPhase_(EventPhase::AT_TARGET);
-    dispatchEvent_(event);
+    self->dispatchEvent_(event);
     if (event->getIsCancelled_() || !event->get_bubbles()) return;
     event->setPhase_(EventPhase::BUBBLING_PHASE);
     for (std::size_t i = 0; i < n; ++i) {
-        stack[i]->dispatchEvent_(event);
+        at(i)->dispatchEvent_(event);
         if (event->getIsCancelled_()) return;
     }
+}
+}  // namespace
+
+void DisplayObject::fireEvent_(const Ref<Event>& event) {
+    std::vector<Ref<DisplayObject>> stack;
+    if (auto p = parent_.lock()) p->getInteractiveObjectStack_(stack);
+    firePhases(this, event, stack.size(), [&stack](std::size_t i) { return stack[i].get(); });
+}
+
+void DisplayObject::fireEventAlong_(const Ref<Event>& event, std::span<const Ref<InteractiveObject>> ancestors,
+                                    bool innermostFirst) {
+    const std::size_t n = ancestors.size();
+    firePhases(this, event, n, [&](std::size_t i) -> DisplayObject* {
+        return ancestors[innermostFirst ? i : n - 1 - i].get();
+    });
 }
 
 void DisplayObject::broadcast_(const Ref<Event>& event) { dispatchEvent_(event); }

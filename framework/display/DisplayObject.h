@@ -1,6 +1,7 @@
 #pragma once
 // A node of the display tree: one native display object of the back end, whose visual
 // properties it forwards.
+#include <span>
 #include <vector>
 
 #include "BlendMode.h"
@@ -110,6 +111,10 @@ public:
     virtual DisplayObject* findByID_(int id);
     // Capture, target and bubble phases through the interactive ancestors.
     virtual void fireEvent_(const runtime::Ref<Event>& event);
+    // The same along interactive ancestors already known (the stage builds an event's chain once),
+    // listed innermost first or outermost first.
+    void fireEventAlong_(const runtime::Ref<Event>& event, std::span<const runtime::Ref<InteractiveObject>> ancestors,
+                         bool innermostFirst);
     virtual runtime::Ref<ColorTransform> getColorTransform_();
     virtual runtime::Ref<ColorTransform> getConcatenatedColorTransform_();
     virtual runtime::Ref<Matrix> getConcatenatedMatrix_();

@@ -1,6 +1,7 @@
 #include "Stage.h"
 
 #include <algorithm>
+#include <span>
 
 #include "Sprite.h"
 #include "framework/Lib.h"
@@ -14,6 +15,7 @@
 #include "framework/net/URLLoader.h"
 #include "framework/system/ScreenMode.h"
 #include "framework/utils/Timer.h"
+#include "platform/media/MediaRecords.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Numbers.h"
 
@@ -21,6 +23,12 @@ namespace framework {
 
 using runtime::Ref;
 using runtime::Value;
+using media::MediaRecords;
+using media::RecordField;
+
+// The bits key input reads have fixed values.
+static_assert(MediaRecords::efShiftDown == 2 && MediaRecords::efCtrlDown == 4 && MediaRecords::efAltDown == 8 &&
+              MediaRecords::efLocationRight == 0x4000);
 
 void Stage::initClass() {
     static const bool done = [] {
@@ -67,12 +75,12 @@ Value Stage::processStageEvent_(const Value& event) {
 
 double Stage::doProcessStageEvent_(const Value& event) {
     Ref<Stage> keep(this);
-    int code = runtime::Numbers::floatToInt(event.field("type").toFloat());
+    int code = MediaRecords::type(event);
     try {
         switch (code) {
             case etKeyDown: onKey_(event, "keyDown"); break;
             case etChar:
-                if (onKey) (*onKey)(event.field("code"), event.field("down"), event.field("char"), event.field("flags"));
+                if (onKey) (*onKey)(MediaRecords::get(event, RecordField::code), MediaRecords::get(event, RecordField::down), MediaRecords::get(event, RecordField::character), MediaRecords::get(event, RecordField::flags));
                 break;
             case etKeyUp: onKey_(event, "keyUp"); break;
             case etMouseMove: onMouse_(event, "mouseMove", true); break;
@@ -80,7 +88,7 @@ double Stage::doProcessStageEvent_(const Value& event) {
             case etMouseClick: onMouse_(event, "click", true); break;
             case etMouseUp: onMouse_(event, "mouseUp", true); break;
             case etResize:
-                onResize_(event.field("x").toFloat(), event.field("y").toFloat());
+                onResize_(MediaRecords::getFloat(event, RecordField::x), MediaRecords::getFloat(event, RecordField::y));
                 if (!renderRequest) render_(false);
                 break;
             case etPoll: pollTimers_(); break;
@@ -89,28 +97,28 @@ double Stage::doProcessStageEvent_(const Value& event) {
                 break;
             case etFocus: onFocus_(event); break;
             case etShouldRotate:
-                if (runtime::call(shouldRotateInterface, event.field("value")).toBool()) event.setField("result", Value(2));
+                if (runtime::call(shouldRotateInterface, MediaRecords::get(event, RecordField::value)).toBool()) MediaRecords::set(event, RecordField::result, Value(2));
                 break;
             case etRedraw: render_(true); break;
             case etTouchBegin: {
                 auto info = runtime::make<TouchInfo>();
-                touchInfo_[event.field("value").toInt()] = info;
+                touchInfo_[MediaRecords::getInt(event, RecordField::value)] = info;
                 onTouch_(event, "touchBegin", info);
-                if (event.field("flags").toInt() & efPrimaryTouch) onMouse_(event, "mouseDown", false);
+                if (MediaRecords::getInt(event, RecordField::flags) & efPrimaryTouch) onMouse_(event, "mouseDown", false);
                 break;
             }
             case etTouchMove: {
-                auto it = touchInfo_.find(event.field("value").toInt());
+                auto it = touchInfo_.find(MediaRecords::getInt(event, RecordField::value));
                 onTouch_(event, "touchMove", it == touchInfo_.end() ? nullptr : it->second);
-                if (event.field("flags").toInt() & efPrimaryTouch) onMouse_(event, "mouseMove", false);
+                if (MediaRecords::getInt(event, RecordField::flags) & efPrimaryTouch) onMouse_(event, "mouseMove", false);
                 break;
             }
             case etTouchEnd: {
-                int id = event.field("value").toInt();
+                int id = MediaRecords::getInt(event, RecordField::value);
                 auto it = touchInfo_.find(id);
                 onTouch_(event, "touchEnd", it == touchInfo_.end() ? nullptr : it->second);
                 touchInfo_.erase(id);
-                if (event.field("flags").toInt() & efPrimaryTouch) onMouse_(event, "mouseUp", false);
+                if (MediaRecords::getInt(event, RecordField::flags) & efPrimaryTouch) onMouse_(event, "mouseUp", false);
                 break;
             }
             case etChange: onChange_(event); break;
@@ -197,7 +205,7 @@ void Stage::setActive_(bool newActive) {
 }
 
 void Stage::onChange_(const Value& event) {
-    if (DisplayObject* obj = findByID_(event.field("id").toInt()))
+    if (DisplayObject* obj = findByID_(MediaRecords::getInt(event, RecordField::id)))
         Ref<DisplayObject>(obj)->fireEvent_(runtime::make<Event>(Event::CHANGE, true, false));
 }
 
@@ -209,7 +217,7 @@ void Stage::onRenderContext_(bool restored) {
 }
 
 void Stage::onSysWM_(const Value& event) {
-    dispatchEvent_(runtime::make<SystemEvent>(SystemEvent::SYSTEM, false, false, event.field("value").toInt()));
+    dispatchEvent_(runtime::make<SystemEvent>(SystemEvent::SYSTEM, false, false, MediaRecords::getInt(event, RecordField::value)));
 }
 
 // ---- input ----
@@ -236,7 +244,7 @@ std::vector<runtime::Weak<InteractiveObject>> weakChain(const Stage::Chain& chai
 
 Stage::Chain Stage::interactiveChain_(const Value& event) {
     Chain chain;
-    DisplayObject* found = findByID_(event.field("id").toInt());
+    DisplayObject* found = findByID_(MediaRecords::getInt(event, RecordField::id));
     if (!found) return chain;
     std::vector<Ref<DisplayObject>> stack;
     Ref<DisplayObject>(found)->getInteractiveObjectStack_(stack);
@@ -248,7 +256,7 @@ Stage::Chain Stage::interactiveChain_(const Value& event) {
 void Stage::onMouse_(const Value& event, const runtime::String& requested, bool fromMouse) {
     Ref<Stage> keep(this);
     runtime::String type = requested;
-    int button = fromMouse ? event.field("value").toInt() : 0;
+    int button = fromMouse ? MediaRecords::getInt(event, RecordField::value) : 0;
     int wheel = 0;
     if (type == sDownEvents[0]) {
         // Buttons above 2 have no down events; a negative number names no button at all.
@@ -263,11 +271,11 @@ void Stage::onMouse_(const Value& event, const runtime::String& requested, bool 
             type = sUpEvents[button];
         }
     }
-    double x = event.field("x").toFloat(), y = event.field("y").toFloat();
+    double x = MediaRecords::getFloat(event, RecordField::x), y = MediaRecords::getFloat(event, RecordField::y);
     if (dragObject_) drag_(runtime::make<Point>(x, y));
 
     Chain chain = interactiveChain_(event);
-    bool track = fromMouse || (event.field("flags").toInt() & efPrimaryTouch);
+    bool track = fromMouse || (MediaRecords::getInt(event, RecordField::flags) & efPrimaryTouch);
     Ref<Point> local;
     if (!chain.empty()) {
         Ref<InteractiveObject> target = chain.front();
@@ -276,7 +284,7 @@ void Stage::onMouse_(const Value& event, const runtime::String& requested, bool 
         auto evt = MouseEvent::create_(type, event, local, target);
         evt->delta = wheel;
         if (track) checkInOuts_(evt, chain);
-        target->fireEvent_(evt);
+        target->fireEventAlong_(evt, std::span(chain).first(chain.size() - 1), false);
     } else {
         local = runtime::make<Point>(x, y);
         auto evt = MouseEvent::create_(type, event, local, nullptr);
@@ -285,6 +293,9 @@ void Stage::onMouse_(const Value& event, const runtime::String& requested, bool 
     }
 
     Ref<InteractiveObject> clickObject = chain.empty() ? Ref<InteractiveObject>(this) : chain.back();
+    // The click object's ancestors, outermost first: the chain without its target.
+    std::span<const Ref<InteractiveObject>> above = chain.empty() ? std::span<const Ref<InteractiveObject>>()
+                                                                   : std::span(chain).first(chain.size() - 1);
     auto slot = static_cast<std::size_t>(button);
     if (isOneOf(type, sDownEvents)) {
         if (lastDown_.size() <= slot) lastDown_.resize(slot + 1);
@@ -293,11 +304,12 @@ void Stage::onMouse_(const Value& event, const runtime::String& requested, bool 
     }
     if (!isOneOf(type, sUpEvents)) return;
     if (slot < lastDown_.size() && lastDown_[slot].get() == clickObject.get()) {
-        clickObject->fireEvent_(MouseEvent::create_(sClickEvents[button], event, local, clickObject));
+        clickObject->fireEventAlong_(MouseEvent::create_(sClickEvents[button], event, local, clickObject), above, false);
         if (button == 0 && clickObject->doubleClickEnabled) {
             int now = Lib::getTimer();
             if (now - lastClickTime_ < 500) {
-                clickObject->fireEvent_(MouseEvent::create_(MouseEvent::DOUBLE_CLICK, event, local, clickObject));
+                clickObject->fireEventAlong_(MouseEvent::create_(MouseEvent::DOUBLE_CLICK, event, local, clickObject),
+                                             above, false);
                 lastClickTime_ = 0;
             } else {
                 lastClickTime_ = now;
@@ -316,7 +328,9 @@ void Stage::checkInOuts_(const Ref<MouseEvent>& event, const Chain& chain, const
     if (newObject.get() == oldObject.get()) return;
 
     if (oldObject) oldObject->fireEvent_(event->createSimilar_(names[0], newObject, oldObject));
-    if (newObject) newObject->fireEvent_(event->createSimilar_(names[1], newObject, newObject));
+    if (newObject)
+        newObject->fireEventAlong_(event->createSimilar_(names[1], newObject, newObject),
+                                   std::span(chain).first(chain.size() - 1), false);
 
     std::size_t common = 0;
     while (common < previous.size() && common < chain.size() && previous[common].get() == chain[common].get()) ++common;
@@ -332,7 +346,7 @@ void Stage::checkInOuts_(const Ref<MouseEvent>& event, const Chain& chain, const
 
 void Stage::onTouch_(const Value& event, const runtime::String& type, const Ref<TouchInfo>& info) {
     Ref<Stage> keep(this);
-    double x = event.field("x").toFloat(), y = event.field("y").toFloat();
+    double x = MediaRecords::getFloat(event, RecordField::x), y = MediaRecords::getFloat(event, RecordField::y);
     Chain chain = interactiveChain_(event);
     Ref<InteractiveObject> target;
     Ref<Point> local;
@@ -343,12 +357,12 @@ void Stage::onTouch_(const Value& event, const runtime::String& type, const Ref<
     } else {
         local = runtime::make<Point>(x, y);
     }
-    auto evt = TouchEvent::create_(type, event, local, target, event.field("scaleX").toFloat(),
-                                   event.field("scaleY").toFloat());
-    evt->touchPointID = event.field("value").toInt();
-    evt->isPrimaryTouchPoint = (event.field("flags").toInt() & efPrimaryTouch) != 0;
+    auto evt = TouchEvent::create_(type, event, local, target, MediaRecords::getFloat(event, RecordField::scaleX),
+                                   MediaRecords::getFloat(event, RecordField::scaleY));
+    evt->touchPointID = MediaRecords::getInt(event, RecordField::value);
+    evt->isPrimaryTouchPoint = (MediaRecords::getInt(event, RecordField::flags) & efPrimaryTouch) != 0;
     checkInOuts_(evt, chain, info);
-    if (target) target->fireEvent_(evt);
+    if (target) target->fireEventAlong_(evt, std::span(chain).first(chain.size() - 1), false);
 }
 
 void Stage::startDrag_(Sprite* sprite, bool lockCenter, const Ref<Rectangle>& bounds) {
@@ -392,19 +406,19 @@ void Stage::onKey_(const Value& event, const runtime::String& type) {
     Chain chain = interactiveChain_(event);
     if (chain.empty()) return;
     // Lower-case letter codes become the upper-case ones, in the record too.
-    Value value = event.field("value");
+    Value value = MediaRecords::get(event, RecordField::value);
     if (value.isNumber() && value.toFloat() >= 96 && value.toFloat() <= 122) {
         value = value.isInt() ? Value(value.toInt() - 32) : Value(value.toFloat() - 32);
-        event.setField("value", value);
+        MediaRecords::set(event, RecordField::value, value);
     }
-    int flags = event.field("flags").toInt();
-    int code = event.field("code").toInt();
+    int flags = MediaRecords::getInt(event, RecordField::flags);
+    int code = MediaRecords::getInt(event, RecordField::code);
     auto evt = runtime::make<KeyboardEvent>(type, true, true, code, value.toInt(), (flags & efLocationRight) ? 0 : 1,
                                             (flags & efCtrlDown) != 0, (flags & efAltDown) != 0,
                                             (flags & efShiftDown) != 0);
-    chain.front()->fireEvent_(evt);
+    chain.front()->fireEventAlong_(evt, std::span(chain).subspan(1), true);
     if (evt->getIsCancelled_()) {
-        event.setField("result", Value(1));
+        MediaRecords::set(event, RecordField::result, Value(1));
         return;
     }
     if ((flags & efAltDown) && type == KeyboardEvent::KEY_DOWN && code == 13)
@@ -415,15 +429,15 @@ void Stage::onKey_(const Value& event, const runtime::String& type) {
 void Stage::onFocus_(const Value& event) {
     Ref<Stage> keep(this);
     Chain chain = interactiveChain_(event);
-    int kind = event.field("value").toInt();
+    int kind = MediaRecords::getInt(event, RecordField::value);
     if (!chain.empty() && (kind == 1 || kind == 2)) {
         Ref<InteractiveObject> related = focusOverObjects_.empty() ? nullptr : focusOverObjects_.front().lock();
         auto evt = runtime::make<FocusEvent>(kind == 1 ? FocusEvent::MOUSE_FOCUS_CHANGE : FocusEvent::KEY_FOCUS_CHANGE,
-                                             true, true, related, event.field("flags").toInt() > 0,
-                                             event.field("code").toInt());
-        chain.front()->fireEvent_(evt);
+                                             true, true, related, MediaRecords::getInt(event, RecordField::flags) > 0,
+                                             MediaRecords::getInt(event, RecordField::code));
+        chain.front()->fireEventAlong_(evt, std::span(chain).subspan(1), true);
         if (evt->getIsCancelled_()) {
-            event.setField("result", Value(1));
+            MediaRecords::set(event, RecordField::result, Value(1));
             return;
         }
     }
@@ -435,8 +449,8 @@ void Stage::checkFocusInOuts_(const Value& event, const Chain& chain) {
     Ref<InteractiveObject> newObject = chain.empty() ? nullptr : chain.back();
     Ref<InteractiveObject> oldObject = focusOverObjects_.empty() ? nullptr : focusOverObjects_.back().lock();
     if (newObject.get() == oldObject.get()) return;
-    bool shift = event.field("flags").toInt() > 0;
-    int code = event.field("code").toInt();
+    bool shift = MediaRecords::getInt(event, RecordField::flags) > 0;
+    int code = MediaRecords::getInt(event, RecordField::code);
     if (oldObject) {
         auto out = runtime::make<FocusEvent>(FocusEvent::FOCUS_OUT, true, false, newObject, shift, code);
         out->set_target(oldObject);
@@ -445,15 +459,15 @@ void Stage::checkFocusInOuts_(const Value& event, const Chain& chain) {
     if (newObject) {
         auto in = runtime::make<FocusEvent>(FocusEvent::FOCUS_IN, true, false, oldObject, shift, code);
         in->set_target(newObject);
-        newObject->fireEvent_(in);
+        newObject->fireEventAlong_(in, std::span(chain).first(chain.size() - 1), false);
     }
     focusOverObjects_ = weakChain(chain);
 }
 
 void Stage::onJoystick_(const Value& event, const runtime::String& type) {
     Ref<Stage> keep(this);
-    int device = event.field("id").toInt();
-    int code = event.field("code").toInt();
+    int device = MediaRecords::getInt(event, RecordField::id);
+    int code = MediaRecords::getInt(event, RecordField::code);
     Ref<JoystickEvent> evt;
     if (type == JoystickEvent::AXIS_MOVE) {
         // A negative axis index names no axis.
@@ -467,7 +481,7 @@ void Stage::onJoystick_(const Value& event, const runtime::String& type) {
             return a->toString();
         };
         std::string before = existed ? text(axes) : std::string();
-        double axis = event.field("value").toFloat() / 32767;
+        double axis = MediaRecords::getFloat(event, RecordField::value) / 32767;
         if (axis < -1) axis = -1;
         while (static_cast<std::size_t>(code) > axes.size()) axes.push_back(0);
         if (static_cast<std::size_t>(code) == axes.size()) axes.push_back(axis);
@@ -478,15 +492,15 @@ void Stage::onJoystick_(const Value& event, const runtime::String& type) {
         evt = runtime::make<JoystickEvent>(type, false, false, device, 0, entry(0), entry(1), entry(2));
         evt->axis = axes;
     } else if (type == JoystickEvent::BALL_MOVE) {
-        evt = runtime::make<JoystickEvent>(type, false, false, device, code, event.field("x").toFloat(),
-                                           event.field("y").toFloat());
+        evt = runtime::make<JoystickEvent>(type, false, false, device, code, MediaRecords::getFloat(event, RecordField::x),
+                                           MediaRecords::getFloat(event, RecordField::y));
     } else if (type == JoystickEvent::HAT_MOVE) {
-        int h = event.field("value").toInt();
+        int h = MediaRecords::getInt(event, RecordField::value);
         double x = (h & 2) ? 1 : (h & 8) ? -1 : 0;
         double y = (h & 1) ? -1 : (h & 4) ? 1 : 0;
         evt = runtime::make<JoystickEvent>(type, false, false, device, code, x, y);
     } else if (type == JoystickEvent::DEVICE_ADDED) {
-        evt = runtime::make<JoystickEvent>(type, false, false, device, 0, event.field("x").toFloat());
+        evt = runtime::make<JoystickEvent>(type, false, false, device, 0, MediaRecords::getFloat(event, RecordField::x));
     } else if (type == JoystickEvent::DEVICE_REMOVED) {
         evt = runtime::make<JoystickEvent>(type, false, false, device);
     } else {

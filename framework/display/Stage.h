@@ -58,18 +58,13 @@ public:
 #undef FRAMEWORK_DECLARE_SLOT
     static void initClass();
 
-    // Native event type codes.
+    // Native event type codes and flag bits, from the records list.
     enum EventType {
-        etUnknown, etKeyDown, etChar, etKeyUp, etMouseMove, etMouseDown, etMouseClick, etMouseUp, etResize,
-        etPoll, etQuit, etFocus, etShouldRotate, etDestroyHandler, etRedraw, etTouchBegin, etTouchMove,
-        etTouchEnd, etTouchTap, etChange, etActivate, etDeactivate, etGotInputFocus, etLostInputFocus,
-        etJoyAxisMove, etJoyBallMove, etJoyHatMove, etJoyButtonDown, etJoyButtonUp, etJoyDeviceAdded,
-        etJoyDeviceRemoved, etSysWM, etRenderContextLost, etRenderContextRestored
+#define MEDIA_RECORD_TYPE(name, number) name = number,
+#include "platform/media/MediaRecords.def"
     };
-    // Flag bits of the native event record.
-    static constexpr int efLeftDown = 0x0001, efShiftDown = 0x0002, efCtrlDown = 0x0004, efAltDown = 0x0008,
-                         efCommandDown = 0x0010, efMiddleDown = 0x0020, efRightDown = 0x0040,
-                         efLocationRight = 0x4000, efPrimaryTouch = 0x8000, efNoNativeClick = 0x10000;
+#define MEDIA_RECORD_FLAG(name, value) static constexpr int name = value;
+#include "platform/media/MediaRecords.def"
 
     static constexpr int OrientationPortrait = 1, OrientationPortraitUpsideDown = 2, OrientationLandscapeRight = 3,
                          OrientationLandscapeLeft = 4, OrientationFaceUp = 5, OrientationFaceDown = 6,

@@ -1,7 +1,13 @@
 #include "MouseEvent.h"
+#include "platform/media/MediaRecords.h"
 
 #include "platform/runtime/Args.h"
 #include "platform/runtime/Numbers.h"
+
+// The pointer's modifier bits have fixed values.
+static_assert(media::MediaRecords::efLeftDown == 1 && media::MediaRecords::efShiftDown == 2 &&
+              media::MediaRecords::efCtrlDown == 4 && media::MediaRecords::efAltDown == 8 &&
+              media::MediaRecords::efCommandDown == 16);
 
 namespace framework {
 
@@ -25,12 +31,12 @@ MouseEvent::MouseEvent(const runtime::String& type, bool bubbles, bool cancelabl
 
 Ref<MouseEvent> MouseEvent::create_(const runtime::String& type, const Value& record, const Ref<Point>& local,
                                     const Ref<InteractiveObject>& target) {
-    int flags = record.field("flags").toInt();
+    int flags = media::MediaRecords::getInt(record, media::RecordField::flags);
     auto e = runtime::make<MouseEvent>(type, true, true, local->x, local->y, nullptr, (flags & efCtrlDown) != 0,
                                        (flags & efAltDown) != 0, (flags & efShiftDown) != 0,
                                        (flags & efLeftDown) != 0, 0);
-    e->stageX = record.field("x").toFloat();
-    e->stageY = record.field("y").toFloat();
+    e->stageX = media::MediaRecords::getFloat(record, media::RecordField::x);
+    e->stageY = media::MediaRecords::getFloat(record, media::RecordField::y);
     e->set_target(target);
     return e;
 }

@@ -4,6 +4,7 @@
 #include "Event.h"
 #include "framework/display/InteractiveObject.h"
 #include "framework/geom/Point.h"
+#include "platform/media/MediaRecords.h"
 
 namespace framework {
 
@@ -28,11 +29,11 @@ public:
     static inline runtime::String ROLL_OVER = "rollOver";
 
     // Bits of the native record's flags.
-    static inline int efLeftDown = 1;
-    static inline int efShiftDown = 2;
-    static inline int efCtrlDown = 4;
-    static inline int efAltDown = 8;
-    static inline int efCommandDown = 16;
+    static inline int efLeftDown = media::MediaRecords::efLeftDown;
+    static inline int efShiftDown = media::MediaRecords::efShiftDown;
+    static inline int efCtrlDown = media::MediaRecords::efCtrlDown;
+    static inline int efAltDown = media::MediaRecords::efAltDown;
+    static inline int efCommandDown = media::MediaRecords::efCommandDown;
 
     explicit MouseEvent(const runtime::String& type, bool bubbles = true, bool cancelable = false, double localX = 0,
                         double localY = 0, const runtime::Ref<InteractiveObject>& relatedObject = nullptr,

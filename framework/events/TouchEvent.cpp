@@ -1,4 +1,5 @@
 #include "TouchEvent.h"
+#include "platform/media/MediaRecords.h"
 
 #include "platform/runtime/Args.h"
 
@@ -17,12 +18,12 @@ TouchEvent::TouchEvent(const runtime::String& type, bool bubbles, bool cancelabl
 
 Ref<TouchEvent> TouchEvent::create_(const runtime::String& type, const Value& record, const Ref<Point>& local,
                                     const Ref<InteractiveObject>& target, double sizeX, double sizeY) {
-    int flags = record.field("flags").toInt();
+    int flags = media::MediaRecords::getInt(record, media::RecordField::flags);
     auto e = runtime::make<TouchEvent>(type, true, false, local->x, local->y, sizeX, sizeY, nullptr,
                                        (flags & efCtrlDown) != 0, (flags & efAltDown) != 0,
                                        (flags & efShiftDown) != 0, (flags & efLeftDown) != 0, 0);
-    e->stageX = record.field("x").toFloat();
-    e->stageY = record.field("y").toFloat();
+    e->stageX = media::MediaRecords::getFloat(record, media::RecordField::x);
+    e->stageY = media::MediaRecords::getFloat(record, media::RecordField::y);
     e->set_target(target);
     return e;
 }

@@ -121,13 +121,10 @@ protected:
     // A native key record through the stage's event handler: keyCode and charCode as the back
     // end reports them.
     void key(bool down, int keyCode, int charCode = 0) {
-        auto r = runtime::make<runtime::DynamicObject>();
-        r->setField("type", runtime::Value(static_cast<int>(down ? framework::Stage::etKeyDown : framework::Stage::etKeyUp)));
-        r->setField("id", runtime::Value(stage()->id_));
-        r->setField("value", runtime::Value(keyCode));
-        r->setField("code", runtime::Value(charCode));
-        r->setField("flags", runtime::Value(0));
-        stage()->processStageEvent_(runtime::Value(r));
+        using F = media::RecordField;
+        stage()->processStageEvent_(media::FakeMediaModule::record(
+            down ? media::RecordType::etKeyDown : media::RecordType::etKeyUp,
+            {{F::id, stage()->id_}, {F::value, keyCode}, {F::code, charCode}, {F::flags, 0}}));
     }
 
     int ms = 1000;

@@ -20,16 +20,16 @@ EngKeyboard::EngKeyboard() {
 #define ENGINE_ADD_KEY(name, code) addKey(#name, code);
     ENGINE_KEY_TABLE(ENGINE_ADD_KEY)
 #undef ENGINE_ADD_KEY
-    static const std::pair<const char*, int> corrections[] = {
-        {"0_64", 45},    {"0_65", 35},    {"0_67", 34},    {"0_69", -1},    {"0_73", 33},    {"0_266", 46},
-        {"123_222", 219}, {"125_187", 221}, {"126_233", 192}, {"0_80", 112},   {"0_81", 113},   {"0_82", 114},
-        {"0_83", 115},   {"0_84", 116},   {"0_85", 117},   {"0_86", 118},   {"0_87", 119},   {"0_88", 120},
-        {"0_89", 121},   {"0_90", 122},   {"48_224", 48},  {"49_38", 49},   {"50_233", 50},  {"51_34", 51},
-        {"52_222", 52},  {"53_40", 53},   {"54_189", 54},  {"55_232", 55},  {"56_95", 56},   {"57_231", 57},
-        {"48_64", 96},   {"49_65", 97},   {"50_66", 98},   {"51_67", 99},   {"52_68", 100},  {"53_69", 101},
-        {"54_70", 102},  {"55_71", 103},  {"56_72", 104},  {"57_73", 105},  {"43_75", 107},  {"45_77", 109},
-        {"47_79", 191},  {"46_78", 110},  {"42_74", 106}};
-    for (const auto& [text, code] : corrections) _nativeCorrection.emplace(text, code);
+    // Character code, key code, the code used instead.
+    static const int corrections[][3] = {
+        {0, 64, 45}, {0, 65, 35}, {0, 67, 34}, {0, 69, -1}, {0, 73, 33}, {0, 266, 46}, {123, 222, 219},
+        {125, 187, 221}, {126, 233, 192}, {0, 80, 112}, {0, 81, 113}, {0, 82, 114}, {0, 83, 115}, {0, 84, 116},
+        {0, 85, 117}, {0, 86, 118}, {0, 87, 119}, {0, 88, 120}, {0, 89, 121}, {0, 90, 122}, {48, 224, 48},
+        {49, 38, 49}, {50, 233, 50}, {51, 34, 51}, {52, 222, 52}, {53, 40, 53}, {54, 189, 54}, {55, 232, 55},
+        {56, 95, 56}, {57, 231, 57}, {48, 64, 96}, {49, 65, 97}, {50, 66, 98}, {51, 67, 99}, {52, 68, 100},
+        {53, 69, 101}, {54, 70, 102}, {55, 71, 103}, {56, 72, 104}, {57, 73, 105}, {43, 75, 107}, {45, 77, 109},
+        {47, 79, 191}, {46, 78, 110}, {42, 74, 106}};
+    for (const auto& c : corrections) _nativeCorrection.emplace(correctionKey(c[0], c[1]), c[2]);
 
     Ref<framework::Stage> stage = framework::Lib::get_current()->get_stage();
     if (stage) {
@@ -151,7 +151,7 @@ bool EngKeyboard::inKeyArray(const Names* names, int keyCode) {
 }
 
 int EngKeyboard::resolveKeyCode(const Ref<framework::KeyboardEvent>& event) {
-    auto it = _nativeCorrection.find(std::to_string(event->charCode) + "_" + std::to_string(event->keyCode));
+    auto it = _nativeCorrection.find(correctionKey(event->charCode, event->keyCode));
     return it == _nativeCorrection.end() ? event->keyCode : it->second;
 }
 

@@ -2,6 +2,7 @@
 // The engine keyboard: listens to the stage's key events and keeps one state record per known
 // key, advanced once per engine step so that a key is just pressed or just released for one
 // step only.
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -69,8 +70,11 @@ public:
     // Indexed by key code; null at codes without a key.
     std::vector<runtime::Ref<EngKey>> _keyList;
     std::unordered_map<std::string, int> _keyLookup;
-    // "charCode_keyCode" of an event to the code used instead.
-    std::unordered_map<std::string, int> _nativeCorrection;
+    // An event's character code and key code (correctionKey) to the code used instead.
+    std::unordered_map<std::int64_t, int> _nativeCorrection;
+    static constexpr std::int64_t correctionKey(int charCode, int keyCode) {
+        return (static_cast<std::int64_t>(charCode) << 32) | static_cast<std::uint32_t>(keyCode);
+    }
 
 private:
     EngKey* keyAt(int code) const {

@@ -49,6 +49,13 @@ runtime::PrimitiveFn FakeMediaModule::lookup(std::string_view symbol) {
     return it == table().end() ? nullptr : it->second;
 }
 
+runtime::Value FakeMediaModule::record(RecordType type,
+                                       std::initializer_list<std::pair<RecordField, runtime::Value>> fields) {
+    auto r = MediaRecords::make(type);
+    for (const auto& [field, value] : fields) MediaRecords::set(*r, field, value);
+    return runtime::Value(r);
+}
+
 void FakeMediaModule::reset() {
     calls_.clear();
     answers_.clear();

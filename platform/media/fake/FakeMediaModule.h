@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/media/MediaRecords.h"
 #include "platform/runtime/Primitive.h"
 
 namespace media {
@@ -26,6 +27,10 @@ public:
     static void install();
     // The fake's function for an exported symbol ("name__N"), or null.
     static runtime::PrimitiveFn lookup(std::string_view symbol);
+
+    // A native event record as the back end makes it: the type and the given fields.
+    static runtime::Value record(RecordType type,
+                                 std::initializer_list<std::pair<RecordField, runtime::Value>> fields = {});
 
     // Forgets recorded calls and scripted answers.
     void reset();

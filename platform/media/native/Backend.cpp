@@ -6,7 +6,7 @@
 #include <optional>
 #include <thread>
 
-#include "KeyMap.h"
+#include "platform/media/MediaRecords.h"
 #include "PngWriter.h"
 
 namespace media {
@@ -16,26 +16,6 @@ constexpr int FLAG_FULLSCREEN = 1;
 constexpr int FLAG_BORDERLESS = 2;
 constexpr int FLAG_RESIZABLE = 4;
 constexpr int FLAG_VSYNC = 16;
-
-// Native event type codes the loop produces.
-constexpr int ET_KEY_DOWN = 1;
-constexpr int ET_KEY_UP = 3;
-constexpr int ET_MOUSE_MOVE = 4;
-constexpr int ET_MOUSE_DOWN = 5;
-constexpr int ET_MOUSE_UP = 7;
-constexpr int ET_RESIZE = 8;
-constexpr int ET_POLL = 9;
-constexpr int ET_QUIT = 10;
-constexpr int ET_REDRAW = 14;
-constexpr int ET_TOUCH_BEGIN = 15;
-constexpr int ET_TOUCH_MOVE = 16;
-constexpr int ET_TOUCH_END = 17;
-constexpr int ET_ACTIVATE = 20;
-constexpr int ET_DEACTIVATE = 21;
-constexpr int ET_GOT_INPUT_FOCUS = 22;
-constexpr int ET_LOST_INPUT_FOCUS = 23;
-
-constexpr int EF_PRIMARY_TOUCH = 0x8000;
 
 // Wake used while no stage handler asked for one.
 constexpr double DEFAULT_WAKE = 0.05;
@@ -69,7 +49,7 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
             return;
         }
         sdlReady_ = true;
-        controllers_.start();
+        translator_.controllers().start();
     }
     title_ = title;
     Uint32 wflags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI;
@@ -126,7 +106,7 @@ void Backend::shutdown() {
         mainFrame_->stage->release();
     }
     mainFrame_ = nullptr;
-    controllers_.stop();
+    translator_.controllers().stop();
     // Only what the loop started: the audio device lives on its own.
     if (sdlReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
     sdlReady_ = false;
@@ -141,17 +121,11 @@ void Backend::setNextWake(double seconds) {
     wakeDeadline_ = now() + seconds;
 }
 
-runtime::Ref<runtime::DynamicObject> Backend::record(int type) {
-    auto r = runtime::make<runtime::DynamicObject>();
-    r->setField("type", runtime::Value(type));
-    return r;
-}
-
 void Backend::deliver(const runtime::Ref<runtime::DynamicObject>& rec) {
     StageHandle* stage = mainFrame_ ? mainFrame_->stage.get() : nullptr;
     if (!stage || !stage->handler) {
         // Nobody listens yet: the window still closes.
-        if (rec->getField("type").toInt() == ET_QUIT) closing_ = true;
+        if (MediaRecords::type(runtime::Value(rec)) == static_cast<int>(RecordType::etQuit)) closing_ = true;
         wakeDeadline_ = now() + DEFAULT_WAKE;
         return;
     }
@@ -165,131 +139,18 @@ void Backend::deliver(const runtime::Ref<runtime::DynamicObject>& rec) {
     }
 }
 
-int Backend::pointerFlags() const {
-    Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
-    int f = KeyMap::modifierFlags(static_cast<Uint16>(SDL_GetModState()));
-    if (buttons & SDL_BUTTON_LMASK) f |= 0x0001;
-    if (buttons & SDL_BUTTON_MMASK) f |= 0x0020;
-    if (buttons & SDL_BUTTON_RMASK) f |= 0x0040;
-    return f;
-}
-
-runtime::Ref<runtime::DynamicObject> Backend::aimedRecord(int type, double stageX, double stageY) {
-    StageHandle* stage = mainFrame_->stage.get();
-    NodeStore& store = NodeStore::get();
-    int id = store.pick(stage->index, stageX, stageY);
-    if (id == 0 && store.valid(stage->index)) id = store.at(stage->index).id;
-    auto r = record(type);
-    r->setField("id", runtime::Value(id));
-    r->setField("x", runtime::Value(stageX));
-    r->setField("y", runtime::Value(stageY));
-    return r;
-}
-
-void Backend::pointerRecord(int type, double wx, double wy, int value) {
-    double scale = dpiScale();
-    pointerX_ = wx * scale;
-    pointerY_ = wy * scale;
-    auto r = aimedRecord(type, pointerX_, pointerY_);
-    r->setField("value", runtime::Value(value));
-    r->setField("flags", runtime::Value(pointerFlags()));
-    deliver(r);
-}
-
-void Backend::touchRecord(int type, const SDL_TouchFingerEvent& f) {
-    std::optional<TouchPoints::Point> point;
-    if (type == ET_TOUCH_BEGIN) point = touches_.begin(f.fingerId);
-    else if (type == ET_TOUCH_MOVE) point = touches_.find(f.fingerId);
-    else point = touches_.end(f.fingerId);
-    if (!point) return;  // a finger that went down before the window saw it
-    // Finger positions are fractions of the window.
-    int ww = 0, wh = 0;
-    if (window_) SDL_GetWindowSize(window_, &ww, &wh);
-    double scale = dpiScale();
-    auto r = aimedRecord(type, f.x * ww * scale, f.y * wh * scale);
-    int flags = KeyMap::modifierFlags(static_cast<Uint16>(SDL_GetModState()));
-    if (point->primary) flags |= EF_PRIMARY_TOUCH;
-    r->setField("value", runtime::Value(point->id));
-    r->setField("flags", runtime::Value(flags));
-    // SDL reports no contact size.
-    r->setField("scaleX", runtime::Value(1.0));
-    r->setField("scaleY", runtime::Value(1.0));
-    deliver(r);
-}
-
-void Backend::keyRecord(const SDL_KeyboardEvent& k) {
-    StageHandle* stage = mainFrame_->stage.get();
-    NodeStore& store = NodeStore::get();
-    int id = stage->focusId;
-    if (id == 0 && store.valid(stage->index)) id = store.at(stage->index).id;
-    auto r = record(k.type == SDL_KEYDOWN ? ET_KEY_DOWN : ET_KEY_UP);
-    int flags = KeyMap::modifierFlags(k.keysym.mod);
-    if (KeyMap::isRightHand(k.keysym.sym)) flags |= 0x4000;
-    r->setField("id", runtime::Value(id));
-    r->setField("value", runtime::Value(KeyMap::keyCode(k.keysym.sym)));
-    r->setField("code", runtime::Value(KeyMap::charCode(k.keysym.sym, k.keysym.mod)));
-    r->setField("flags", runtime::Value(flags));
-    r->setField("result", runtime::Value(0));
-    deliver(r);
-}
-
 void Backend::translate(const SDL_Event& e) {
-    if (e.type == SDL_QUIT) {
-        deliver(record(ET_QUIT));
-        return;
+    StageHandle* stage = mainFrame_ ? mainFrame_->stage.get() : nullptr;
+    int w = 0, h = 0;
+    if (stage && e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        stageSize(stage, stage->width, stage->height);
+        w = stage->width;
+        h = stage->height;
     }
-    if (!mainFrame_) return;
-    switch (e.type) {
-        case SDL_KEYDOWN:
-        case SDL_KEYUP: keyRecord(e.key); return;
-        // Pointer events SDL makes up from touches are dropped: the stage derives the pointer
-        // events of the primary touch point itself.
-        case SDL_MOUSEMOTION:
-            if (e.motion.which != SDL_TOUCH_MOUSEID) pointerRecord(ET_MOUSE_MOVE, e.motion.x, e.motion.y, 0);
-            return;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: {
-            if (e.button.which == SDL_TOUCH_MOUSEID) return;
-            int button = e.button.button == SDL_BUTTON_LEFT ? 0 : e.button.button == SDL_BUTTON_MIDDLE ? 1
-                         : e.button.button == SDL_BUTTON_RIGHT ? 2 : -1;
-            if (button >= 0)
-                pointerRecord(e.type == SDL_MOUSEBUTTONDOWN ? ET_MOUSE_DOWN : ET_MOUSE_UP, e.button.x, e.button.y, button);
-            return;
-        }
-        case SDL_MOUSEWHEEL: {
-            if (e.wheel.y == 0 || e.wheel.which == SDL_TOUCH_MOUSEID) return;
-            int mx = 0, my = 0;
-            SDL_GetMouseState(&mx, &my);
-            // A wheel step is an up record: 3 scrolls one way, 4 the other.
-            pointerRecord(ET_MOUSE_UP, mx, my, e.wheel.y > 0 ? 3 : 4);
-            return;
-        }
-        case SDL_FINGERDOWN: touchRecord(ET_TOUCH_BEGIN, e.tfinger); return;
-        case SDL_FINGERMOTION: touchRecord(ET_TOUCH_MOVE, e.tfinger); return;
-        case SDL_FINGERUP: touchRecord(ET_TOUCH_END, e.tfinger); return;
-        default:
-            if (auto r = controllers_.translate(e)) deliver(r);
-            break;
-    }
-    if (e.type != SDL_WINDOWEVENT) return;
-    switch (e.window.event) {
-        case SDL_WINDOWEVENT_SIZE_CHANGED: {
-            StageHandle* st = mainFrame_->stage.get();
-            stageSize(st, st->width, st->height);
-            auto r = record(ET_RESIZE);
-            r->setField("x", runtime::Value(st->width));
-            r->setField("y", runtime::Value(st->height));
-            deliver(r);
-            break;
-        }
-        case SDL_WINDOWEVENT_EXPOSED: deliver(record(ET_REDRAW)); break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: deliver(record(ET_GOT_INPUT_FOCUS)); break;
-        case SDL_WINDOWEVENT_FOCUS_LOST: deliver(record(ET_LOST_INPUT_FOCUS)); break;
-        // Only minimising pauses the game; losing the focus does not.
-        case SDL_WINDOWEVENT_MINIMIZED: deliver(record(ET_DEACTIVATE)); break;
-        case SDL_WINDOWEVENT_RESTORED: deliver(record(ET_ACTIVATE)); break;
-        default: break;
-    }
+    auto view = EventTranslator::live(stage ? stage->index : -1, stage ? stage->focusId : 0, window_, dpiScale(), w, h);
+    auto r = translator_.translate(e, view);
+    // Before the main frame exists only a quit is delivered.
+    if (r && (stage || e.type == SDL_QUIT)) deliver(r);
 }
 
 void Backend::runLoop() {
@@ -301,7 +162,7 @@ void Backend::runLoop() {
         }
         double remain = wakeDeadline_ - now();
         if (remain <= 0) {
-            deliver(record(ET_POLL));
+            deliver(MediaRecords::make(RecordType::etPoll));
             continue;
         }
         if (remain > 0.002) {

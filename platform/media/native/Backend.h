@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Controllers.h"
+#include "EventTranslator.h"
 #include "FrameHandle.h"
 #include "Renderer.h"
-#include "TouchPoints.h"
 #include "platform/runtime/DynamicObject.h"
 
 namespace media {
@@ -39,7 +38,6 @@ public:
 
     // Delivers one native event record to the stage's handler. Never lets an exception through.
     void deliver(const runtime::Ref<runtime::DynamicObject>& record);
-    static runtime::Ref<runtime::DynamicObject> record(int type);
 
     // The window's client size in pixels; the stage's own size when there is no window.
     void stageSize(const StageHandle* stage, int& w, int& h) const;
@@ -51,8 +49,8 @@ public:
     void showCursor(bool show);
 
     // The last pointer position in stage pixels.
-    double pointerX() const { return pointerX_; }
-    double pointerY() const { return pointerY_; }
+    double pointerX() const { return translator_.pointerX(); }
+    double pointerY() const { return translator_.pointerY(); }
 
     // Writes the last presented frame as PNG; false on failure.
     bool writeSnapshot(const std::string& path) const;
@@ -60,13 +58,8 @@ public:
 private:
     Backend();
     void runLoop();
+    // Translates one SDL event and delivers its record.
     void translate(const SDL_Event& e);
-    void pointerRecord(int type, double windowX, double windowY, int value);
-    void touchRecord(int type, const SDL_TouchFingerEvent& f);
-    // A record aimed at the innermost object under a stage point (the stage when none).
-    runtime::Ref<runtime::DynamicObject> aimedRecord(int type, double stageX, double stageY);
-    void keyRecord(const SDL_KeyboardEvent& k);
-    int pointerFlags() const;
     void shutdown();
 
     uint64_t start_;
@@ -75,8 +68,6 @@ private:
     bool animationPaused_ = false;
     bool sdlReady_ = false;
     int displayState_ = 0;
-    double pointerX_ = 0;
-    double pointerY_ = 0;
     double wakeDeadline_ = 0;
     std::string title_;
     std::string company_;
@@ -88,8 +79,7 @@ private:
     int fbHeight_ = 0;
     std::vector<uint32_t> frame_;  // ARGB, the last presented frame
     Renderer frameRenderer_;
-    Controllers controllers_;
-    TouchPoints touches_;
+    EventTranslator translator_;
     runtime::Ref<FrameHandle> mainFrame_;
 };
 

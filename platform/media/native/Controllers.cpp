@@ -2,22 +2,19 @@
 
 #include <cstdio>
 
+#include "platform/media/MediaRecords.h"
+
 namespace media {
 
 namespace {
-constexpr int ET_JOY_AXIS_MOVE = 24;
-constexpr int ET_JOY_BALL_MOVE = 25;
-constexpr int ET_JOY_HAT_MOVE = 26;
-constexpr int ET_JOY_BUTTON_DOWN = 27;
-constexpr int ET_JOY_BUTTON_UP = 28;
-constexpr int ET_JOY_DEVICE_ADDED = 29;
-constexpr int ET_JOY_DEVICE_REMOVED = 30;
+using R = MediaRecords;
+using F = RecordField;
+using T = RecordType;
 
-runtime::Ref<runtime::DynamicObject> record(int type, int device, int code) {
-    auto r = runtime::make<runtime::DynamicObject>();
-    r->setField("type", runtime::Value(type));
-    r->setField("id", runtime::Value(device));
-    r->setField("code", runtime::Value(code));
+runtime::Ref<runtime::DynamicObject> record(RecordType type, int device, int code) {
+    auto r = R::make(type);
+    R::set(*r, F::id, runtime::Value(device));
+    R::set(*r, F::code, runtime::Value(code));
     return r;
 }
 }  // namespace
@@ -80,9 +77,9 @@ runtime::Ref<runtime::DynamicObject> Controllers::opened(int sdlIndex) {
         return nullptr;
     }
     int device = adopt(instance, pad, pad ? nullptr : stick);
-    auto r = record(ET_JOY_DEVICE_ADDED, device, 0);
+    auto r = record(T::etJoyDeviceAdded, device, 0);
     // x: how many axes the device reports.
-    r->setField("x", runtime::Value(pad ? static_cast<int>(SDL_CONTROLLER_AXIS_MAX) : SDL_JoystickNumAxes(stick)));
+    R::set(*r, F::x, runtime::Value(pad ? static_cast<int>(SDL_CONTROLLER_AXIS_MAX) : SDL_JoystickNumAxes(stick)));
     return r;
 }
 
@@ -93,7 +90,7 @@ runtime::Ref<runtime::DynamicObject> Controllers::closed(SDL_JoystickID instance
     if (d->pad) SDL_GameControllerClose(d->pad);
     else if (d->stick) SDL_JoystickClose(d->stick);
     *d = Device{};
-    return record(ET_JOY_DEVICE_REMOVED, device, 0);
+    return record(T::etJoyDeviceRemoved, device, 0);
 }
 
 runtime::Ref<runtime::DynamicObject> Controllers::translate(const SDL_Event& e) {
@@ -123,31 +120,31 @@ runtime::Ref<runtime::DynamicObject> Controllers::translate(const SDL_Event& e) 
     runtime::Ref<runtime::DynamicObject> r;
     switch (e.type) {
         case SDL_CONTROLLERAXISMOTION:
-            r = record(ET_JOY_AXIS_MOVE, device, e.caxis.axis);
-            r->setField("value", runtime::Value(static_cast<int>(e.caxis.value)));
+            r = record(T::etJoyAxisMove, device, e.caxis.axis);
+            R::set(*r, F::value, runtime::Value(static_cast<int>(e.caxis.value)));
             break;
         case SDL_JOYAXISMOTION:
-            r = record(ET_JOY_AXIS_MOVE, device, e.jaxis.axis);
-            r->setField("value", runtime::Value(static_cast<int>(e.jaxis.value)));
+            r = record(T::etJoyAxisMove, device, e.jaxis.axis);
+            R::set(*r, F::value, runtime::Value(static_cast<int>(e.jaxis.value)));
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
-            r = record(e.type == SDL_CONTROLLERBUTTONDOWN ? ET_JOY_BUTTON_DOWN : ET_JOY_BUTTON_UP, device,
+            r = record(e.type == SDL_CONTROLLERBUTTONDOWN ? T::etJoyButtonDown : T::etJoyButtonUp, device,
                        e.cbutton.button);
             break;
         case SDL_JOYBUTTONDOWN:
         case SDL_JOYBUTTONUP:
-            r = record(e.type == SDL_JOYBUTTONDOWN ? ET_JOY_BUTTON_DOWN : ET_JOY_BUTTON_UP, device, e.jbutton.button);
+            r = record(e.type == SDL_JOYBUTTONDOWN ? T::etJoyButtonDown : T::etJoyButtonUp, device, e.jbutton.button);
             break;
         case SDL_JOYBALLMOTION:
-            r = record(ET_JOY_BALL_MOVE, device, e.jball.ball);
-            r->setField("x", runtime::Value(static_cast<double>(e.jball.xrel)));
-            r->setField("y", runtime::Value(static_cast<double>(e.jball.yrel)));
+            r = record(T::etJoyBallMove, device, e.jball.ball);
+            R::set(*r, F::x, runtime::Value(static_cast<double>(e.jball.xrel)));
+            R::set(*r, F::y, runtime::Value(static_cast<double>(e.jball.yrel)));
             break;
         case SDL_JOYHATMOTION:
             // SDL's hat bits are the record's: 1 up, 2 right, 4 down, 8 left.
-            r = record(ET_JOY_HAT_MOVE, device, e.jhat.hat);
-            r->setField("value", runtime::Value(static_cast<int>(e.jhat.value)));
+            r = record(T::etJoyHatMove, device, e.jhat.hat);
+            R::set(*r, F::value, runtime::Value(static_cast<int>(e.jhat.value)));
             break;
         default: break;
     }

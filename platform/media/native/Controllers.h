@@ -1,6 +1,6 @@
 #pragma once
 // Game controllers and joysticks: opens each device SDL reports, numbers it with a small
-// device index, and turns its input into native event records (types 24 to 30).
+// device index, and turns its input into native event records (the controller types of MediaRecords.def).
 #include <SDL.h>
 
 #include <vector>

@@ -2,11 +2,11 @@
 
 #include <cctype>
 
+#include "platform/media/MediaRecords.h"
+
 namespace media {
 
 namespace {
-constexpr int EF_SHIFT = 0x0002, EF_CTRL = 0x0004, EF_ALT = 0x0008, EF_COMMAND = 0x0010;
-
 struct Pair {
     SDL_Keycode key;
     int code;
@@ -22,7 +22,7 @@ constexpr Pair FIXED[] = {
     {SDLK_KP_DIVIDE, 111},  {SDLK_SEMICOLON, 186},  {SDLK_EQUALS, 187},    {SDLK_COMMA, 188},
     {SDLK_MINUS, 189},      {SDLK_PERIOD, 190},     {SDLK_SLASH, 191},     {SDLK_BACKQUOTE, 192},
     {SDLK_LEFTBRACKET, 219}, {SDLK_BACKSLASH, 220}, {SDLK_RIGHTBRACKET, 221}, {SDLK_QUOTE, 222},
-    {SDLK_LGUI, 15},        {SDLK_RGUI, 15},
+    {SDLK_LGUI, 15},        {SDLK_RGUI, 15},        {SDLK_PRINTSCREEN, 301},
 };
 
 // US layout: the character a shifted key types.
@@ -74,11 +74,24 @@ int KeyMap::charCode(SDL_Keycode key, Uint16 mod) {
 
 int KeyMap::modifierFlags(Uint16 mod) {
     int f = 0;
-    if (mod & KMOD_SHIFT) f |= EF_SHIFT;
-    if (mod & KMOD_CTRL) f |= EF_CTRL;
-    if (mod & KMOD_ALT) f |= EF_ALT;
-    if (mod & KMOD_GUI) f |= EF_COMMAND;
+    if (mod & KMOD_SHIFT) f |= MediaRecords::efShiftDown;
+    if (mod & KMOD_CTRL) f |= MediaRecords::efCtrlDown;
+    if (mod & KMOD_ALT) f |= MediaRecords::efAltDown;
+    if (mod & KMOD_GUI) f |= MediaRecords::efCommandDown;
     return f;
+}
+
+runtime::Ref<runtime::DynamicObject> KeyMap::record(const SDL_KeyboardEvent& k, int targetId) {
+    using F = RecordField;
+    auto r = MediaRecords::make(k.type == SDL_KEYDOWN ? RecordType::etKeyDown : RecordType::etKeyUp);
+    int flags = modifierFlags(k.keysym.mod);
+    if (isRightHand(k.keysym.sym)) flags |= MediaRecords::efLocationRight;
+    MediaRecords::set(*r, F::id, runtime::Value(targetId));
+    MediaRecords::set(*r, F::value, runtime::Value(keyCode(k.keysym.sym)));
+    MediaRecords::set(*r, F::code, runtime::Value(charCode(k.keysym.sym, k.keysym.mod)));
+    MediaRecords::set(*r, F::flags, runtime::Value(flags));
+    MediaRecords::set(*r, F::result, runtime::Value(0));
+    return r;
 }
 
 bool KeyMap::isRightHand(SDL_Keycode key) {

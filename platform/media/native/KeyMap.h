@@ -1,6 +1,8 @@
 #pragma once
-// Keyboard translation: SDL keys to the key codes and characters the framework's records carry.
+// Keyboard translation: SDL keys to the key records the stage reads (codes, characters, flags).
 #include <SDL.h>
+
+#include "platform/runtime/DynamicObject.h"
 
 namespace media {
 
@@ -11,9 +13,11 @@ public:
     static int keyCode(SDL_Keycode key);
     // The character the key stands for (non-zero for printable keys, as shifted), else 0.
     static int charCode(SDL_Keycode key, Uint16 mod);
-    // Modifier bits of the record's flags.
-    static int modifierFlags(Uint16 mod);
     static bool isRightHand(SDL_Keycode key);
+    // The bits of a record's `flags` for the modifier state.
+    static int modifierFlags(Uint16 mod);
+    // The key-down or key-up record of a key event, aimed at the object with the native id.
+    static runtime::Ref<runtime::DynamicObject> record(const SDL_KeyboardEvent& k, int targetId);
 };
 
 }  // namespace media

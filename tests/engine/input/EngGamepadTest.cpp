@@ -22,15 +22,10 @@ protected:
         ASSERT_NE(pads, nullptr);
     }
     void joy(framework::Stage::EventType type, int device, int code, int value = 0, double x = 0, double y = 0) {
-        auto r = make<runtime::DynamicObject>();
-        r->setField("type", runtime::Value(static_cast<int>(type)));
-        r->setField("id", runtime::Value(device));
-        r->setField("code", runtime::Value(code));
-        r->setField("value", runtime::Value(value));
-        r->setField("x", runtime::Value(x));
-        r->setField("y", runtime::Value(y));
-        r->setField("flags", runtime::Value(0));
-        stage()->processStageEvent_(runtime::Value(r));
+        using F = media::RecordField;
+        stage()->processStageEvent_(media::FakeMediaModule::record(
+            static_cast<media::RecordType>(type),
+            {{F::id, device}, {F::code, code}, {F::value, value}, {F::x, x}, {F::y, y}, {F::flags, 0}}));
     }
     void buttonEvent(int device, int button, bool down) {
         joy(down ? framework::Stage::etJoyButtonDown : framework::Stage::etJoyButtonUp, device, button);

@@ -50,14 +50,10 @@ protected:
     }
     // A native mouse record on the stage: button 0..2, or 3 / 4 on release for the wheel.
     void button(bool down, int index) {
-        auto r = make<runtime::DynamicObject>();
-        r->setField("type", runtime::Value(static_cast<int>(down ? framework::Stage::etMouseDown : framework::Stage::etMouseUp)));
-        r->setField("id", runtime::Value(stage()->id_));
-        r->setField("x", runtime::Value(px));
-        r->setField("y", runtime::Value(py));
-        r->setField("value", runtime::Value(index));
-        r->setField("flags", runtime::Value(0));
-        stage()->processStageEvent_(runtime::Value(r));
+        using F = media::RecordField;
+        stage()->processStageEvent_(media::FakeMediaModule::record(
+            down ? media::RecordType::etMouseDown : media::RecordType::etMouseUp,
+            {{F::id, stage()->id_}, {F::x, px}, {F::y, py}, {F::value, index}, {F::flags, 0}}));
     }
     void step() { frame(17); }
     const std::vector<Ref<EngSwipe>>& lastSwipes() { return SwipeWatchState::seen.back(); }

@@ -14,6 +14,7 @@ using namespace framework;
 using runtime::make;
 using runtime::Ref;
 using runtime::Value;
+using F = media::RecordField;
 
 namespace {
 
@@ -69,18 +70,12 @@ protected:
         }
     }
 
-    Ref<runtime::DynamicObject> send(int type, const DisplayObject* target, double x = 0, double y = 0, int value = 0,
-                                     int flags = 0, int code = 0) {
-        auto r = make<runtime::DynamicObject>();
-        r->setField("type", Value(type));
-        r->setField("id", Value(target ? target->id_ : 0));
-        r->setField("x", Value(x));
-        r->setField("y", Value(y));
-        r->setField("value", Value(value));
-        r->setField("flags", Value(flags));
-        r->setField("code", Value(code));
-        r->setField("result", Value(0));
-        stage->doProcessStageEvent_(Value(r));
+    Value send(int type, const DisplayObject* target, double x = 0, double y = 0, int value = 0, int flags = 0,
+               int code = 0) {
+        Value r = media::FakeMediaModule::record(static_cast<media::RecordType>(type),
+                                                 {{F::id, target ? target->id_ : 0}, {F::x, x}, {F::y, y},
+                                                  {F::value, value}, {F::flags, flags}, {F::code, code}, {F::result, 0}});
+        stage->doProcessStageEvent_(r);
         return r;
     }
 
@@ -255,16 +250,9 @@ TEST_F(StageInput, PrimaryTouchRaisesTouchThenPointerEvents) {
     listen({"touchOver", "touchRollOver", "touchBegin", "touchEnd", "touchRollOut", "touchOut", "mouseOver",
             "rollOver", "mouseDown", "mouseUp", "click"});
     auto touch = [&](int type, const DisplayObject* target, int id, int flags) {
-        auto r = make<runtime::DynamicObject>();
-        r->setField("type", Value(type));
-        r->setField("id", Value(target->id_));
-        r->setField("x", Value(110.0));
-        r->setField("y", Value(100.0));
-        r->setField("value", Value(id));
-        r->setField("flags", Value(flags));
-        r->setField("scaleX", Value(3.0));
-        r->setField("scaleY", Value(4.0));
-        stage->doProcessStageEvent_(Value(r));
+        stage->doProcessStageEvent_(media::FakeMediaModule::record(
+            static_cast<media::RecordType>(type), {{F::id, target->id_}, {F::x, 110.0}, {F::y, 100.0}, {F::value, id},
+                                                   {F::flags, flags}, {F::scaleX, 3.0}, {F::scaleY, 4.0}}));
     };
     Ref<TouchEvent> begin;
     a->addEventListener("touchBegin", runtime::Function::of([&](Value v) { begin = Ref<TouchEvent>(v.as<TouchEvent>()); }));
@@ -304,12 +292,12 @@ TEST_F(StageInput, KeysAreNormalisedWrittenBackAndConsumed) {
     EXPECT_EQ(k->keyLocation, 1);
     EXPECT_TRUE(k->get_bubbles());
     EXPECT_TRUE(k->get_cancelable());
-    EXPECT_EQ(r->getField("value").toInt(), 65);
-    EXPECT_EQ(r->getField("result").toInt(), 0);
+    EXPECT_EQ(media::MediaRecords::getInt(r, F::value), 65);
+    EXPECT_EQ(media::MediaRecords::getInt(r, F::result), 0);
 
     // Table: value in -> value written back; 96 becomes 64, 123 stays.
     for (auto [in, out] : std::vector<std::pair<int, int>>{{96, 64}, {122, 90}, {123, 123}, {65, 65}, {105, 73}})
-        EXPECT_EQ(send(Stage::etKeyDown, stage.get(), 0, 0, in)->getField("value").toInt(), out) << in;
+        EXPECT_EQ(media::MediaRecords::getInt(send(Stage::etKeyDown, stage.get(), 0, 0, in), F::value), out) << in;
 
     // Right-hand keys have location 0; modifiers come from the flags; keys go to the named object.
     send(Stage::etKeyUp, a.get(), 0, 0, 16, Stage::efLocationRight | Stage::efShiftDown | Stage::efCtrlDown);
@@ -324,7 +312,7 @@ TEST_F(StageInput, KeysAreNormalisedWrittenBackAndConsumed) {
     take();
     r = send(Stage::etKeyDown, nullptr, 0, 0, 97);
     EXPECT_TRUE(take().empty());
-    EXPECT_EQ(r->getField("value").toInt(), 97);
+    EXPECT_EQ(media::MediaRecords::getInt(r, F::value), 97);
 }
 
 TEST_F(StageInput, AltEnterTogglesFullScreenUnlessStopped) {
@@ -340,7 +328,7 @@ TEST_F(StageInput, AltEnterTogglesFullScreenUnlessStopped) {
     // A listener that stops the key event consumes it.
     a->addEventListener("keyDown", runtime::Function::of([](Value v) { v.as<Event>()->stopPropagation(); }));
     auto r = send(Stage::etKeyDown, a.get(), 0, 0, 13, Stage::efAltDown, 13);
-    EXPECT_EQ(r->getField("result").toInt(), 1);
+    EXPECT_EQ(media::MediaRecords::getInt(r, F::result), 1);
     EXPECT_EQ(displayState, 0);
 }
 
@@ -361,7 +349,7 @@ TEST_F(StageInput, FocusChangesAndTracking) {
     // A stopped change event: result 1, the focus chain stays.
     a->addEventListener("mouseFocusChange", runtime::Function::of([](Value v) { v.as<Event>()->stopPropagation(); }));
     auto r = send(Stage::etFocus, a.get(), 0, 0, 1);
-    EXPECT_EQ(r->getField("result").toInt(), 1);
+    EXPECT_EQ(media::MediaRecords::getInt(r, F::result), 1);
     EXPECT_EQ(take(), (V{"A:mouseFocusChange/stage"}));
     EXPECT_EQ(stage->focusOverObjects_.back().get(), b.get());
 }
@@ -371,14 +359,9 @@ TEST_F(StageInput, ControllerRecordsOnTheStage) {
     for (const char* t : {"axisMove", "ballMove", "hatMove", "buttonDown", "buttonUp", "deviceAdded", "deviceRemoved"})
         stage->addEventListener(t, runtime::Function::of([&](Value v) { got.emplace_back(v.as<JoystickEvent>()); }));
     auto joy = [&](int type, int device, int code, int value, double x = 0) {
-        auto r = make<runtime::DynamicObject>();
-        r->setField("type", Value(type));
-        r->setField("id", Value(device));
-        r->setField("code", Value(code));
-        r->setField("value", Value(value));
-        r->setField("x", Value(x));
-        r->setField("y", Value(x + 1));
-        stage->doProcessStageEvent_(Value(r));
+        stage->doProcessStageEvent_(media::FakeMediaModule::record(
+            static_cast<media::RecordType>(type),
+            {{F::id, device}, {F::code, code}, {F::value, value}, {F::x, x}, {F::y, x + 1}}));
     };
     // The first axis record of a device raises an event even with value 0; a repeat does not.
     joy(Stage::etJoyAxisMove, 1, 0, 0);

@@ -29,9 +29,7 @@ protected:
 
     double poll(double at) {
         now = at;
-        auto rec = make<runtime::DynamicObject>();
-        rec->setField("type", Value(9));
-        return stage->doProcessStageEvent_(Value(rec));
+        return stage->doProcessStageEvent_(media::FakeMediaModule::record(media::RecordType::etPoll));
     }
 
     double now = 0;
@@ -96,13 +94,11 @@ TEST_F(StageClock, ActivationPollsAtOnceAndResizeRendersWithoutEnterFrame) {
     EXPECT_EQ(log, std::vector<std::string>{"activate"});
     EXPECT_EQ(frames.size(), 1u);  // the immediate poll rendered a due frame
     int renders = media::FakeMediaModule::get().count("media_native_render_stage");
-    auto rec = make<runtime::DynamicObject>();
-    rec->setField("type", Value(8));
-    stage->doProcessStageEvent_(Value(rec));
+    stage->doProcessStageEvent_(media::FakeMediaModule::record(media::RecordType::etResize));
     EXPECT_EQ(frames.size(), 1u);
     EXPECT_EQ(media::FakeMediaModule::get().count("media_native_render_stage"), renders + 1);
     stage->renderRequest = runtime::Function::of([] {});
-    stage->doProcessStageEvent_(Value(rec));
+    stage->doProcessStageEvent_(media::FakeMediaModule::record(media::RecordType::etResize));
     EXPECT_EQ(media::FakeMediaModule::get().count("media_native_render_stage"), renders + 1);
 }
 

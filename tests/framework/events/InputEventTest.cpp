@@ -7,6 +7,7 @@
 #include "framework/events/TouchEvent.h"
 #include "framework/display/TouchInfo.h"
 #include "platform/runtime/ClassInfo.h"
+#include "platform/media/fake/FakeMediaModule.h"
 #include "platform/runtime/DynamicObject.h"
 
 using namespace framework;
@@ -16,11 +17,8 @@ using runtime::Value;
 
 namespace {
 Value record(int flags, double x = 0, double y = 0) {
-    auto r = make<runtime::DynamicObject>();
-    r->setField("flags", Value(flags));
-    r->setField("x", Value(x));
-    r->setField("y", Value(y));
-    return Value(r);
+    using F = media::RecordField;
+    return media::FakeMediaModule::record(media::RecordType::etMouseMove, {{F::flags, flags}, {F::x, x}, {F::y, y}});
 }
 }  // namespace
 

@@ -81,9 +81,10 @@ TEST_F(TimerTest, ConstructionJoinsTheListAndIsDueOnePeriodLater) {
 }
 
 TEST_F(TimerTest, DefaultRunDoesNothing) {
-    auto t = make<Timer>(0);
+    auto t = make<Timer>(100);
+    seconds = 0.1;
     Timer::checkTimers_();
-    EXPECT_DOUBLE_EQ(t->mFireAt, 0);  // fired once: due time advanced by the period 0
+    EXPECT_DOUBLE_EQ(t->mFireAt, 200);  // it fired: the due time moved on by one period
 }
 
 TEST_F(TimerTest, ALateTimerCatchesUpOnceEveryPollAndNextWakeIsZeroMeanwhile) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <unistd.h>
 #include <cmath>
 #include <limits>
 
@@ -25,12 +27,27 @@ TEST(Numbers, TextUsesFifteenSignificantDigits) {
     for (const Case& c : cases) EXPECT_EQ(Numbers::toText(c.value), c.text) << c.value;
 }
 
+namespace {
+// Switches LC_NUMERIC to a locale whose decimal mark is a comma: an installed one, else one
+// built with localedef into a temporary folder. False when neither is possible.
+bool useCommaLocale() {
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name)) return true;
+    std::string dir = ::testing::TempDir() + "glv-locale-" + std::to_string(getpid());
+    std::string command = "localedef -i de_DE -f UTF-8 '" + dir + "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(("mkdir -p '" + dir + "'").c_str()) != 0 || std::system(command.c_str()) != 0) return false;
+    setenv("LOCPATH", dir.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+}  // namespace
+
 TEST(Numbers, TextIgnoresTheProcessLocale) {
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     std::string saved = old ? old : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
-        EXPECT_EQ(Numbers::toText(2.5), "2.5");
-    }
+    if (!useCommaLocale()) GTEST_SKIP() << "no comma-decimal locale and localedef could not build one";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(Numbers::toText(2.5), "2.5");
+    EXPECT_EQ(Numbers::toText(-0.125), "-0.125");
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
