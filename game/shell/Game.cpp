@@ -9,10 +9,11 @@
 #include "engine/system/frontEnds/LogFrontEnd.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "framework/Lib.h"
-#include "game/data/GameData.h"
-#include "game/data/ItemData.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
+#include "game/data/GameData.h"
+#include "game/data/ItemData.h"
+#include "game/data/MonsterData.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -62,7 +63,7 @@ Game::EngineOptions Game::prepare() {
     // SpriteFont::createFonts();
     // TiledMap::createMaps();
     ItemData::createItems();
-    // MonsterData::createMonsters();
+    MonsterData::createMonsters();
     // NPCData::createNPCs();
     // ItemIcon::createNameCaches();
     GameData::initializeStaticStuff();
@@ -76,7 +77,7 @@ Game::EngineOptions Game::prepare() {
     // ZoneData::setZones();
     // SkillNode::setupButtonRects();
     // Data::loadSaveData();
-    // MonsterData::adjustForNewGamePlus();
+    MonsterData::adjustForNewGamePlus();
     // if (steam) Achievements::setupSteam();
 
     gameStage = runtime::make<framework::Sprite>();
