@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "DataTable.h"
 #include "Enchantment.h"
 #include "Item.h"
 #include "framework/assets/Assets.h"
@@ -47,32 +48,9 @@ constexpr IntAttribute NUMBERS[] = {
 constexpr FlagAttribute LATE_FLAGS[] = {
     {"wings", &ItemData::wings}, {"noShop", &ItemData::noShop}, {"inBattle", &ItemData::usableInBattle}};
 
-// The attribute's text; null when it is absent.
-String text(const pugi::xml_node& node, const char* name) {
-    pugi::xml_attribute a = node.attribute(name);
-    return a ? String(a.value()) : String();
-}
 int number(const pugi::xml_node& node, const char* name) {
     pugi::xml_attribute a = node.attribute(name);
     return a ? ItemData::parseInteger(a.value()) : 0;
-}
-bool flag(const pugi::xml_node& node, const char* name) {
-    pugi::xml_attribute a = node.attribute(name);
-    return a && std::string(a.value()) == "true";
-}
-
-// Line and column (both from 1) of a byte offset in text.
-std::string position(const std::string& source, std::ptrdiff_t offset) {
-    int line = 1, column = 1;
-    for (std::ptrdiff_t i = 0; i < offset && i < static_cast<std::ptrdiff_t>(source.size()); ++i) {
-        if (source[i] == '\n') {
-            ++line;
-            column = 1;
-        } else {
-            ++column;
-        }
-    }
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
 }  // namespace
@@ -133,36 +111,30 @@ void ItemData::createItemsOfType(int type, int slot, List& list, const String& p
 
 void ItemData::readItemsOfType(int type, int slot, List& list, const String& path, const String& source) {
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed = doc.load_buffer(source.str().data(), source.length());
-    if (!parsed)
-        runtime::Thrown::text("Item table " + path.toText() + " cannot be read: " + parsed.description() + " at " +
-                              position(source.str(), parsed.offset));
-    pugi::xml_node root = doc.first_child();
-    while (root && root.type() != pugi::node_element) root = root.next_sibling();
-    if (!root) runtime::Thrown::text("Item table " + path.toText() + " has no root element");
+    pugi::xml_node root = DataTable::open(doc, "Item table " + path.toText(), source);
 
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         if (node.type() != pugi::node_element) continue;
-        auto d = runtime::make<ItemData>(type, slot, text(node, "name"));
+        auto d = runtime::make<ItemData>(type, slot, DataTable::text(node, "name"));
         d->id = number(node, "id") + type;
         d->picID = number(node, "picID");
-        if (String desc = text(node, "desc"); !desc.isNull()) d->description = desc;
-        d->idName = text(node, "idName");
+        if (String desc = DataTable::text(node, "desc"); !desc.isNull()) d->description = desc;
+        d->idName = DataTable::text(node, "idName");
         d->value = number(node, "value");
         d->minFloor = number(node, "min");
         d->maxFloor = number(node, "max");
-        d->artifact = flag(node, "art");
-        d->spell = flag(node, "spell");
-        d->attackMagic = flag(node, "attMagic");
+        d->artifact = DataTable::flag(node, "art");
+        d->spell = DataTable::flag(node, "spell");
+        d->attackMagic = DataTable::flag(node, "attMagic");
         for (const IntAttribute& a : NUMBERS) (*d).*a.field = number(node, a.name);
-        for (const FlagAttribute& a : LATE_FLAGS) (*d).*a.field = flag(node, a.name);
+        for (const FlagAttribute& a : LATE_FLAGS) (*d).*a.field = DataTable::flag(node, a.name);
         d->duration = number(node, "duration");
-        setSpecialType(d, text(node, "special"));
+        setSpecialType(d, DataTable::text(node, "special"));
         if (d->type == TYPE_CRAFTING) {
-            d->craftProps.push_back(text(node, "e1"));
+            d->craftProps.push_back(DataTable::text(node, "e1"));
             d->craftPropPowers.push_back(number(node, "e1power"));
             if (node.attribute("e2")) {
-                d->craftProps.push_back(text(node, "e2"));
+                d->craftProps.push_back(DataTable::text(node, "e2"));
                 d->craftPropPowers.push_back(number(node, "e2power"));
             }
             setCraftingData(d);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "DataTable.h"
 #include "GameData.h"
 #include "framework/assets/Assets.h"
 #include "game/battle/Effects.h"
@@ -67,14 +68,11 @@ int MonsterData::*const ELEMENT_DEFENCES[] = {&MonsterData::defFire, &MonsterDat
 int MonsterData::*const ELEMENT_ATTACKS[] = {&MonsterData::attFire, &MonsterData::attEarth, &MonsterData::attWind,
                                              &MonsterData::attIce,  &MonsterData::attDark,  &MonsterData::attLight};
 
-String text(const pugi::xml_node& node, const char* name) {
-    pugi::xml_attribute a = node.attribute(name);
-    return a ? String(a.value()) : String();
+int number(const pugi::xml_node& node, const char* name) {
+    return MonsterData::parseInteger(DataTable::text(node, name));
 }
-int number(const pugi::xml_node& node, const char* name) { return MonsterData::parseInteger(text(node, name)); }
 // A frame step: 3 when the attribute is absent.
 int step(const pugi::xml_node& node, const char* name) { return node.attribute(name) ? number(node, name) : 3; }
-bool flag(const pugi::xml_node& node, const char* name) { return text(node, name) == "true"; }
 
 MonsterData::BMD shadow(const String& size) {
     if (size == "xs") return BMDCache::SHADOW_XS;
@@ -89,14 +87,16 @@ MonsterData::BMD shadow(const String& size) {
 void readAnimations(MonsterData& d, const pugi::xml_node& node) {
     d.groundPoint = runtime::make<framework::Point>(number(node, "groundX"), number(node, "groundY"));
     d.idleAnim = runtime::make<Anim>(0, 0, d.frameWidth, d.frameHeight, number(node, "idleFrames"), true,
-                                     step(node, "idleStep"), flag(node, "backAndForth"), number(node, "pauseFrames"));
+                                     step(node, "idleStep"), DataTable::flag(node, "backAndForth"),
+                                     number(node, "pauseFrames"));
     int w = d.attackFrameWidth, h = d.attackFrameHeight;
     if (!d.flying && !d.attackHasIdleAnim) {
         // The strip's first cell is the pose between attacks; the attack plays from the second.
         d.attackIdleAnim = runtime::make<Anim>(0, 0, w, h, 1, false);
         d.attackAnim = runtime::make<Anim>(w, 0, w, h, number(node, "attFrames"), false, step(node, "attStep"));
     } else {
-        d.attackIdleAnim = runtime::make<Anim>(0, 0, w, h, number(node, "attIdleFrames"), true, step(node, "attIdleStep"));
+        d.attackIdleAnim =
+            runtime::make<Anim>(0, 0, w, h, number(node, "attIdleFrames"), true, step(node, "attIdleStep"));
         d.attackAnim = runtime::make<Anim>(number(node, "attStartX"), number(node, "attStartY"), w, h,
                                            number(node, "attFrames"), false, step(node, "attStep"));
     }
@@ -107,16 +107,6 @@ int truncated(double v) {
     if (v >= static_cast<double>(INT_MAX)) return INT_MAX;
     if (v <= static_cast<double>(INT_MIN)) return INT_MIN;
     return static_cast<int>(v);
-}
-
-// Line and column (both from 1) of a byte offset in text.
-std::string position(const std::string& source, std::ptrdiff_t offset) {
-    int line = 1, column = 1;
-    for (std::ptrdiff_t i = 0; i < offset && i < static_cast<std::ptrdiff_t>(source.size()); ++i) {
-        column = source[i] == '\n' ? 1 : column + 1;
-        line += source[i] == '\n';
-    }
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
 }  // namespace
@@ -154,29 +144,24 @@ void MonsterData::createMonsters() {
 void MonsterData::readMonsters(const String& path, const String& source) {
     MONSTERS = List();
     pugi::xml_document doc;
-    pugi::xml_parse_result parsed = doc.load_buffer(source.str().data(), source.length());
-    if (!parsed)
-        runtime::Thrown::text("Monster table " + path.toText() + " cannot be read: " + parsed.description() + " at " +
-                              position(source.str(), parsed.offset));
-    pugi::xml_node root = doc.document_element();
-    if (!root) runtime::Thrown::text("Monster table " + path.toText() + " has no root element");
+    pugi::xml_node root = DataTable::open(doc, "Monster table " + path.toText(), source);
 
     for (pugi::xml_node node = root.first_child(); node; node = node.next_sibling()) {
         if (node.type() != pugi::node_element) continue;
-        auto d = runtime::make<MonsterData>(text(node, "name"), number(node, "id"));
+        auto d = runtime::make<MonsterData>(DataTable::text(node, "name"), number(node, "id"));
         MonsterData& m = *d;
         for (const IntAttribute& a : NUMBERS) m.*a.field = number(node, a.name);
-        m.weak = getWeaknessType(text(node, "weak"));
+        m.weak = getWeaknessType(DataTable::text(node, "weak"));
         for (const IntAttribute& a : SIZES) m.*a.field = number(node, a.name);
-        m.flying = flag(node, "flying");
+        m.flying = DataTable::flag(node, "flying");
         for (const IntAttribute& a : OFFSETS) m.*a.field = number(node, a.name);
-        m.stationary = flag(node, "stationary");
-        m.bleed = text(node, "bleed") != "false";
-        m.attackHasIdleAnim = flag(node, "attackHasIdleAnim");
-        m.attackSound = text(node, "attSound");
+        m.stationary = DataTable::flag(node, "stationary");
+        m.bleed = DataTable::text(node, "bleed") != "false";
+        m.attackHasIdleAnim = DataTable::flag(node, "attackHasIdleAnim");
+        m.attackSound = DataTable::text(node, "attSound");
 
         for (auto [attribute, list] : {std::pair{"drops", &m.drops}, std::pair{"dropChances", &m.dropChances}}) {
-            String value = text(node, attribute);
+            String value = DataTable::text(node, attribute);
             if (value.isNull()) continue;
             const std::string& s = value.str();
             for (std::size_t start = 0;;) {
@@ -186,7 +171,7 @@ void MonsterData::readMonsters(const String& path, const String& source) {
                 start = comma + 1;
             }
         }
-        m.shadowBMD = shadow(text(node, "shad"));
+        m.shadowBMD = shadow(DataTable::text(node, "shad"));
 
         if (m.frameWidth == 0) {
             m.frameWidth = m.frameHeight = m.attackFrameWidth = m.attackFrameHeight = C::TILE_SIZE;
@@ -195,7 +180,7 @@ void MonsterData::readMonsters(const String& path, const String& source) {
         } else {
             readAnimations(m, node);
         }
-        String effect = text(node, "effect");
+        String effect = DataTable::text(node, "effect");
         if (!effect.isNull() && !effect.empty()) setEffect(d, effect);
         MONSTERS.push_back(d);
     }

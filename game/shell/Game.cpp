@@ -17,6 +17,11 @@
 #include "game/data/StoreAchievements.h"
 #include "game/data/ItemData.h"
 #include "game/data/MonsterData.h"
+#include "game/kit/ItemIcon.h"
+#include "game/kit/MessageWindow.h"
+#include "game/kit/SpriteFont.h"
+#include "game/kit/UIColor.h"
+#include "game/kit/YesNoWindow.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -62,20 +67,21 @@ Game::EngineOptions Game::prepare() {
     readScreenSize();
 
     BMDCache::load();
-    // UIColor::createColors();
-    // SpriteFont::createFonts();
+    UIColor::createColors();
+    SpriteFont::createFonts();
     // TiledMap::createMaps();
     ItemData::createItems();
     MonsterData::createMonsters();
     // NPCData::createNPCs();
-    // ItemIcon::createNameCaches();
+    ItemIcon::createNameCaches();
     GameData::initializeStaticStuff();
+    GameData::uiColor = UIColor::DARK_PURPLE_GRAY;
     GameData::initializeGameStuff();
     // Effects::setup();
     // Particle::setupAnims();
     // DiaryEntry::initialize();
-    // YesNoWindow::createCachedWindows();
-    // MessageWindow::createStaticWindows();
+    YesNoWindow::createCachedWindows();
+    MessageWindow::createStaticWindows();
     // NPC::makeNPCAnimArray();
     // ZoneData::setZones();
     // SkillNode::setupButtonRects();

@@ -52,6 +52,21 @@ void skin(Canvas& c, int x, int y, int w, int h, uint32_t middle, uint32_t line,
     c.fillRect(x + 3, y + 3, w - 6, h - 6, middle);
 }
 
+// A 13 x 13 window skin at (x, 0): a black outline, a two-pixel light grey rim with rounded
+// corners, a dark grey ornament inside each corner and the middle colour (alpha included).
+void windowSkin(Canvas& c, int x, uint32_t middle) {
+    for (int py = 0; py < 13; ++py)
+        for (int px = 0; px < 13; ++px) {
+            const int dx = std::min(px, 12 - px), dy = std::min(py, 12 - py), d = std::min(dx, dy);
+            uint32_t col = middle;
+            if (dx + dy <= 1) continue;  // the outline's rounded corner
+            if (d == 0 || (dx == 1 && dy == 1)) col = 0xFF000000;
+            else if (d <= 2 || (dx == 3 && dy == 3)) col = 0xFFA7A7A7;
+            else if ((dx == 4 && dy == 4) || (dx == 5 && dy == 4) || (dx == 4 && dy == 5)) col = 0xFF525252;
+            c.set(x + px, py, col);
+        }
+}
+
 Paint buttonSkin(uint32_t middle, bool yellow) {
     return [=](Canvas& c, std::mt19937&) {
         if (yellow) {
@@ -1222,10 +1237,11 @@ void addUi(Builder& b) {
                   Btn{"buttonBlackSmallSelected", 19, 0xFF474747, false}, Btn{"buttonYellowSmall", 19, 0xFFF0C600, true},
                   Btn{"buttonYellowSmallOver", 19, 0xFFFFFD73, true}, Btn{"buttonYellowSmallSelected", 19, 0xFFFFFFFF, true}})
         b.add(std::string("ui/") + k.id + ".png", k.size, k.size, 0, 0, 1, "nine-slice button skin", "button skins", buttonSkin(k.col, k.yellow));
-    b.add("ui/windowBorder.png", 26, 13, 13, 13, 2, "window frames, nine-slice with corner 6: the alternative frame at (0,0), the usual one at (13,0)",
-          "window: corner 6, cells 13 pixels apart", [](Canvas& c, std::mt19937&) {
-              skin(c, 0, 0, 13, 13, 0xE0201A16, 0xFFC8A060, 0xFF6A5030, 2);
-              skin(c, 13, 0, 13, 13, 0xE0101014, 0xFF8A8A8A, 0xFF3A3A3A, 2);
+    b.add("ui/windowBorder.png", 26, 13, 13, 13, 2,
+          "window frames, nine-slice with corner 6: the opaque frame at (0,0), the usual translucent one at (13,0)",
+          "window: corner 6, cells 13 pixels apart; outline, rim, ornaments and middles given", [](Canvas& c, std::mt19937&) {
+              windowSkin(c, 0, 0xFF000000);
+              windowSkin(c, 13, 0xCD000000);
           });
     b.add("ui/sliderBorder.png", 13, 13, 0, 0, 1, "meter frame, nine-slice with corner 6", "meter skin: 13x13",
           [](Canvas& c, std::mt19937&) { skin(c, 0, 0, 13, 13, 0x00000000, 0xFF9A9A9A, 0xFF3A3A3A, 2); });

@@ -9,6 +9,7 @@
 #include "game/data/DataMap.h"
 #include "game/data/DataUI.h"
 #include "game/data/GameData.h"
+#include "game/data/MonsterData.h"
 #include "game/shell/G.h"
 #include "tests/game/shell/GameFixture.h"
 
@@ -157,6 +158,7 @@ public:
                         &ItemData::ACCESSORIES, &ItemData::CRAFTINGS, &ItemData::MAGICS, &ItemData::ALL_ITEMS})
             l->clear();
         game::Item::ZERO = nullptr;
+        game::MonsterData::MONSTERS.clear();
     }
 
 protected:

@@ -4,6 +4,8 @@
 #include "tests/game/data/DataFixture.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "game/data/GameData.h"
+#include "game/kit/MessageWindow.h"
+#include "game/kit/YesNoWindow.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/FirstState.h"
 #include "game/shell/G.h"
@@ -25,6 +27,16 @@ protected:
         Game::gameCenter = nullptr;
         game::G::mapState = nullptr;
         game::G::frameCount = 0;
+        // The windows made at start-up hold display nodes of the fake back end: gone before it.
+        using game::MessageWindow;
+        game::YesNoWindow::ESCAPE_WINGS_CONFIRMATION = nullptr;
+        for (auto* w : {&MessageWindow::WIN_INTRO, &MessageWindow::WIN_WINGS, &MessageWindow::WIN_LOW_HEALTH,
+                        &MessageWindow::WIN_NEW_SHOP, &MessageWindow::WIN_LOTSA_ITEMS, &MessageWindow::WIN_BATTLE_SPEED,
+                        &MessageWindow::WIN_CRAFTING, &MessageWindow::WIN_BEAT_THE_SORCEROR,
+                        &MessageWindow::WIN_BEAT_THE_DEMON, &MessageWindow::WIN_MUSEUM, &MessageWindow::WIN_ENEMY_DETAILS,
+                        &MessageWindow::WIN_RUN_AWAY, &MessageWindow::WIN_NEW_GAME_PLUS,
+                        &MessageWindow::WIN_NEW_GAME_PLUS_FINISH_RUN_FIRST})
+            *w = nullptr;
         DataFixture::clearTables();
         game::GameData::initializeGameStuff();
         GameFixture::TearDown();
@@ -101,6 +113,7 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     EXPECT_DOUBLE_EQ(Game::scaleFactor, 1280.0 / 960);
     EXPECT_EQ(game::ItemData::ALL_ITEMS.size(), 296u);
     EXPECT_EQ(game::GameData::numTotalMuseumArtifacts, 95);
+    EXPECT_EQ(game::MonsterData::MONSTERS.size(), 45u);
 
     // The fade takes one second; then the screen leaves the stage and frames are counted.
     for (int i = 0; i < 70; ++i) frame(17);
