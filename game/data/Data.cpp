@@ -38,12 +38,6 @@ Ref<runtime::Array> copyOf(const std::vector<T>& list) {
     return out;
 }
 
-Ref<runtime::Array> saveItems(const GameData::ItemList& list) {
-    auto out = runtime::make<runtime::Array>();
-    for (const Ref<Item>& item : list) out->push(Value(SaveItem::create(item)));
-    return out;
-}
-
 void writeFields(const Ref<runtime::Object>& obj, const std::vector<SaveFields::Field>& fields) {
     for (const SaveFields::Field& f : fields)
         std::visit([&](auto* target) { obj->setField(f.name, Value(*target)); }, f.target);
@@ -221,11 +215,11 @@ void Data::saveGameDataToObject(const Ref<runtime::Object>& obj) {
 void Data::saveSlotDataToObject(const Ref<runtime::Object>& obj) {
     obj->setField("exists", Value(true));
     writeFields(obj, SaveFields::slotScalars());
-    obj->setField("items", Value(saveItems(GameData::items)));
-    obj->setField("museumItems", Value(saveItems(GameData::museumItems)));
-    obj->setField("shopItems", Value(saveItems(GameData::shopItems)));
-    obj->setField("equippedItems", Value(saveItems(GameData::equippedItems)));
-    obj->setField("hotkeyItems", Value(saveItems(DataUI::get().hotkeyBarItems().value_or(GameData::ItemList{}))));
+    obj->setField("items", Value(SaveItem::createList(GameData::items)));
+    obj->setField("museumItems", Value(SaveItem::createList(GameData::museumItems)));
+    obj->setField("shopItems", Value(SaveItem::createList(GameData::shopItems)));
+    obj->setField("equippedItems", Value(SaveItem::createList(GameData::equippedItems)));
+    obj->setField("hotkeyItems", Value(SaveItem::createList(DataUI::get().hotkeyBarItems().value_or(GameData::ItemList{}))));
     obj->setField("skillNodesUnlocked", Value(copyOf(GameData::skillNodesUnlocked)));
     writeFloor(obj);
     auto effects = runtime::make<runtime::Array>();

@@ -74,12 +74,6 @@ DataSnapshot::ItemList copies(const DataSnapshot::ItemList& list) {
     return out;
 }
 
-Ref<runtime::Array> saveItems(const DataSnapshot::ItemList& list) {
-    auto out = runtime::make<runtime::Array>();
-    for (const Ref<Item>& item : list) out->push(Value(SaveItem::create(item)));
-    return out;
-}
-
 template <class T>
 Ref<runtime::Array> valueList(const std::vector<T>& list) {
     auto out = runtime::make<runtime::Array>();
@@ -107,14 +101,14 @@ void DataSnapshot::takeSnapshot() {
             s.field);
     }
     equippedItems = copies(GameData::equippedItems);
-    dynamicSaveObject->setField("equippedItems", Value(saveItems(equippedItems)));
+    dynamicSaveObject->setField("equippedItems", Value(SaveItem::createList(equippedItems)));
     items = copies(GameData::items);
-    dynamicSaveObject->setField("items", Value(saveItems(items)));
+    dynamicSaveObject->setField("items", Value(SaveItem::createList(items)));
     skillNodesUnlocked = GameData::skillNodesUnlocked;
     dynamicSaveObject->setField("skillNodesUnlocked", Value(valueList(skillNodesUnlocked)));
     deepestFloor = GameData::deepestFloor;
     hotkeySlotItems = copies(DataUI::get().hotkeyBarItems().value_or(ItemList{}));
-    dynamicSaveObject->setField("hotkeySlotItems", Value(saveItems(hotkeySlotItems)));
+    dynamicSaveObject->setField("hotkeySlotItems", Value(SaveItem::createList(hotkeySlotItems)));
     shopsUnlocked = GameData::shopsUnlocked;
     dynamicSaveObject->setField("shopsUnlocked", Value(valueList(shopsUnlocked)));
     gameSwitches = GameData::gameSwitches;
