@@ -3,6 +3,7 @@
 // opening windows and making item icons. Until the UI root installs its own, a silent stand-in
 // answers (no panel is open, icons are plain records).
 #include <optional>
+#include <vector>
 
 #include "Installable.h"
 #include "InventoryIcon.h"
@@ -51,6 +52,11 @@ public:
     virtual void openWingsConfirmation() {}
     // The use-special window, applying item.
     virtual void openUseSpecialWindow(const runtime::Ref<Item>& item) {}
+    // The "Game Saved" notice.
+    virtual void showSaveText() {}
+    // The items shown by the hotkey bar's slots, in slot order (null for an empty slot); none
+    // while the UI root does not exist.
+    virtual std::optional<std::vector<runtime::Ref<Item>>> hotkeyBarItems() { return std::nullopt; }
     // The icon of a new inventory stack, or of a shop stack showing its buy price.
     virtual runtime::Ref<InventoryIcon> createItemIcon(const runtime::Ref<Item>& item, bool buyPrice) {
         return runtime::make<InventoryIcon>(item);

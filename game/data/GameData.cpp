@@ -5,10 +5,14 @@
 #include <cmath>
 #include <string>
 
+#include "Data.h"
 #include "DataAchievements.h"
 #include "DataMap.h"
 #include "DataUI.h"
+#include "MonsterData.h"
 #include "SWITCH.h"
+#include "SaveFields.h"
+#include "engine/EngG.h"
 #include "game/shell/Audio.h"
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
@@ -166,7 +170,7 @@ void GameData::initializeStaticStuff() {
 }
 
 void GameData::initializeGameStuff(bool newGamePlus) {
-    beforeRunSnapshot = nullptr;
+    beforeRunSnapshot = runtime::make<DataSnapshot>();
     gameSwitches.assign(SWITCH::NUM_SWITCHES, false);
     gameMode = GAME_MODE_NORMAL;
     shopsUnlocked.assign(NUM_SHOP_BUTTONS, false);
@@ -534,6 +538,235 @@ void GameData::confirmUseWings() {
     DataMap::get().useWings();
 }
 
+void GameData::startNewRun() {
+    beforeRunSnapshot->takeSnapshot();
+    ensureEquipmentSlots();
+    // Weapon, body and legs, each in the slot of its table's definitions.
+    for (const auto* table : {&ItemData::WEAPONS, &ItemData::BODIES, &ItemData::LEGS}) {
+        if (table->empty()) continue;
+        int slot = table->front()->slot;
+        if (slot >= 0 && slot < NUM_SLOTS && !equippedItems[slot])
+            equipItem(runtime::make<Item>(table->front()), slot, false, true);
+    }
+    DataUI& ui = DataUI::get();
+    ui.updateEquipmentData();
+    ui.updateEquipmentStats();
+    currentFloor = runStartFloor;
+    wingsFound = false;
+    wingsSoldFloor = 0;
+    setSwitch(SWITCH::WINGS_SOLD, false);
+    mp = maxMP;
+    hp = maxHP;
+    runStartLevel = level;
+    shopsFoundThisRun = 0;
+    expThisRun = 0;
+    runStartGold = gold;
+    artifactsThisRun.clear();
+    floorSaveExists = true;
+    hpGemsThisRun = mpGemsThisRun = attGemsThisRun = defGemsThisRun = magGemsThisRun = 0;
+    ui.updateHPMPExp(std::nullopt, std::nullopt, std::nullopt);
+}
+
+void GameData::useEscapeWings() {
+    floorSaveExists = false;
+    unequipNonArtifacts();
+    for (std::size_t i = items.size(); i-- > 0;) {
+        if (i >= items.size()) continue;
+        Ref<Item> stack = items[i];
+        if ((!stack->artifact || stack->data->wings) && !stack->data->spell) removeItem(stack, stack->amount);
+    }
+    if (!artifactsThisRun.empty()) {
+        setSwitch(SWITCH::ESCAPED_WITH_ARTIFACT, true);
+        DataAchievements::get().submitEscapedWithArtifact();
+    }
+    activeEffects.clear();
+    artifactsThisRun.clear();
+    hpGemsThisRun = mpGemsThisRun = attGemsThisRun = defGemsThisRun = magGemsThisRun = 0;
+    hp = maxHP;
+    mp = maxMP;
+    if (getSwitch(SWITCH::GIVE_BERRIES)) setSwitch(SWITCH::POTION_READY, true);
+}
+
+void GameData::youDied() {
+    beforeRunSnapshot->restoreToGamedata();
+    runStartLevel = level;
+    shopsFoundThisRun = 0;
+    expThisRun = 0;
+    runStartGold = gold;
+    currentFloor = 0;
+    wingsSoldFloor = 0;
+    floorSaveExists = false;
+    inCave = false;
+    activeEffects.clear();
+    DataUI::get().updateActiveEffects();
+    artifactsThisRun.clear();
+    Data::saveAllData(false);
+}
+
+void GameData::clearAllGameData(bool newGamePlus) {
+    setupFirstPlay(true, newGamePlus);
+    initializeGameStuff(newGamePlus);
+    wingsFound = false;
+    currentFloor = 0;
+    wingsSoldFloor = 0;
+    runStartFloor = 1;
+    if (!newGamePlus) {
+        for (int* v : {&defFire, &defEarth, &defWind, &defIce, &defDark, &defLight, &attFire, &attEarth, &attWind,
+                       &attIce, &attDark, &attLight})
+            *v = 0;
+        exp = 0;
+        level = 1;
+        skillPoints = 0;
+        runStartGold = 0;
+        runStartLevel = 1;
+    }
+    successfulRuns = 0;
+    storyProgress = 0;
+    deepestFloor = 0;
+    expThisRun = 0;
+    shopsFoundThisRun = 0;
+    updateEverything();
+    DataUI::get().setStartButtonText();
+    int before = newGamePlusNum;
+    if (newGamePlus) {
+        newGamePlusNum += 1;
+        DataUI::get().updateNGPlusText();
+    } else {
+        newGamePlusNum = 0;
+    }
+    if (newGamePlusNum != before) {
+        MonsterData::createMonsters();
+        MonsterData::adjustForNewGamePlus();
+    }
+}
+
+void GameData::goFullscreen() {
+    fullscreen = true;
+    engine::EngG::set_fullscreen(true);
+    Game::createUI();
+}
+
+void GameData::goWindowed() {
+    fullscreen = false;
+    engine::EngG::set_fullscreen(false);
+    Game::createUI();
+}
+
+namespace {
+
+// Reads a scalar by the save format's rules: absent or none is 0, 0.0 or false; a stored
+// number read as an integer is cut toward zero.
+void readField(const Value& obj, const SaveFields::Field& f) {
+    Value v = obj.field(f.name);
+    std::visit(
+        [&v](auto* target) {
+            using T = std::remove_reference_t<decltype(*target)>;
+            if constexpr (std::is_same_v<T, int>) *target = v.toInt();
+            else if constexpr (std::is_same_v<T, double>) *target = v.toFloat();
+            else *target = v.isObject() || v.isString() || v.toBool();
+        },
+        f.target);
+}
+
+runtime::Array* listOf(const Value& v) { return v.as<runtime::Array>(); }
+
+GameData::ItemList readItems(const Value& v) {
+    GameData::ItemList out;
+    if (auto* a = listOf(v))
+        for (const Value& e : a->items) out.push_back(GameData::createItemFromSaveItem(e));
+    return out;
+}
+
+}  // namespace
+
+void GameData::loadGameData(const Value& obj) {
+    Audio::set_globalMusicVolume(obj.field("musicVolume").toFloat());
+    Audio::globalSoundVolume = obj.field("sfxVolume").toFloat();
+    for (const SaveFields::Field& f : SaveFields::settingsFlags()) readField(obj, f);
+    Value fps = obj.field("fps60");
+    fps60 = fps.isNull() ? true : fps.toBool();
+    auto* exists = listOf(obj.field("slotExists"));
+    for (int i = 0; i < NUM_SAVE_SLOTS; ++i) {
+        if (!exists || exists->at(i).isNull()) continue;
+        for (const SaveFields::Summary& s : SaveFields::summaries()) {
+            std::visit(
+                [&](auto* list) {
+                    using T = typename std::decay_t<decltype(*list)>::value_type;
+                    auto* stored = listOf(obj.field(s.name));
+                    Value v = stored ? stored->at(i) : Value();
+                    if (list->size() <= static_cast<std::size_t>(i)) list->resize(i + 1);
+                    if constexpr (std::is_same_v<T, bool>) (*list)[i] = v.toBool();
+                    else (*list)[i] = v.toInt();
+                },
+                s.list);
+        }
+    }
+}
+
+void GameData::loadSlotData(const Value& obj) {
+    if (!obj.isObject() || obj.field("exists").isNull()) return;
+    for (const SaveFields::Field& f : SaveFields::slotScalars()) readField(obj, f);
+    for (const SaveFields::Field& f : SaveFields::slotTail()) readField(obj, f);
+    if (runsToBeatTheGame == 0) runsToBeatTheGame = 999;
+    DataUI& ui = DataUI::get();
+    for (const Ref<Item>& item : readItems(obj.field("items"))) {
+        if (!item) continue;
+        items.push_back(item);
+        itemIcons.push_back(ui.createItemIcon(item, false));
+    }
+    museumItems.clear();
+    for (const Ref<Item>& item : readItems(obj.field("museumItems")))
+        if (item) museumItems.push_back(item);
+    shopItems.clear();
+    for (const Ref<Item>& item : readItems(obj.field("shopItems"))) {
+        if (!item) continue;
+        shopItems.push_back(item);
+        shopIcons.push_back(ui.createItemIcon(item, true));
+    }
+    ItemList equipped = readItems(obj.field("equippedItems"));
+    ensureEquipmentSlots();
+    for (std::size_t i = 0; i < equipped.size() && i < equippedItems.size(); ++i) equippedItems[i] = equipped[i];
+    ItemList hotkeys = readItems(obj.field("hotkeyItems"));
+    if (hotkeySlotItems.size() < hotkeys.size()) hotkeySlotItems.resize(hotkeys.size());
+    for (std::size_t i = 0; i < hotkeys.size(); ++i) hotkeySlotItems[i] = hotkeys[i];
+    if (auto* nodes = listOf(obj.field("skillNodesUnlocked"))) {
+        skillNodesUnlocked.clear();
+        for (const Value& v : nodes->items) skillNodesUnlocked.push_back(v.toStringValue());
+    }
+    floorSaveExists = !obj.field("floorTiles").isNull();
+    if (auto* effects = listOf(obj.field("activeEffects"))) {
+        activeEffects.resize(effects->items.size());
+        for (std::size_t i = 0; i < effects->items.size(); ++i) {
+            const Value& e = effects->items[i];
+            activeEffects[i] = runtime::make<ActiveEffect>(
+                runtime::make<Enchantment>(e.field("type").toStringValue(), e.field("value").toInt()),
+                e.field("duration").toInt());
+        }
+    }
+    if (auto* shops = listOf(obj.field("shopsUnlocked"))) {
+        if (shopsUnlocked.size() < shops->items.size()) shopsUnlocked.resize(shops->items.size());
+        for (std::size_t i = 0; i < shops->items.size(); ++i) shopsUnlocked[i] = shops->items[i].toBool();
+    }
+    Value snapshot = obj.field("snapshotData");
+    if (!snapshot.isNull()) {
+        if (!beforeRunSnapshot) beforeRunSnapshot = runtime::make<DataSnapshot>();
+        beforeRunSnapshot->loadSavedSnapshot(snapshot);
+    }
+    if (auto* switches = listOf(obj.field("gameSwitches")))
+        for (std::size_t i = 0; i < switches->items.size(); ++i)
+            setSwitch(static_cast<int>(i), switches->items[i].toBool());
+    auto intList = [&obj](const char* key, Array<int>& out) {
+        out.clear();
+        if (auto* a = listOf(obj.field(key)))
+            for (const Value& v : a->items) out.push_back(v.toInt());
+    };
+    intList("artifactsThisRun", artifactsThisRun);
+    intList("bestiaryMonsterIDs", bestiaryMonsterIDs);
+    messageWins.clear();
+    if (auto* wins = listOf(obj.field("messageWins")))
+        for (const Value& v : wins->items) messageWins.push_back(v.toBool());
+}
+
 Ref<Item> GameData::createItemFromSaveItem(const Value& record) {
     if (!record.isObject()) return nullptr;
     Value id = record.field("id");
@@ -680,5 +913,13 @@ RUNTIME_DEFINE_CLASS(GameData, "GameData", runtime::Object, (auto& b) {
         .template staticMethod<&GameData::unequipNonArtifacts>("unequipNonArtifacts")
         .template staticMethod<&GameData::useSpell>("useSpell")
         .template staticMethod<&GameData::confirmUseWings>("confirmUseWings")
+        .template staticMethod<&GameData::startNewRun>("startNewRun")
+        .template staticMethod<&GameData::useEscapeWings>("useEscapeWings")
+        .template staticMethod<&GameData::youDied>("youDied")
+        .template staticMethod<&GameData::clearAllGameData>("clearAllGameData")
+        .template staticMethod<&GameData::goFullscreen>("goFullscreen")
+        .template staticMethod<&GameData::goWindowed>("goWindowed")
+        .template staticMethod<&GameData::loadGameData>("loadGameData")
+        .template staticMethod<&GameData::loadSlotData>("loadSlotData")
         .template staticMethod<&GameData::createItemFromSaveItem>("createItemFromSaveItem");
 })

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "ActiveEffect.h"
+#include "DataSnapshot.h"
 #include "InventoryIcon.h"
 #include "Item.h"
 
@@ -69,9 +71,9 @@ public:
     static inline int hpGemsThisRun = 0, mpGemsThisRun = 0, attGemsThisRun = 0, defGemsThisRun = 0,
                       magGemsThisRun = 0;
     // The running potion effects (the active-effects HUD's records).
-    static inline Array<runtime::Ref<runtime::Object>> activeEffects;
+    static inline Array<runtime::Ref<ActiveEffect>> activeEffects;
     // The copy of the hero taken at the start of a run (the run snapshot).
-    static inline runtime::Ref<runtime::Object> beforeRunSnapshot;
+    static inline runtime::Ref<DataSnapshot> beforeRunSnapshot;
     static inline runtime::Ref<Item> wingsItemRef;
 
     // Hero statistics: first-play base plus every permanent gain plus the equipped items.
@@ -220,6 +222,22 @@ public:
     static void useConsumableItem(const runtime::Ref<Item>& item, bool consume = true);
     static void useSpell(const runtime::Ref<Item>& item);
     static void confirmUseWings();
+
+    // Runs: the start (snapshot taken, default gear, full HP and MP), a successful escape (only
+    // the artifacts other than wings and the spells are kept), a death or a quit (rolled back to
+    // the snapshot and saved), and the reset of the whole model for a new slot or a new game plus.
+    static void startNewRun();
+    static void useEscapeWings();
+    static void youDied();
+    static void clearAllGameData(bool newGamePlus = false);
+    // The display mode from the settings panel; the interface is laid out again either way.
+    static void goFullscreen();
+    static void goWindowed();
+
+    // The settings and slot summaries from the settings entry's data object.
+    static void loadGameData(const runtime::Value& obj);
+    // One hero and run from a slot entry's data object, onto a cleared game state.
+    static void loadSlotData(const runtime::Value& obj);
 
     // A new item from a save-item record; null for null.
     static runtime::Ref<Item> createItemFromSaveItem(const runtime::Value& record);

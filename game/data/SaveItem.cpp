@@ -28,4 +28,10 @@ runtime::Ref<runtime::Object> SaveItem::create(const runtime::Ref<Item>& item) {
     return record;
 }
 
+runtime::Ref<runtime::Array> SaveItem::createList(const std::vector<runtime::Ref<Item>>& items) {
+    auto list = runtime::make<runtime::Array>();
+    for (const auto& item : items) list->push(Value(create(item)));
+    return list;
+}
+
 }  // namespace game

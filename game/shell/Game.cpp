@@ -13,7 +13,10 @@
 #include "framework/Lib.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
+#include "game/data/Achievements.h"
+#include "game/data/Data.h"
 #include "game/data/GameData.h"
+#include "game/data/StoreAchievements.h"
 #include "game/data/ItemData.h"
 #include "game/data/MonsterData.h"
 #include "game/kit/ItemIcon.h"
@@ -85,9 +88,10 @@ Game::EngineOptions Game::prepare() {
     // NPC::makeNPCAnimArray();
     ZoneData::setZones();
     // SkillNode::setupButtonRects();
-    // Data::loadSaveData();
+    Data::loadSaveData();
     MonsterData::adjustForNewGamePlus();
-    // if (steam) Achievements::setupSteam();
+    DataAchievements::install(std::make_shared<StoreAchievements>());
+    if (steam) Achievements::setupSteam();
 
     gameStage = runtime::make<framework::Sprite>();
     return EngineOptions{screenWidth, screenHeight, frameRate, GameData::fullscreen && desktop};

@@ -61,6 +61,12 @@ public:
     void openUseSpecialWindow(const runtime::Ref<game::Item>& item) override {
         r.record("useSpecial:" + item->data->name.str());
     }
+    void updateNGPlusText() override { r.record("ngpText"); }
+    void showSaveText() override { r.record("saveText"); }
+    std::optional<std::vector<runtime::Ref<game::Item>>> hotkeyBarItems() override { return hotkeyBar; }
+
+    // The items the hotkey bar shows; none: no UI root.
+    std::optional<std::vector<runtime::Ref<game::Item>>> hotkeyBar;
 
     DataRecorder& r;
     bool inventoryIsOpen = false;
