@@ -3,9 +3,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <thread>
 
+#include "ImageCodec.h"
 #include "KeyMap.h"
 #include "PngWriter.h"
 
@@ -64,9 +66,19 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
         return;
     }
     if (!sdlReady_) {
+        // Unless a driver was chosen, a display that only an invisible stand-in can serve ends
+        // the program: a window nobody sees would run forever.
+        const char* chosen = std::getenv("SDL_VIDEODRIVER");
+        bool explicitDriver = chosen && *chosen;
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+            if (!explicitDriver) noDisplay();
             std::fprintf(stderr, "media-native: cannot start video: %s\n", SDL_GetError());
             return;
+        }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (!explicitDriver && (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+            SDL_Quit();
+            noDisplay();
         }
         sdlReady_ = true;
         controllers_.start();
@@ -86,6 +98,7 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
         std::fprintf(stderr, "media-native: cannot open the window: %s\n", SDL_GetError());
         return;
     }
+    if (!iconPath_.empty()) setIcon(iconPath_);
     Uint32 rflags = SDL_RENDERER_ACCELERATED | ((flags & FLAG_VSYNC) ? SDL_RENDERER_PRESENTVSYNC : 0);
     renderer_ = SDL_CreateRenderer(window_, -1, rflags);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -112,6 +125,12 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
     runLoop();
     if (const char* snap = std::getenv("MEDIA_NATIVE_SNAPSHOT"); snap && *snap) writeSnapshot(snap);
     shutdown();
+}
+
+void Backend::noDisplay() {
+    std::fprintf(stderr, "no display available; set SDL_VIDEODRIVER=dummy to run without one\n");
+    std::fflush(stderr);
+    std::exit(1);
 }
 
 void Backend::shutdown() {
@@ -369,6 +388,21 @@ void Backend::showCursor(bool show) {
 
 void Backend::openUrl(const std::string& url) {
     if (!url.empty()) SDL_OpenURL(url.c_str());
+}
+
+void Backend::setIcon(const std::string& path) {
+    iconPath_ = path;
+    if (!window_ || path.empty()) return;
+    runtime::Ref<Surface> image = ImageCodec::load(path);
+    if (!image || image->empty()) {
+        std::fprintf(stderr, "media-native: cannot read the icon %s\n", path.c_str());
+        return;
+    }
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(image->pixels(), image->width(), image->height(), 32,
+                                                           image->width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
 }
 
 bool Backend::writeSnapshot(const std::string& path) const {

@@ -36,6 +36,8 @@ public:
     void close() { closing_ = true; }
     void setAnimationPaused(bool paused) { animationPaused_ = paused; }
     void openUrl(const std::string& url);
+    // The window's icon from an image file; kept for the window when none is open yet.
+    void setIcon(const std::string& path);
 
     // Delivers one native event record to the stage's handler. Never lets an exception through.
     void deliver(const runtime::Ref<runtime::DynamicObject>& record);
@@ -68,6 +70,8 @@ private:
     void keyRecord(const SDL_KeyboardEvent& k);
     int pointerFlags() const;
     void shutdown();
+    // Reports that no display is available and ends the process with status 1.
+    [[noreturn]] static void noDisplay();
 
     uint64_t start_;
     double frequency_;
@@ -79,6 +83,7 @@ private:
     double pointerY_ = 0;
     double wakeDeadline_ = 0;
     std::string title_;
+    std::string iconPath_;
     std::string company_;
     std::string file_;
     SDL_Window* window_ = nullptr;
