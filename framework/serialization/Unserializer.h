@@ -20,8 +20,8 @@ public:
     // What one read may build, whatever the text's size: at most this many values
     // ("Too many values at position <n>") and this many string bytes, string references
     // counted each time ("Strings too long at position <n>").
-    static constexpr int64_t MAX_VALUES = 1 << 21;
-    static constexpr int64_t MAX_STRING_BYTES = 64 << 20;
+    static constexpr int64_t MAX_VALUES = 1 << 20;
+    static constexpr int64_t MAX_STRING_BYTES = 32 << 20;
 
     // The registry itself.
     static const Resolver& DEFAULT_RESOLVER();
