@@ -1,5 +1,7 @@
 #include "Backend.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -41,7 +43,14 @@ constexpr int EF_PRIMARY_TOUCH = 0x8000;
 
 // Wake used while no stage handler asked for one.
 constexpr double DEFAULT_WAKE = 0.05;
+
+// Longest sleep without watching the event queue, for drivers that cannot wait on it.
+constexpr double MAX_BLIND_SLEEP = 0.010;
+
+std::atomic<uint64_t> sceneChanges{1};
 }  // namespace
+
+void noteSceneChange() { sceneChanges.fetch_add(1, std::memory_order_relaxed); }
 
 Backend& Backend::get() {
     static Backend* instance = new Backend();
@@ -81,6 +90,7 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
             noDisplay();
         }
         sdlReady_ = true;
+        queueWaits_ = driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
         controllers_.start();
     }
     title_ = title;
@@ -323,11 +333,15 @@ void Backend::runLoop() {
             deliver(record(ET_POLL));
             continue;
         }
-        if (remain > 0.002) {
-            int ms = static_cast<int>((remain - 0.001) * 1000.0);
-            if (SDL_WaitEventTimeout(&e, ms > 0 ? ms : 1)) translate(e);
+        // Asleep until the wake is due or an event arrives: whole milliseconds on the event
+        // queue, then one short sleep for the part of a millisecond left. Drivers that cannot
+        // wait on their queue would poll it every millisecond there: those sleep instead, at
+        // most MAX_BLIND_SLEEP at a time.
+        int ms = static_cast<int>(remain * 1000.0);
+        if (ms >= 1 && queueWaits_) {
+            if (SDL_WaitEventTimeout(&e, ms)) translate(e);
         } else {
-            std::this_thread::sleep_for(std::chrono::duration<double>(remain));
+            std::this_thread::sleep_for(std::chrono::duration<double>(std::min(remain, MAX_BLIND_SLEEP)));
         }
     }
 }
@@ -337,7 +351,8 @@ void Backend::renderStage(StageHandle* stage) {
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer_, &w, &h);
     if (w <= 0 || h <= 0) return;
-    if (!texture_ || w != fbWidth_ || h != fbHeight_) {
+    bool resized = !texture_ || w != fbWidth_ || h != fbHeight_;
+    if (resized) {
         if (texture_) SDL_DestroyTexture(texture_);
         // The frame is drawn at the output's own size: no second scaling pass, no blur.
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
@@ -347,9 +362,18 @@ void Backend::renderStage(StageHandle* stage) {
         fbHeight_ = h;
         frame_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
     }
-    frameRenderer_.renderFrame(NodeStore::get(), stage->index, frame_.data(), w, h, w);
+    // Nothing drawn changed since the last frame (and no direct-render callback draws anew
+    // each time): the previous frame is presented again without composing it.
+    uint64_t changes = sceneChanges.load(std::memory_order_relaxed);
+    bool unchanged = changes == renderedChanges_ && stage->index == renderedStage_ && !frameRenderer_.drewDirect() &&
+                     texture_ && !frame_.empty() && !resized;
+    if (!unchanged) {
+        frameRenderer_.renderFrame(NodeStore::get(), stage->index, frame_.data(), w, h, w);
+        if (texture_) SDL_UpdateTexture(texture_, nullptr, frame_.data(), w * 4);
+        renderedChanges_ = changes;
+        renderedStage_ = stage->index;
+    }
     if (texture_) {
-        SDL_UpdateTexture(texture_, nullptr, frame_.data(), w * 4);
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     }

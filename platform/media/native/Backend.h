@@ -78,6 +78,7 @@ private:
     bool closing_ = false;
     bool animationPaused_ = false;
     bool sdlReady_ = false;
+    bool queueWaits_ = false;  // the video driver waits on its event queue without polling
     int displayState_ = 0;
     double pointerX_ = 0;
     double pointerY_ = 0;
@@ -92,6 +93,8 @@ private:
     int fbWidth_ = 0;
     int fbHeight_ = 0;
     std::vector<uint32_t> frame_;  // ARGB, the last presented frame
+    uint64_t renderedChanges_ = 0;  // the scene-change count frame_ was composed at
+    int renderedStage_ = -1;
     Renderer frameRenderer_;
     Controllers controllers_;
     TouchPoints touches_;
