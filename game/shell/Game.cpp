@@ -11,6 +11,14 @@
 #include "framework/Lib.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
+#include "game/data/GameData.h"
+#include "game/data/ItemData.h"
+#include "game/data/MonsterData.h"
+#include "game/kit/ItemIcon.h"
+#include "game/kit/MessageWindow.h"
+#include "game/kit/SpriteFont.h"
+#include "game/kit/UIColor.h"
+#include "game/kit/YesNoWindow.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -30,9 +38,6 @@ void readScreenSize() {
     Game::screenHeight = s->get_stageHeight();
 }
 
-// Settings of the data model (GameData) that the shell reads; their defaults until it exists.
-bool savedFullscreen() { return false; }
-bool guiSizeLarge() { return false; }
 
 }  // namespace
 
@@ -59,29 +64,30 @@ Game::EngineOptions Game::prepare() {
     readScreenSize();
 
     BMDCache::load();
-    // UIColor::createColors();
-    // SpriteFont::createFonts();
+    UIColor::createColors();
+    SpriteFont::createFonts();
     // TiledMap::createMaps();
-    // ItemData::createItems();
-    // MonsterData::createMonsters();
+    ItemData::createItems();
+    MonsterData::createMonsters();
     // NPCData::createNPCs();
-    // ItemIcon::createNameCaches();
-    // GameData::initializeStaticStuff();
-    // GameData::initializeGameStuff();
+    ItemIcon::createNameCaches();
+    GameData::initializeStaticStuff();
+    GameData::uiColor = UIColor::DARK_PURPLE_GRAY;
+    GameData::initializeGameStuff();
     // Effects::setup();
     // Particle::setupAnims();
     // DiaryEntry::initialize();
-    // YesNoWindow::createCachedWindows();
-    // MessageWindow::createStaticWindows();
+    YesNoWindow::createCachedWindows();
+    MessageWindow::createStaticWindows();
     // NPC::makeNPCAnimArray();
     // ZoneData::setZones();
     // SkillNode::setupButtonRects();
     // Data::loadSaveData();
-    // MonsterData::adjustForNewGamePlus();
+    MonsterData::adjustForNewGamePlus();
     // if (steam) Achievements::setupSteam();
 
     gameStage = runtime::make<framework::Sprite>();
-    return EngineOptions{screenWidth, screenHeight, frameRate, savedFullscreen() && desktop};
+    return EngineOptions{screenWidth, screenHeight, frameRate, GameData::fullscreen && desktop};
 }
 
 void Game::layoutScreen(bool largeGui) {
@@ -113,7 +119,7 @@ void Game::createUI(bool isLoadingScreen) {
         s->removeChild(ui);
         s->removeChild(gameStage);
     }
-    layoutScreen(guiSizeLarge());
+    layoutScreen(GameData::guiSizeLarge);
     // The UI root: made here the first time (then switched to 30 frames per second when the
     // settings ask for it), re-laid out on later calls, scaled by scaleFactor, its hotkey bar
     // rebuilt and its frame counter hidden.

@@ -52,6 +52,21 @@ void skin(Canvas& c, int x, int y, int w, int h, uint32_t middle, uint32_t line,
     c.fillRect(x + 3, y + 3, w - 6, h - 6, middle);
 }
 
+// A 13 x 13 window skin at (x, 0): a black outline, a two-pixel light grey rim with rounded
+// corners, a dark grey ornament inside each corner and the middle colour (alpha included).
+void windowSkin(Canvas& c, int x, uint32_t middle) {
+    for (int py = 0; py < 13; ++py)
+        for (int px = 0; px < 13; ++px) {
+            const int dx = std::min(px, 12 - px), dy = std::min(py, 12 - py), d = std::min(dx, dy);
+            uint32_t col = middle;
+            if (dx + dy <= 1) continue;  // the outline's rounded corner
+            if (d == 0 || (dx == 1 && dy == 1)) col = 0xFF000000;
+            else if (d <= 2 || (dx == 3 && dy == 3)) col = 0xFFA7A7A7;
+            else if ((dx == 4 && dy == 4) || (dx == 5 && dy == 4) || (dx == 4 && dy == 5)) col = 0xFF525252;
+            c.set(x + px, py, col);
+        }
+}
+
 Paint buttonSkin(uint32_t middle, bool yellow) {
     return [=](Canvas& c, std::mt19937&) {
         if (yellow) {
@@ -1026,13 +1041,30 @@ void itemIcon(Canvas& c, int sheet, int index, std::mt19937& r) {
     uint32_t m = metals[(index + index / 10) % 10];
     int v = index;
     switch (sheet) {
-    case 0: {  // consumables
-        int k = (index * 7 + index / 10) % 10;
-        if (k < 6) Sprites::potion(c, 8, 8, 32, elementColour(index) == 0 ? 0xFFE03030 : (index % 3 == 0 ? 0xFFE03030 : index % 3 == 1 ? 0xFF3060E0 : 0xFF40C040), index);
-        else if (k == 6) Sprites::wings(c, 8, 8, 32, 0xFFF0F0FF);
-        else if (k == 7) Sprites::book(c, 8, 8, 32, metals[index % 10]);
-        else if (k == 8) { c.fillCircle(24, 26, 10, 0xFFE04040); c.fillRect(23, 12, 2, 6, 0xFF3A8A30); }
-        else Sprites::gem(c, 12, 12, 24, metals[(index * 3) % 10]);
+    case 0: {  // consumables: the cells the consumables table and crafted potions name
+        // Crafted-potion colour of each property's picture number 40..60 (hp, mp, att, def, mag,
+        // gold, hpregen, mpregen, exp, drop, lifedrain, bleed, crit, dodge, six elements, kill).
+        static const uint32_t crafted[] = {0xFFE03030, 0xFF3060E0, 0xFFE08020, 0xFF8A8A98, 0xFF9040C0, 0xFFE0C040, 0xFFF080A0,
+                                           0xFF60D0F0, 0xFF40C040, 0xFF9A6A3A, 0xFF801830, 0xFFB01010, 0xFFF0F0F0, 0xFF30A090,
+                                           elementColour(0), elementColour(1), elementColour(2), elementColour(3), elementColour(4),
+                                           elementColour(5), 0xFF202028};
+        if (index == 0) Sprites::wings(c, 8, 8, 32, 0xFFF0F0FF);
+        else if (index >= 1 && index <= 3) Sprites::potion(c, 8 + (3 - index) * 2, 8 + (3 - index) * 4, 32 - (3 - index) * 4, 0xFFE03030, index);
+        else if (index >= 4 && index <= 6) Sprites::potion(c, 8 + (6 - index) * 2, 8 + (6 - index) * 4, 32 - (6 - index) * 4, 0xFF3060E0, index);
+        else if (index == 7) { Sprites::potion(c, 8, 8, 32, 0xFFE0C040, 0); Sprites::star(c, 24, 30, 4, 0xFFFFFFFF, 4); }
+        else if (index == 20) Sprites::pickaxe(c, 8, 8, 32);
+        else if (index == 21) Sprites::text(c, 15, 9, "?", 0xFFF0F0F0, 6);
+        else if (index >= 40 && index <= 60) Sprites::potion(c, 8, 8, 32, crafted[index - 40], 0);
+        else if (index >= 70 && index <= 90) {  // second property: a stopper-side seal drawn over the base
+            c.fillCircle(34, 14, 6, 0xFF101010);
+            c.fillCircle(34, 14, 5, crafted[index - 70]);
+        } else {
+            int k = (index * 7 + index / 10) % 10;
+            if (k < 6) Sprites::potion(c, 8, 8, 32, index % 3 == 0 ? 0xFFE03030 : index % 3 == 1 ? 0xFF3060E0 : 0xFF40C040, index);
+            else if (k < 8) Sprites::book(c, 8, 8, 32, metals[(index + 5 * (k - 6)) % 10]);
+            else if (k == 8) { c.fillCircle(24, 26, 10, 0xFFE04040); c.fillRect(23, 12, 2, 6, 0xFF3A8A30); }
+            else Sprites::gem(c, 12, 12, 24, metals[(index * 3) % 10]);
+        }
         break;
     }
     case 1: if (index % 4 == 3) Sprites::axe(c, 8, 8, 32, m, index / 4); else Sprites::sword(c, 8, 8, 32, m, metals[(index + 3) % 10], v); break;
@@ -1052,9 +1084,26 @@ void itemIcon(Canvas& c, int sheet, int index, std::mt19937& r) {
         else { c.fillCircle(24, 24, 9, withAlpha(m, 200)); Sprites::star(c, 24, 24, 6, 0xFFFFFFFF, 4); }
         break;
     }
-    default:  // spells
-        c.fillCircle(24, 24, 16, withAlpha(elementColour(index), 120));
-        Sprites::element(c, 12, 12, 24, index % 6);
+    default:  // spells: heal, the six elements from fire to light, revealer, telekinesis, transmute
+        if (index >= 1 && index <= 6) {
+            c.fillCircle(24, 24, 16, withAlpha(elementColour(index - 1), 120));
+            Sprites::element(c, 12, 12, 24, index - 1);
+        } else if (index == 0) {
+            c.fillCircle(24, 24, 16, withAlpha(0xFF40D060, 120));
+            Sprites::heart(c, 12, 12, 24, 0xFFE03040);
+        } else if (index == 7) {
+            c.fillCircle(24, 24, 16, withAlpha(0xFFF0F0A0, 120));
+            c.fillEllipse(24, 24, 12, 7, 0xFFF8F8F8);
+            c.fillCircle(24, 24, 5, 0xFF3060C0);
+            c.fillCircle(24, 24, 2, 0xFF101010);
+        } else if (index == 8) {
+            c.fillCircle(24, 24, 16, withAlpha(0xFF9060E0, 120));
+            Sprites::gem(c, 16, 8, 16, 0xFF60C0E0);
+            for (int i = 0; i < 3; ++i) c.fillRect(17 + i * 6, 28 + (i % 2) * 3, 2, 8, 0xFFE0D0FF);
+        } else {
+            c.fillCircle(24, 24, 16, withAlpha(0xFFE0C040, 120));
+            Sprites::star(c, 24, 24, 11, 0xFFFFE060, 5);
+        }
         break;
     }
     (void)r;
@@ -1062,10 +1111,10 @@ void itemIcon(Canvas& c, int sheet, int index, std::mt19937& r) {
 
 void addItems(Builder& b) {
     struct Sheet { const char* name; int rows; const char* what; };
-    const Sheet sheets[] = {{"consumables", 10, "potions, wings, books, food and gems"}, {"weapons", 4, "swords, axes and maces"},
+    const Sheet sheets[] = {{"consumables", 10, "escape wings 0, health potions 1-3, magic potions 4-6, ultimate potion 7, pickaxe 20, question mark 21, crafted potions 40-60 with their second-property seals 70-90, the rest potions, books, food and gems"}, {"weapons", 4, "swords, axes and maces"},
                             {"shields", 3, "shields"}, {"helmets", 3, "helmets"}, {"bodies", 3, "body armour"}, {"legs", 3, "leg armour"},
                             {"boots", 3, "boots"}, {"hands", 3, "gloves"}, {"accessories", 4, "rings and amulets"},
-                            {"craftings", 10, "crafting materials: gems, ores, herbs, bones, essences"}, {"magics", 1, "spell orbs by element"}};
+                            {"craftings", 10, "crafting materials: gems, ores, herbs, bones, essences"}, {"magics", 1, "spell orbs: heal, fire, ice, earth, wind, dark, light, revealer, telekinesis, transmute"}};
     for (int s = 0; s < 11; ++s) {
         const Sheet& sh = sheets[s];
         b.add(std::string("items/") + sh.name + ".png", 480, 48 * sh.rows, 48, 48, 10 * sh.rows,
@@ -1188,10 +1237,11 @@ void addUi(Builder& b) {
                   Btn{"buttonBlackSmallSelected", 19, 0xFF474747, false}, Btn{"buttonYellowSmall", 19, 0xFFF0C600, true},
                   Btn{"buttonYellowSmallOver", 19, 0xFFFFFD73, true}, Btn{"buttonYellowSmallSelected", 19, 0xFFFFFFFF, true}})
         b.add(std::string("ui/") + k.id + ".png", k.size, k.size, 0, 0, 1, "nine-slice button skin", "button skins", buttonSkin(k.col, k.yellow));
-    b.add("ui/windowBorder.png", 26, 13, 13, 13, 2, "window frames, nine-slice with corner 6: the alternative frame at (0,0), the usual one at (13,0)",
-          "window: corner 6, cells 13 pixels apart", [](Canvas& c, std::mt19937&) {
-              skin(c, 0, 0, 13, 13, 0xE0201A16, 0xFFC8A060, 0xFF6A5030, 2);
-              skin(c, 13, 0, 13, 13, 0xE0101014, 0xFF8A8A8A, 0xFF3A3A3A, 2);
+    b.add("ui/windowBorder.png", 26, 13, 13, 13, 2,
+          "window frames, nine-slice with corner 6: the opaque frame at (0,0), the usual translucent one at (13,0)",
+          "window: corner 6, cells 13 pixels apart; outline, rim, ornaments and middles given", [](Canvas& c, std::mt19937&) {
+              windowSkin(c, 0, 0xFF000000);
+              windowSkin(c, 13, 0xCD000000);
           });
     b.add("ui/sliderBorder.png", 13, 13, 0, 0, 1, "meter frame, nine-slice with corner 6", "meter skin: 13x13",
           [](Canvas& c, std::mt19937&) { skin(c, 0, 0, 13, 13, 0x00000000, 0xFF9A9A9A, 0xFF3A3A3A, 2); });

@@ -4,6 +4,7 @@
 #include "platform/runtime/Resources.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #include <stb/stb_image.h>
@@ -289,6 +290,52 @@ TEST(GameAssets, TheFontIsATrueTypeFile) {
     EXPECT_EQ(ttf[1], 1);
     EXPECT_EQ(ttf[2], 0);
     EXPECT_EQ(ttf[3], 0);
+}
+
+// The monster table's sprite geometry fits the generated strips: cell sizes, cell counts, the
+// flyer's two-row attack sheet, the frames of the blow and the effect, and the ground point.
+TEST(GameAssets, TheMonsterTableFitsTheMonsterStrips) {
+    auto bytes = runtime::Resources::data("__game_assets__:monsters.xml");
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_buffer(bytes.data(), bytes.size()));
+    auto inv = inventory();
+    int pictured = 0;
+    for (pugi::xml_node m : doc.document_element().children()) {
+        std::string stem = m.attribute("name").value();
+        std::erase(stem, ' ');
+        auto num = [&](const char* a) { return m.attribute(a).as_int(); };
+        if (num("width") == 0) continue;
+        ++pictured;
+        const Inventoried& idle = inv["assets/x2/monsters/" + stem + "Idle.png"];
+        const Inventoried& attack = inv["assets/x2/monsters/" + stem + "Attack.png"];
+        EXPECT_EQ(std::make_pair(num("width"), num("height")), std::make_pair(idle.cellWidth, idle.cellHeight)) << stem;
+        EXPECT_EQ(num("idleFrames"), idle.cells) << stem;
+        EXPECT_EQ(std::make_pair(num("attWidth"), num("attHeight")), std::make_pair(attack.cellWidth, attack.cellHeight)) << stem;
+        int w = num("attWidth"), h = num("attHeight"), frames = num("attFrames");
+        ASSERT_GT(frames, 0) << stem;
+        if (std::string(m.attribute("flying").value()) == "true") {
+            // Pose on row 0, attack on its own row further down.
+            EXPECT_EQ(num("attStartX"), 0) << stem;
+            EXPECT_GE(num("attStartY"), h) << stem;
+            EXPECT_LE(num("attStartY") + h, attack.height) << stem;
+            EXPECT_LE(frames * w, attack.width) << stem;
+            EXPECT_EQ(num("attIdleFrames") + frames, attack.cells) << stem;
+        } else {
+            EXPECT_EQ(frames + 1, attack.cells) << stem;
+            EXPECT_LE((frames + 1) * w, attack.width) << stem;
+        }
+        EXPECT_GE(num("dmgFrame"), 1) << stem;
+        EXPECT_LE(num("dmgFrame"), frames) << stem;
+        if (m.attribute("effect")) {
+            EXPECT_GE(num("effectFrame"), 1) << stem;
+            EXPECT_LE(num("effectFrame"), frames) << stem;
+        }
+        EXPECT_GT(num("groundX"), 0) << stem;
+        EXPECT_LT(num("groundX"), w) << stem;
+        EXPECT_GT(num("groundY"), 0) << stem;
+        EXPECT_LT(num("groundY"), h) << stem;
+    }
+    EXPECT_EQ(pictured, 44);
 }
 
 }  // namespace

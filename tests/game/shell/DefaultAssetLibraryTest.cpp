@@ -123,10 +123,10 @@ TEST_F(DefaultAssetLibraryTest, AnEmbeddedAssetIsMadeFromItsBytesAndAMissingOneG
     traces.clear();
     EXPECT_FALSE(framework::Assets::getBitmapData("assets/ui/buttonBlack.png"));
     EXPECT_FALSE(framework::Assets::getSound("assets/audio/oggs/stab.ogg", false));
-    EXPECT_TRUE(framework::Assets::getText("assets/xml/monsters.xml").isNull());
+    EXPECT_TRUE(framework::Assets::getText("assets/xml/skillTree.xml").isNull());
     EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/ui/buttonBlack.png\""), 1);
     EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/audio/oggs/stab.ogg\""), 1);
-    EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/xml/monsters.xml\""), 1);
+    EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/xml/skillTree.xml\""), 1);
 
     // Text assets are read whole as UTF-8.
     embed("assets/xml/npcs.xml", "<npcs>\xC3\xA9</npcs>");

@@ -1,7 +1,11 @@
 // The game object: the screen geometry and UI scale of createUI, and the start-up from Main to
 // the engine loop with the loading screen.
 #include "GameFixture.h"
+#include "tests/game/data/DataFixture.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
+#include "game/data/GameData.h"
+#include "game/kit/MessageWindow.h"
+#include "game/kit/YesNoWindow.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/FirstState.h"
 #include "game/shell/G.h"
@@ -23,6 +27,18 @@ protected:
         Game::gameCenter = nullptr;
         game::G::mapState = nullptr;
         game::G::frameCount = 0;
+        // The windows made at start-up hold display nodes of the fake back end: gone before it.
+        using game::MessageWindow;
+        game::YesNoWindow::ESCAPE_WINGS_CONFIRMATION = nullptr;
+        for (auto* w : {&MessageWindow::WIN_INTRO, &MessageWindow::WIN_WINGS, &MessageWindow::WIN_LOW_HEALTH,
+                        &MessageWindow::WIN_NEW_SHOP, &MessageWindow::WIN_LOTSA_ITEMS, &MessageWindow::WIN_BATTLE_SPEED,
+                        &MessageWindow::WIN_CRAFTING, &MessageWindow::WIN_BEAT_THE_SORCEROR,
+                        &MessageWindow::WIN_BEAT_THE_DEMON, &MessageWindow::WIN_MUSEUM, &MessageWindow::WIN_ENEMY_DETAILS,
+                        &MessageWindow::WIN_RUN_AWAY, &MessageWindow::WIN_NEW_GAME_PLUS,
+                        &MessageWindow::WIN_NEW_GAME_PLUS_FINISH_RUN_FIRST})
+            *w = nullptr;
+        DataFixture::clearTables();
+        game::GameData::initializeGameStuff();
         GameFixture::TearDown();
     }
     runtime::Ref<game::Main> main;
@@ -92,8 +108,12 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     frame(17);
     EXPECT_TRUE(stage()->contains(Game::gameStage));
     EXPECT_EQ(stage()->getChildIndex(Game::appLoadingScreen), stage()->get_numChildren() - 1);
-    EXPECT_EQ(Game::gameWidth, 1280);
-    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1);
+    // The large interface is the setting until a save says otherwise.
+    EXPECT_EQ(Game::gameWidth, 960);
+    EXPECT_DOUBLE_EQ(Game::scaleFactor, 1280.0 / 960);
+    EXPECT_EQ(game::ItemData::ALL_ITEMS.size(), 296u);
+    EXPECT_EQ(game::GameData::numTotalMuseumArtifacts, 95);
+    EXPECT_EQ(game::MonsterData::MONSTERS.size(), 45u);
 
     // The fade takes one second; then the screen leaves the stage and frames are counted.
     for (int i = 0; i < 70; ++i) frame(17);
