@@ -15,7 +15,7 @@
 
 namespace {
 constexpr long MEMORY_LIMIT_KB = 1024 * 1024;  // resident size at which the child is killed
-constexpr int TIME_LIMIT_MS = 10000;
+constexpr int TIME_LIMIT_MS = 120000;  // a read that never ends (as /dev/zero once did)
 
 struct Outcome {
     int status = -1;
@@ -111,7 +111,7 @@ TEST(SharedObjectHostile, HostileSavesReadAsEmptyQuicklyAndStayAsTheyWere) {
         EXPECT_EQ(o.output, "fields=0") << name;
         // Close to an empty start (an optimised build reads each in well under a second; this
         // allows for the sanitizers on a loaded machine), and well under the memory limit.
-        EXPECT_LT(o.seconds, base.seconds + 5.0) << name;
+        EXPECT_LT(o.seconds, base.seconds * 3 + 10.0) << name;
         EXPECT_LT(o.peakKb, MEMORY_LIMIT_KB / 2) << name;
         struct stat after{};
         lstat(file.c_str(), &after);

@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include <SDL.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/media/MediaPrimitives.h"
 #include "platform/media/native/KeyMap.h"
@@ -414,4 +416,27 @@ TEST(NodeStore, PointerTargetsHonourMouseEnabledAndMouseChildren) {
     s.at(button).visible = false;
     EXPECT_EQ(s.pick(root, 105, 5), 0);
     for (int n : {icon, button, root}) s.release(n);
+}
+
+TEST(NativeBackend, WithoutADisplayTheProgramSaysSoAndEndsWithStatusOne) {
+    if (std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "a display is available";
+    std::string err = ::testing::TempDir() + "no-display-" + std::to_string(getpid()) + ".txt";
+    std::fflush(stdout);
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (!std::freopen(err.c_str(), "w", stderr)) _exit(3);
+        alarm(30);  // a driver that does open a window must not hold the test
+        unsetenv("SDL_VIDEODRIVER");  // no driver chosen: only the stand-in drivers are left
+        prim("media_native_create_main_frame", -1)(Value(), 320, 200, 0, "no display");
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(err);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("no display available; set SDL_VIDEODRIVER=dummy to run without one\n"), std::string::npos) << text;
+    std::remove(err.c_str());
 }
