@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "engine/EngCamera.h"
+#include "engine/system/EngAssets.h"
 #include "engine/EngGame.h"
 #include "engine/EngState.h"
 #include "engine/EngVersion.h"
@@ -106,6 +107,7 @@ void EngG::init(EngGame* g, int w, int h, double zoom) {
     gamepads = inputs->add(runtime::make<EngGamepadManager>());
     save->bind("engine");
     sound->loadSavedPrefs();
+    EngAssets::init();
 }
 
 void EngG::reset() {

@@ -55,9 +55,11 @@ runtime::Primitive Lib::load(const std::string& libraryName, const std::string& 
         return runtime::Primitive(sys::ModuleLoader::find(it->second, name, argCount));
     }
     (*moduleNames_)[library] = library;
-    runtime::Primitive result = tryLoad("./" + library, library, name, argCount);
+    // The plain name first: the module loader looks beside the executable before the system's
+    // paths. The current folder comes after it, so a module dropped there cannot replace ours.
+    runtime::Primitive result = tryLoad(library, library, name, argCount);
+    if (!result) result = tryLoad("./" + library, library, name, argCount);
     if (!result) result = tryLoad(".\\" + library, library, name, argCount);
-    if (!result) result = tryLoad(library, library, name, argCount);
     if (!result) {
         std::string folder = devPackageFolder();
         if (!folder.empty()) {

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "FontDefault.h"
 #include "engine/EngG.h"
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "framework/assets/Assets.h"
@@ -12,6 +13,8 @@
 namespace engine {
 
 using runtime::Ref;
+
+void EngAssets::init() { framework::Font::registerFont(&FontDefault::staticClass()); }
 
 void EngAssets::drawLogo(const Ref<framework::Graphics>& g) {
     using Points = std::initializer_list<std::pair<double, double>>;

@@ -17,6 +17,8 @@ public:
     static inline runtime::String FONT_DEFAULT = "Nokia Cellphone FC Small";
     static inline runtime::String FONT_DEBUGGER = "Arial";
 
+    // Registers the embedded default font (FontDefault) with the font registry.
+    static void init();
     // Five filled polygons in a 100 x 100 box.
     static void drawLogo(const runtime::Ref<framework::Graphics>& graphics);
     // The bitmap of the id, without the asset cache.

@@ -3,6 +3,7 @@
 #include "framework/errors/Error.h"
 
 #include "platform/runtime/Thrown.h"
+#include "platform/runtime/Trace.h"
 
 namespace engine {
 
@@ -42,8 +43,10 @@ bool EngSave::flush(int minFileSize, runtime::Ref<runtime::Function> onComplete)
     framework::SharedObjectFlushStatus status;
     try {
         status = _sharedObject->flush(minFileSize);
-    } catch (const runtime::Thrown&) {
-        // A full disk or a folder that cannot be made must not end the game: the save fails.
+    } catch (const runtime::Thrown& t) {
+        // A full disk or a folder that cannot be made must not end the game: the save fails,
+        // the old file stays, and the reason shows in the trace.
+        RUNTIME_TRACE(runtime::Value("Could not flush save " + name.toText() + ": " + t.value().toText()));
         return onDone(ERROR);
     }
     return onDone(status == framework::SharedObjectFlushStatus::FLUSHED ? SUCCESS : PENDING);
@@ -62,7 +65,8 @@ bool EngSave::erase() {
     if (!checkBinding()) return false;
     try {
         _sharedObject->clear();
-    } catch (const runtime::Thrown&) {
+    } catch (const runtime::Thrown& t) {
+        RUNTIME_TRACE(runtime::Value("Could not erase save " + name.toText() + ": " + t.value().toText()));
         return false;
     }
     return true;

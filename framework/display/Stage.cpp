@@ -177,7 +177,10 @@ void Stage::render_(bool sendEnterFrame) {
 
 double Stage::nextFrameDue_(double otherTimers) {
     if ((!active && pauseWhenDeactivated) || !(frameRate > 0)) return otherTimers;
-    double next = nextRender_ - Timer::stamp() - earlyWakeup_;
+    double until = nextRender_ - Timer::stamp();
+    double next = until - earlyWakeup_;
+    // Woken early, the stage sleeps the rest of the way to the frame instead of polling for it.
+    if (next <= 0 && until > 0) next = until;
     return otherTimers > next ? next : otherTimers;
 }
 

@@ -38,9 +38,15 @@ runtime::Ref<SharedObject> SharedObject::getLocal(const runtime::String& name, r
     if (localPath.isNull()) localPath = runtime::String("");
     std::string path = getFilePath(name, localPath);
     std::string raw;
-    if (sys::FileSystem::exists(path)) raw = sys::FileSystem::readFile(path).value_or("");
+    std::string refused;
+    if (sys::FileSystem::exists(path)) {
+        // A save that is no regular file or is too large reads as a corrupt one.
+        if (auto text = sys::FileSystem::readFile(path, sys::FileSystem::MAX_READ_BYTES, &refused)) raw = *text;
+    }
     runtime::Ref<runtime::Object> loaded = runtime::make<runtime::DynamicObject>();
-    if (!raw.empty()) {
+    if (!refused.empty()) {
+        RUNTIME_TRACE(runtime::Value("Could not unserialize SharedObject: " + refused));
+    } else if (!raw.empty()) {
         try {
             Unserializer u(raw);
             u.setResolver(Resolver([](const std::string& n) { return resolveClass(runtime::String(n)); },

@@ -1,78 +1,39 @@
 #include "URLLoader.h"
 
-#include <chrono>
-
+#include "URLLoadersManager.h"
+#include "URLVariables.h"
+#include "framework/events/HTTPStatusEvent.h"
 #include "framework/events/IOErrorEvent.h"
+#include "framework/events/ProgressEvent.h"
 #include "framework/utils/ByteArray.h"
 #include "platform/runtime/Args.h"
 
 namespace framework {
-
-namespace {
-struct Load {
-    runtime::Ref<URLLoader> loader;
-    runtime::Ref<URLRequest> request;
-};
-struct Delivery {
-    runtime::Ref<URLLoader> loader;
-    runtime::Ref<Event> event;
-};
-// The loading thread's queue and the events it produced; never freed, like the thread.
-struct Manager {
-    std::mutex loadsLock;
-    std::deque<Load> loads;
-    std::mutex eventsLock;
-    std::deque<Delivery> events;
-};
-Manager* manager = nullptr;
-std::once_flag started;
-
-void mainLoop(Manager* m) {
-    for (;;) {
-        Load next;
-        {
-            std::lock_guard<std::mutex> guard(m->loadsLock);
-            if (!m->loads.empty()) {
-                next = std::move(m->loads.front());
-                m->loads.pop_front();
-            }
-        }
-        if (next.loader) next.loader->loadInCURLThread(next.request);
-        next = Load{};
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-}
-}  // namespace
-
-void URLLoader::startManager() {
-    std::call_once(started, [] {
-        manager = new Manager;
-        std::thread(mainLoop, manager).detach();
-    });
-}
 
 URLLoader::URLLoader(const runtime::Ref<URLRequest>& request) {
     if (request) load(request);
 }
 
 void URLLoader::load(const runtime::Ref<URLRequest>& request) {
-    startManager();
-    std::lock_guard<std::mutex> guard(manager->loadsLock);
-    manager->loads.push_back(Load{runtime::Ref<URLLoader>(this), request});
+    URLLoadersManager::getInstance().enqueueLoad(runtime::Ref<URLLoader>(this), request);
 }
 
 void URLLoader::loadInCURLThread(const runtime::Ref<URLRequest>& request) {
     state = urlInit;
-    std::string url = request ? request->url.str() : std::string();
+    std::string url = request && !request->url.isNull() ? request->url.str() : std::string();
     std::string head = url.substr(0, 7);
     if (head == "http://" || head == "https:/") {
-        onError("Could not open URL");
+        request->prepare_();
+        handle_ = URLLoadersManager::getInstance().create(request);
+        if (handle_.isNull()) onError("Could not open URL");
+        else URLLoadersManager::getInstance().addActive(runtime::Ref<URLLoader>(this));
         return;
     }
     try {
         auto bytes = ByteArray::readFile(url);
         if (!bytes) runtime::Thrown::text("Could not open file \"" + url + "\"");
         if (dataFormat == URLLoaderDataFormat::BINARY) data = runtime::Value(bytes);
+        else if (dataFormat == URLLoaderDataFormat::VARIABLES) data = runtime::Value(runtime::make<URLVariables>(bytes->asString()));
         else data = runtime::Value(bytes->asString());
     } catch (const runtime::Thrown& t) {
         onError(t.value().toText());
@@ -81,11 +42,64 @@ void URLLoader::loadInCURLThread(const runtime::Ref<URLRequest>& request) {
     dataComplete_();
 }
 
+runtime::Value URLLoader::textOrBody(const runtime::Ref<ByteArray>& body) const {
+    if (dataFormat == URLLoaderDataFormat::BINARY) return body ? runtime::Value(body) : runtime::Value();
+    if (!body) return runtime::Value("");
+    body->position = 0;
+    return runtime::Value(body->asString());
+}
+
+void URLLoader::update() {
+    if (handle_.isNull()) return;
+    URLLoadersManager& manager = URLLoadersManager::getInstance();
+    int loadedBefore = bytesLoaded;
+    int totalBefore = bytesTotal;
+    manager.updateLoader(handle_, this);
+    runtime::Ref<URLLoader> self(this);
+    if (totalBefore < 0 && bytesTotal > 0) enqueueEvent(self, runtime::make<Event>(Event::OPEN));
+    if (bytesTotal > 0 && bytesLoaded != loadedBefore)
+        enqueueEvent(self, runtime::make<ProgressEvent>(ProgressEvent::PROGRESS, false, false, bytesLoaded, bytesTotal));
+    int code = manager.getCode(handle_);
+    runtime::Ref<IOErrorEvent> error;
+    if (state == urlComplete) {
+        dispatchHTTPStatus(code);
+        data = textOrBody(manager.getData(handle_));
+        if (code < 400) {
+            dataComplete_();
+            return;
+        }
+        error = runtime::make<IOErrorEvent>(IOErrorEvent::IO_ERROR, true, false, runtime::String(data.toText()), code);
+    } else if (state == urlError) {
+        dispatchHTTPStatus(code);
+        error = runtime::make<IOErrorEvent>(IOErrorEvent::IO_ERROR, true, false, manager.getErrorMessage(handle_), code);
+    }
+    if (error) {
+        handle_ = runtime::Value();
+        enqueueEvent(self, error);
+    }
+}
+
+void URLLoader::dispatchHTTPStatus(int status) {
+    auto event = runtime::make<HTTPStatusEvent>(HTTPStatusEvent::HTTP_STATUS, false, false, status);
+    for (const std::string& line : URLLoadersManager::getInstance().getHeaders(handle_)) {
+        std::size_t colon = line.find(": ");
+        if (colon == std::string::npos || colon == 0) continue;
+        std::string value = line.substr(colon + 2);
+        value = value.size() >= 2 ? value.substr(0, value.size() - 2) : std::string();
+        event->responseHeaders.push_back(runtime::make<URLRequestHeader>(line.substr(0, colon), value));
+    }
+    enqueueEvent(runtime::Ref<URLLoader>(this), event);
+}
+
+std::vector<std::string> URLLoader::getCookies() { return URLLoadersManager::getInstance().getCookies(handle_); }
+
 void URLLoader::onError(const runtime::String& msg) {
+    URLLoadersManager::getInstance().removeActive(this);
     enqueueEvent(runtime::Ref<URLLoader>(this), runtime::make<IOErrorEvent>(IOErrorEvent::IO_ERROR, true, false, msg));
 }
 
 void URLLoader::dataComplete_() {
+    URLLoadersManager::getInstance().removeActive(this);
     if (onComplete_ && !(*onComplete_)(data).toBool()) {
         dispatchIOErrorEvent_();
         return;
@@ -93,27 +107,16 @@ void URLLoader::dataComplete_() {
     enqueueEvent(runtime::Ref<URLLoader>(this), runtime::make<Event>(Event::COMPLETE));
 }
 
-bool URLLoader::loadPending_() {
-    startManager();
-    return false;  // no network transfer is ever active
-}
+bool URLLoader::loadPending_() { return !URLLoadersManager::getInstance().activeLoadersIsEmpty(); }
+
+void URLLoader::initialize(const runtime::String& path) { URLLoadersManager::getInstance().initialize(path); }
 
 void URLLoader::enqueueEvent(const runtime::Ref<URLLoader>& loader, const runtime::Ref<Event>& event) {
-    startManager();
-    std::lock_guard<std::mutex> guard(manager->eventsLock);
-    manager->events.push_back(Delivery{loader, event});
+    URLLoadersManager::getInstance().enqueueEvent(loader, event);
 }
 
 void URLLoader::pollData_() {
-    if (!manager) return;
-    Delivery d;
-    {
-        std::lock_guard<std::mutex> guard(manager->eventsLock);
-        if (manager->events.empty()) return;
-        d = std::move(manager->events.front());
-        manager->events.pop_front();
-    }
-    d.loader->dispatchEvent(d.event);
+    if (URLLoadersManager::exists()) URLLoadersManager::getInstance().pollData();
 }
 
 }  // namespace framework
@@ -128,8 +131,11 @@ RUNTIME_DEFINE_CLASS(URLLoader, "framework.net.URLLoader", framework::EventDispa
         .template field<&URLLoader::state>("state")
         .template field<&URLLoader::handle_>("__handle")
         .template method<&URLLoader::load>("load")
+        .template method<&URLLoader::close>("close")
         .template staticMethod<&URLLoader::pollData_>("__pollData")
         .template staticMethod<&URLLoader::loadPending_>("__loadPending")
+        .template staticMethod<&URLLoader::hasActive>("hasActive")
+        .template staticMethod<&URLLoader::initialize>("initialize")
         .emptyInstance()
         .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
             return runtime::make<URLLoader>(runtime::Args(v, n).object<framework::URLRequest>(0));

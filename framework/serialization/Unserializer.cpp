@@ -172,10 +172,16 @@ Value Unserializer::readFloat() {
     return Value(d);
 }
 
+void Unserializer::countString(std::size_t bytes, std::size_t tagPos) {
+    stringBytes_ += static_cast<int64_t>(bytes);
+    if (stringBytes_ > MAX_STRING_BYTES) fail("Strings too long at position " + std::to_string(tagPos));
+}
+
 Value Unserializer::unserialize() {
     std::size_t tagPos = pos;
     int tag = get(pos++);
     if (depth_ >= MAX_DEPTH) fail("Nesting too deep at position " + std::to_string(tagPos));
+    if (++valuesMade_ > MAX_VALUES) fail("Too many values at position " + std::to_string(tagPos));
     ++depth_;
     struct Leave {
         int& d;
@@ -200,6 +206,7 @@ Value Unserializer::readValue(int tag, std::size_t tagPos) {
             if (get(pos++) != ':' || len < 0 || length - std::min(pos, length) < static_cast<std::size_t>(len))
                 fail("Invalid string length");
             std::string s = urlDecode(std::string_view(buf).substr(pos, static_cast<std::size_t>(len)));
+            countString(s.size(), tagPos);
             pos += static_cast<std::size_t>(len);
             scache.push_back(s);
             return Value(s);
@@ -207,6 +214,7 @@ Value Unserializer::readValue(int tag, std::size_t tagPos) {
         case 'R': {
             int32_t k = readDigits();
             if (k < 0 || static_cast<std::size_t>(k) >= scache.size()) fail("Invalid string reference");
+            countString(scache[static_cast<std::size_t>(k)].size(), tagPos);
             return Value(scache[static_cast<std::size_t>(k)]);
         }
         case 'r': {

@@ -17,6 +17,11 @@ public:
     static constexpr int MAX_DEPTH = 1000;
     // At most this many nulls are made by "u" runs in one read ("Invalid null run" beyond).
     static constexpr int64_t MAX_NULL_RUN_TOTAL = 1 << 20;
+    // What one read may build, whatever the text's size: at most this many values
+    // ("Too many values at position <n>") and this many string bytes, string references
+    // counted each time ("Strings too long at position <n>").
+    static constexpr int64_t MAX_VALUES = 1 << 20;
+    static constexpr int64_t MAX_STRING_BYTES = 32 << 20;
 
     // The registry itself.
     static const Resolver& DEFAULT_RESOLVER();
@@ -55,6 +60,9 @@ private:
     void close(std::size_t index) { open_[index] = false; }
     int depth_ = 0;
     int64_t nullsMade_ = 0;
+    int64_t valuesMade_ = 0;
+    int64_t stringBytes_ = 0;
+    void countString(std::size_t bytes, std::size_t tagPos);
 };
 
 }  // namespace framework

@@ -22,9 +22,21 @@
 #define MEDIA_EXPORT_CAT_(a, b) a##b
 #define MEDIA_EXPORT_CAT(a, b) MEDIA_EXPORT_CAT_(a, b)
 
+#include <string_view>
+
 namespace media {
 void reportPrimitiveFailure(const char* name, const char* what);
+// Counts calls that may change what the stage shows; the back end presents the previous frame
+// again while the count stands still.
+void noteSceneChange();
 constexpr int exportArity(int n) { return n; }
+// Primitives that only read, or touch nothing drawn (clock, wake, sound, files, transfers).
+constexpr bool keepsScene(std::string_view name) {
+    for (std::string_view part : {"_get_", "_get", "time_stamp", "set_next_wake", "render_stage", "curl_",
+                                  "weak_ref_", "sound_", "filesystem_", "lzma_", "byte_array_", "is_complete"})
+        if (name.find(part) != std::string_view::npos) return true;
+    return false;
+}
 }  // namespace media
 
 // ARITY is 0..5 or MULT.
@@ -35,6 +47,7 @@ constexpr int exportArity(int n) { return n; }
                   "argument count differs from MediaPrimitives.def");                                       \
     extern "C" __attribute__((visibility("default"))) void MEDIA_EXPORT_CAT(NAME, MEDIA_EXPORT_SUFFIX_##ARITY)( \
         const ::runtime::Value* args, int argc, ::runtime::Value* result) {                                 \
+        if constexpr (!::media::keepsScene(#NAME)) ::media::noteSceneChange();                              \
         try {                                                                                               \
             *result = NAME##_impl(args, argc);                                                              \
         } catch (const std::exception& e) {                                                                 \

@@ -1,8 +1,12 @@
 #include "OfflineStore.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <charconv>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -10,7 +14,6 @@
 #include <utility>
 
 #include "platform/runtime/DynamicObject.h"
-#include "platform/runtime/Numbers.h"
 #include "platform/system/FileSystem.h"
 
 namespace storeclient {
@@ -118,12 +121,15 @@ std::optional<int> OfflineStore::getStat(const std::string& id) const {
 bool OfflineStore::setStat(const std::string& id, int value) {
     if (!started_ || !validId(id)) return false;
     stats_[id] = value;
+    statsSet_.insert(id);
     return true;
 }
 
 bool OfflineStore::setAchievement(const std::string& id) {
     if (!started_ || !validId(id)) return false;
     if (!achievements_.insert(id).second) return true;
+    unlocked_.insert(id);
+    cleared_.erase(id);
     bool stored = save();
     post("UserStatsStored", stored, "");
     if (stored) post("UserAchievementStored", true, id);
@@ -133,6 +139,8 @@ bool OfflineStore::setAchievement(const std::string& id) {
 bool OfflineStore::clearAchievement(const std::string& id) {
     if (!started_ || !validId(id)) return false;
     if (achievements_.erase(id) == 0) return true;
+    cleared_.insert(id);
+    unlocked_.erase(id);
     post("UserStatsStored", save(), "");
     return true;
 }
@@ -177,46 +185,127 @@ void OfflineStore::post(std::string type, bool success, std::string data) {
     pending_.push_back(Event{std::move(type), success, std::move(data)});
 }
 
-// One record a line: "achievement <id>", "stat <id> <value>", "score <board> <score> <detail>".
-// Lines that do not read as one of these are skipped.
-void OfflineStore::load() {
-    achievements_.clear();
-    stats_.clear();
-    boards_.clear();
-    loaded_ = true;
-    std::optional<std::string> text = sys::FileSystem::readFile(dataFile());
-    if (!text) return;
-    std::istringstream in(*text);
+namespace {
+// A whole token as a 32-bit decimal: no trailing characters, nothing out of range.
+std::optional<int> wholeNumber(const std::string& s) {
+    int value = 0;
+    const char* end = s.data() + s.size();
+    auto [ptr, ec] = std::from_chars(s.data(), end, value);
+    if (s.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+// Holds the lock file beside the data file while it lives.
+class FileLock {
+public:
+    explicit FileLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+        if (fd_ >= 0) {
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~FileLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd_;
+};
+}  // namespace
+
+OfflineStore::Records OfflineStore::parse(const std::string& text) {
+    Records r;
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream words(line);
         std::string kind, id, a, b, extra;
         words >> kind >> id >> a >> b >> extra;
         if (!validId(id) || !extra.empty()) continue;
-        auto number = [](const std::string& s) { return runtime::Numbers::parseInt(s); };
         if (kind == "achievement" && a.empty()) {
-            achievements_.insert(id);
-        } else if (kind == "stat" && b.empty() && number(a)) {
-            stats_[id] = *number(a);
-        } else if (kind == "score" && number(a) && number(b)) {
-            boards_[id] = Entry{*number(a), *number(b)};
+            r.achievements.insert(id);
+        } else if (kind == "stat" && b.empty() && wholeNumber(a)) {
+            r.stats[id] = *wholeNumber(a);
+        } else if (kind == "score" && wholeNumber(a) && wholeNumber(b)) {
+            r.boards[id] = Entry{*wholeNumber(a), *wholeNumber(b)};
         }
     }
+    return r;
+}
+
+std::string OfflineStore::format(const Records& r) {
+    std::string text;
+    for (const std::string& id : r.achievements) text += "achievement " + id + "\n";
+    for (const auto& [id, value] : r.stats) text += "stat " + id + " " + std::to_string(value) + "\n";
+    for (const auto& [id, e] : r.boards)
+        text += "score " + id + " " + std::to_string(e.score) + " " + std::to_string(e.detail) + "\n";
+    return text;
+}
+
+std::optional<OfflineStore::Records> OfflineStore::readFile(const std::string& path) {
+    if (!sys::FileSystem::exists(path)) return Records{};
+    std::string why;
+    std::optional<std::string> text = sys::FileSystem::readFile(path, sys::FileSystem::MAX_READ_BYTES, &why);
+    if (text && text->find('\0') != std::string::npos) {
+        text.reset();
+        why = "not text";
+    }
+    if (text) return parse(*text);
+    // Kept for the user to look at; never overwritten as if it were empty.
+    std::string aside = path + ".corrupt";
+    if (::rename(path.c_str(), aside.c_str()) == 0)
+        std::fprintf(stderr, "storeclient: %s could not be read (%s); moved to %s\n", path.c_str(), why.c_str(),
+                     aside.c_str());
+    else
+        std::fprintf(stderr, "storeclient: %s could not be read (%s)\n", path.c_str(), why.c_str());
+    return std::nullopt;
+}
+
+void OfflineStore::load() {
+    loaded_ = true;
+    unlocked_.clear();
+    cleared_.clear();
+    statsSet_.clear();
+    const std::string path = dataFile();
+    std::optional<Records> r;
+    if (makeParents(path)) {
+        FileLock lock(path + ".lock");
+        r = readFile(path);
+    } else {
+        r = readFile(path);
+    }
+    Records records = r.value_or(Records{});
+    achievements_ = std::move(records.achievements);
+    stats_ = std::move(records.stats);
+    boards_ = std::move(records.boards);
 }
 
 bool OfflineStore::save() {
-    std::string text;
-    for (const std::string& id : achievements_) text += "achievement " + id + "\n";
-    for (const auto& [id, value] : stats_) text += "stat " + id + " " + std::to_string(value) + "\n";
-    for (const auto& [id, e] : boards_)
-        text += "score " + id + " " + std::to_string(e.score) + " " + std::to_string(e.detail) + "\n";
     const std::string path = dataFile();
     if (!makeParents(path)) return false;
+    FileLock lock(path + ".lock");
+    // What other clients stored meanwhile, with this client's changes over it.
+    Records merged = readFile(path).value_or(Records{});
+    for (const std::string& id : unlocked_) merged.achievements.insert(id);
+    for (const std::string& id : cleared_) merged.achievements.erase(id);
+    for (const std::string& id : statsSet_) merged.stats[id] = stats_[id];
+    for (const auto& [id, e] : boards_) {
+        auto it = merged.boards.find(id);
+        if (it == merged.boards.end() || e.score > it->second.score) merged.boards[id] = e;
+    }
     try {
-        sys::FileSystem::writeFileAtomic(path, text);
+        sys::FileSystem::writeFileAtomic(path, format(merged));
     } catch (...) {
         return false;
     }
+    achievements_ = merged.achievements;
+    stats_ = merged.stats;
+    boards_ = merged.boards;
+    unlocked_.clear();
+    cleared_.clear();
+    statsSet_.clear();
     return true;
 }
 

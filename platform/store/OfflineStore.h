@@ -66,9 +66,26 @@ public:
     // Ids are 1 to 128 characters without blanks, control characters, "," or ";".
     static bool validId(const std::string& id);
 
+    // One record a line: "achievement <id>", "stat <id> <value>", "score <board> <score>
+    // <detail>"; numbers are whole 32-bit decimals. Lines that do not read wholly as one of
+    // these are skipped.
+    struct Records {
+        std::set<std::string> achievements;
+        std::map<std::string, int> stats;
+        std::map<std::string, Entry> boards;
+    };
+    static Records parse(const std::string& text);
+    static std::string format(const Records& records);
+
 private:
+    // Reads the file into memory. A file that cannot be read as text is moved aside
+    // (".corrupt" added to its name) and the client starts empty.
     void load();
+    // Writes this client's changes under the file's lock, merged into what the file holds now,
+    // so clients running at once keep each other's records.
     bool save();
+    // The file's records; nothing when it exists but cannot be read as text (moved aside then).
+    static std::optional<Records> readFile(const std::string& path);
     void post(std::string type, bool success, std::string data);
     std::string entryText(const std::string& id, const Entry& e, int rank) const;
 
@@ -79,6 +96,10 @@ private:
     std::set<std::string> achievements_;
     std::map<std::string, int> stats_;
     std::map<std::string, Entry> boards_;  // one entry per board: this user's best
+    // What this client changed since it last wrote, to merge into the file's newer state.
+    std::set<std::string> unlocked_;
+    std::set<std::string> cleared_;
+    std::set<std::string> statsSet_;
     std::set<std::string> found_;
 };
 

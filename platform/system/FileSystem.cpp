@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/runtime/Thrown.h"
@@ -42,19 +43,40 @@ void FileSystem::deleteFile(const std::string& path) {
     if (::unlink(path.c_str()) != 0) runtime::Thrown::text("Could not delete file:" + path);
 }
 
-std::optional<std::string> FileSystem::readFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+std::optional<std::string> FileSystem::readFile(const std::string& path, std::size_t maxBytes, std::string* why) {
+    auto refuse = [&](const std::string& reason) -> std::optional<std::string> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
+    // Non-blocking, so a named pipe without a writer cannot hold the open.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return refuse(std::strerror(errno));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return refuse("not a regular file");
+    }
+    if (static_cast<uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return refuse("larger than " + std::to_string(maxBytes) + " bytes");
+    }
     std::string out;
+    out.reserve(static_cast<std::size_t>(st.st_size));
     char chunk[65536];
     while (true) {
         ssize_t n = ::read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
+            int err = errno;
             ::close(fd);
-            return std::nullopt;
+            return refuse(std::strerror(err));
         }
         if (n == 0) break;
+        // The file may grow while it is read.
+        if (out.size() + static_cast<std::size_t>(n) > maxBytes) {
+            ::close(fd);
+            return refuse("larger than " + std::to_string(maxBytes) + " bytes");
+        }
         out.append(chunk, static_cast<std::size_t>(n));
     }
     ::close(fd);

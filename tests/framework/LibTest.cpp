@@ -60,23 +60,33 @@ TEST_F(LibLoad, MediaIsSearchedAsMediaNativeAndTheFoundPathIsReused) {
     fake.modules[".\\media-native"] = {{"prim_a__2", &marker}, {"prim_b__MULT", &marker}};
     auto a = Lib::load("media", "prim_a", 2);
     EXPECT_EQ(a().toText(), "marker");
-    EXPECT_EQ(fake.attempts, (std::vector<std::string>{"./media-native prim_a__2", ".\\media-native prim_a__2"}));
+    EXPECT_EQ(fake.attempts, (std::vector<std::string>{"media-native prim_a__2", "./media-native prim_a__2",
+                                                        ".\\media-native prim_a__2"}));
     EXPECT_EQ(Lib::moduleNames()->at("media-native"), ".\\media-native");
 
     fake.attempts.clear();
     auto b = Lib::load("media-native", "prim_b", -1);
     EXPECT_TRUE(b);
     EXPECT_EQ(fake.attempts, (std::vector<std::string>{".\\media-native prim_b__MULT"}));
-    EXPECT_EQ(output(), "Failed to load : ./media-native\nGot result .\\media-native\nResult : <primitive>\n");
+    EXPECT_EQ(output(), "Failed to load : media-native\nFailed to load : ./media-native\nGot result .\\media-native\n"
+                        "Result : <primitive>\n");
 }
 
 TEST_F(LibLoad, AModuleWithoutTheSymbolIsPassedSilently) {
-    fake.modules["./media-native"] = {};
-    fake.modules["media-native"] = {{"prim__0", &marker}};
+    fake.modules["media-native"] = {};
+    fake.modules["./media-native"] = {{"prim__0", &marker}};
     auto p = Lib::load("media-native", "prim", 0);
     EXPECT_TRUE(p);
+    EXPECT_EQ(Lib::moduleNames()->at("media-native"), "./media-native");
+    EXPECT_EQ(output(), "Got result ./media-native\nResult : <primitive>\n");
+}
+
+TEST_F(LibLoad, TheModuleBesideTheProgramWinsOverOneInTheCurrentFolder) {
+    fake.modules["media-native"] = {{"prim__0", &marker}};
+    fake.modules["./media-native"] = {{"prim__0", &marker}};
+    EXPECT_TRUE(Lib::load("media-native", "prim", 0));
+    EXPECT_EQ(fake.attempts, (std::vector<std::string>{"media-native prim__0"}));
     EXPECT_EQ(Lib::moduleNames()->at("media-native"), "media-native");
-    EXPECT_EQ(output(), "Failed to load : .\\media-native\nGot result media-native\nResult : <primitive>\n");
 }
 
 TEST_F(LibLoad, ALibraryFoundNowhereKeepsItsOwnNameAndLaterLookupsGoStraightThere) {
@@ -84,7 +94,7 @@ TEST_F(LibLoad, ALibraryFoundNowhereKeepsItsOwnNameAndLaterLookupsGoStraightTher
     EXPECT_FALSE(p);
     EXPECT_EQ(Lib::moduleNames()->at("storewrap"), "storewrap");
     EXPECT_EQ(output(),
-              "Failed to load : ./storewrap\nFailed to load : .\\storewrap\nFailed to load : storewrap\nResult : null\n");
+              "Failed to load : storewrap\nFailed to load : ./storewrap\nFailed to load : .\\storewrap\nResult : null\n");
     fake.attempts.clear();
     // The remembered path is asked once; the loader's failure is not caught on this path.
     EXPECT_THROW(Lib::load("storewrap", "other", 0), runtime::Thrown);
@@ -93,7 +103,7 @@ TEST_F(LibLoad, ALibraryFoundNowhereKeepsItsOwnNameAndLaterLookupsGoStraightTher
 
 TEST_F(LibLoad, TracesOnlyWhileTheVariableIsSet) {
     unsetenv("FRAMEWORK_LOAD_DEBUG");
-    fake.modules["./media-native"] = {{"prim__1", &marker}};
+    fake.modules["media-native"] = {{"prim__1", &marker}};
     EXPECT_TRUE(Lib::load("media-native", "prim", 1));
     Lib::loaderTrace("hello");
     EXPECT_EQ(output(), "");

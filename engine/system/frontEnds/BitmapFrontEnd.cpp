@@ -172,12 +172,12 @@ void BitmapFrontEnd::remove(const String& key) {
     auto it = _cache.find(key.str());
     if (it == _cache.end()) return;
     Ref<CachedGraphics> graphic = it->second;
-    removeFromOpenFLCache(key);
+    removeFromFrameworkCache(key);
     _cache.erase(key.str());
     if (graphic) graphic->destroy();
 }
 
-void BitmapFrontEnd::removeFromOpenFLCache(const String& key) {
+void BitmapFrontEnd::removeFromFrameworkCache(const String& key) {
     if (auto* cache = dynamic_cast<framework::IAssetCache*>(framework::Assets::get_cache().get())) cache->removeBitmapData(key);
 }
 
@@ -186,7 +186,7 @@ void BitmapFrontEnd::clearCache() {
         auto it = _cache.find(k);
         if (it == _cache.end() || !it->second || it->second->persist) continue;
         Ref<CachedGraphics> graphic = it->second;
-        removeFromOpenFLCache(String(k));
+        removeFromFrameworkCache(String(k));
         _cache.erase(it);
         graphic->destroy();
     }

@@ -37,7 +37,7 @@ public:
     virtual runtime::String getUniqueKey(runtime::String base = nullptr);
     virtual void remove(const runtime::String& key);
     // The framework's asset cache forgets the bitmap of the same id.
-    virtual void removeFromOpenFLCache(const runtime::String& key);
+    virtual void removeFromFrameworkCache(const runtime::String& key);
     virtual void clearCache();
     virtual void clearUnused();
 

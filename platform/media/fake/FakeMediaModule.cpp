@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "platform/media/MediaPrimitives.h"
+#include "platform/runtime/DynamicObject.h"
 #include "platform/system/ModuleLoader.h"
 
 namespace media {
@@ -85,7 +86,18 @@ void FakeMediaModule::handle(int index, const runtime::Value* args, int argc, ru
     Call call{name, std::vector<runtime::Value>(args, args + argc)};
     calls_.push_back(call);
     auto it = answers_.find(name);
-    *result = it == answers_.end() ? runtime::Value() : it->second(call.args);
+    if (it != answers_.end()) {
+        *result = it->second(call.args);
+    } else if (name == "freetype_import_font") {
+        // Font data reads as a plain regular font unless a test says otherwise.
+        auto info = runtime::make<runtime::DynamicObject>();
+        info->setField("family_name", runtime::Value("Fake Font"));
+        info->setField("is_bold", runtime::Value(false));
+        info->setField("is_italic", runtime::Value(false));
+        *result = runtime::Value(info);
+    } else {
+        *result = runtime::Value();
+    }
 }
 
 }  // namespace media

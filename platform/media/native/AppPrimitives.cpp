@@ -72,6 +72,11 @@ MEDIA_EXPORT(media_native_close, 0) {
     return {};
 }
 
+MEDIA_EXPORT(media_native_set_icon, 1) {
+    media::Backend::get().setIcon(text(MEDIA_ARG(0)));
+    return {};
+}
+
 MEDIA_EXPORT(media_native_terminate, 0) {
     std::_Exit(0);
 }

@@ -1,11 +1,16 @@
 #include "Backend.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <thread>
 
+#include "ImageCodec.h"
+#include "KeyMap.h"
 #include "platform/media/MediaRecords.h"
 #include "PngWriter.h"
 
@@ -19,7 +24,14 @@ constexpr int FLAG_VSYNC = 16;
 
 // Wake used while no stage handler asked for one.
 constexpr double DEFAULT_WAKE = 0.05;
+
+// Longest sleep without watching the event queue, for drivers that cannot wait on it.
+constexpr double MAX_BLIND_SLEEP = 0.010;
+
+std::atomic<uint64_t> sceneChanges{1};
 }  // namespace
+
+void noteSceneChange() { sceneChanges.fetch_add(1, std::memory_order_relaxed); }
 
 Backend& Backend::get() {
     static Backend* instance = new Backend();
@@ -44,11 +56,22 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
         return;
     }
     if (!sdlReady_) {
+        // Unless a driver was chosen, a display that only an invisible stand-in can serve ends
+        // the program: a window nobody sees would run forever.
+        const char* chosen = std::getenv("SDL_VIDEODRIVER");
+        bool explicitDriver = chosen && *chosen;
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+            if (!explicitDriver) noDisplay();
             std::fprintf(stderr, "media-native: cannot start video: %s\n", SDL_GetError());
             return;
         }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (!explicitDriver && (!driver || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+            SDL_Quit();
+            noDisplay();
+        }
         sdlReady_ = true;
+        queueWaits_ = driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
         translator_.controllers().start();
     }
     title_ = title;
@@ -66,6 +89,7 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
         std::fprintf(stderr, "media-native: cannot open the window: %s\n", SDL_GetError());
         return;
     }
+    if (!iconPath_.empty()) setIcon(iconPath_);
     Uint32 rflags = SDL_RENDERER_ACCELERATED | ((flags & FLAG_VSYNC) ? SDL_RENDERER_PRESENTVSYNC : 0);
     renderer_ = SDL_CreateRenderer(window_, -1, rflags);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -92,6 +116,12 @@ void Backend::createMainFrame(const runtime::Ref<runtime::Function>& callback, i
     runLoop();
     if (const char* snap = std::getenv("MEDIA_NATIVE_SNAPSHOT"); snap && *snap) writeSnapshot(snap);
     shutdown();
+}
+
+void Backend::noDisplay() {
+    std::fprintf(stderr, "no display available; set SDL_VIDEODRIVER=dummy to run without one\n");
+    std::fflush(stderr);
+    std::exit(1);
 }
 
 void Backend::shutdown() {
@@ -165,11 +195,15 @@ void Backend::runLoop() {
             deliver(MediaRecords::make(RecordType::etPoll));
             continue;
         }
-        if (remain > 0.002) {
-            int ms = static_cast<int>((remain - 0.001) * 1000.0);
-            if (SDL_WaitEventTimeout(&e, ms > 0 ? ms : 1)) translate(e);
+        // Asleep until the wake is due or an event arrives: whole milliseconds on the event
+        // queue, then one short sleep for the part of a millisecond left. Drivers that cannot
+        // wait on their queue would poll it every millisecond there: those sleep instead, at
+        // most MAX_BLIND_SLEEP at a time.
+        int ms = static_cast<int>(remain * 1000.0);
+        if (ms >= 1 && queueWaits_) {
+            if (SDL_WaitEventTimeout(&e, ms)) translate(e);
         } else {
-            std::this_thread::sleep_for(std::chrono::duration<double>(remain));
+            std::this_thread::sleep_for(std::chrono::duration<double>(std::min(remain, MAX_BLIND_SLEEP)));
         }
     }
 }
@@ -179,7 +213,8 @@ void Backend::renderStage(StageHandle* stage) {
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer_, &w, &h);
     if (w <= 0 || h <= 0) return;
-    if (!texture_ || w != fbWidth_ || h != fbHeight_) {
+    bool resized = !texture_ || w != fbWidth_ || h != fbHeight_;
+    if (resized) {
         if (texture_) SDL_DestroyTexture(texture_);
         // The frame is drawn at the output's own size: no second scaling pass, no blur.
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
@@ -189,9 +224,18 @@ void Backend::renderStage(StageHandle* stage) {
         fbHeight_ = h;
         frame_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
     }
-    frameRenderer_.renderFrame(NodeStore::get(), stage->index, frame_.data(), w, h, w);
+    // Nothing drawn changed since the last frame (and no direct-render callback draws anew
+    // each time): the previous frame is presented again without composing it.
+    uint64_t changes = sceneChanges.load(std::memory_order_relaxed);
+    bool unchanged = changes == renderedChanges_ && stage->index == renderedStage_ && !frameRenderer_.drewDirect() &&
+                     texture_ && !frame_.empty() && !resized;
+    if (!unchanged) {
+        frameRenderer_.renderFrame(NodeStore::get(), stage->index, frame_.data(), w, h, w);
+        if (texture_) SDL_UpdateTexture(texture_, nullptr, frame_.data(), w * 4);
+        renderedChanges_ = changes;
+        renderedStage_ = stage->index;
+    }
     if (texture_) {
-        SDL_UpdateTexture(texture_, nullptr, frame_.data(), w * 4);
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     }
@@ -230,6 +274,21 @@ void Backend::showCursor(bool show) {
 
 void Backend::openUrl(const std::string& url) {
     if (!url.empty()) SDL_OpenURL(url.c_str());
+}
+
+void Backend::setIcon(const std::string& path) {
+    iconPath_ = path;
+    if (!window_ || path.empty()) return;
+    runtime::Ref<Surface> image = ImageCodec::load(path);
+    if (!image || image->empty()) {
+        std::fprintf(stderr, "media-native: cannot read the icon %s\n", path.c_str());
+        return;
+    }
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(image->pixels(), image->width(), image->height(), 32,
+                                                           image->width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return;
+    SDL_SetWindowIcon(window_, icon);
+    SDL_FreeSurface(icon);
 }
 
 bool Backend::writeSnapshot(const std::string& path) const {

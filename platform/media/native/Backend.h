@@ -35,6 +35,8 @@ public:
     void close() { closing_ = true; }
     void setAnimationPaused(bool paused) { animationPaused_ = paused; }
     void openUrl(const std::string& url);
+    // The window's icon from an image file; kept for the window when none is open yet.
+    void setIcon(const std::string& path);
 
     // Delivers one native event record to the stage's handler. Never lets an exception through.
     void deliver(const runtime::Ref<runtime::DynamicObject>& record);
@@ -61,15 +63,19 @@ private:
     // Translates one SDL event and delivers its record.
     void translate(const SDL_Event& e);
     void shutdown();
+    // Reports that no display is available and ends the process with status 1.
+    [[noreturn]] static void noDisplay();
 
     uint64_t start_;
     double frequency_;
     bool closing_ = false;
     bool animationPaused_ = false;
     bool sdlReady_ = false;
+    bool queueWaits_ = false;  // the video driver waits on its event queue without polling
     int displayState_ = 0;
     double wakeDeadline_ = 0;
     std::string title_;
+    std::string iconPath_;
     std::string company_;
     std::string file_;
     SDL_Window* window_ = nullptr;
@@ -78,6 +84,8 @@ private:
     int fbWidth_ = 0;
     int fbHeight_ = 0;
     std::vector<uint32_t> frame_;  // ARGB, the last presented frame
+    uint64_t renderedChanges_ = 0;  // the scene-change count frame_ was composed at
+    int renderedStage_ = -1;
     Renderer frameRenderer_;
     EventTranslator translator_;
     runtime::Ref<FrameHandle> mainFrame_;

@@ -114,6 +114,7 @@ int Renderer::blendModeOf(const std::string& text) {
 }
 
 void Renderer::callDirect(const runtime::Value& callback) {
+    drewDirect_ = true;
     // The rectangle handed over is the whole target, in its pixels.
     cairo_surface_t* surface = cairo_get_target(cr_);
     auto rect = runtime::make<runtime::DynamicObject>();
@@ -276,6 +277,7 @@ void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& cont
 }
 
 void Renderer::renderFrame(NodeStore& store, int stage, uint32_t* pixels, int w, int h, int stride) {
+    drewDirect_ = false;
     if (!pixels || w <= 0 || h <= 0) return;
     if (!frameCr_ || pixels != framePixels_ || w != frameW_ || h != frameH_ || stride != frameStride_ ||
         cairo_status(frameCr_) != CAIRO_STATUS_SUCCESS) {

@@ -36,6 +36,9 @@ public:
     static void drawSurface(Surface& source, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
                             int blendMode, const Rect2D* clip, bool smoothing);
 
+    // Whether the last frame called a direct-render callback (which may draw anew each time).
+    bool drewDirect() const { return drewDirect_; }
+
     // Whether draws that allow it composite straight onto the target (the default) instead of
     // through cairo; both give the same pixels.
     void setDirect(bool on) { direct_ = on; }
@@ -64,6 +67,7 @@ private:
     Rasterizer::Target target_;
     Rasterizer::Backdrop backdrop_;
     bool direct_ = true;
+    bool drewDirect_ = false;
     // Masks nest a few levels deep at most (a mask cycle stops there).
     static constexpr int MAX_MASK_DEPTH = 4;
     int maskDepth_ = 0;

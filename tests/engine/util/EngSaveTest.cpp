@@ -6,6 +6,7 @@
 
 #include "platform/media/fake/FakeMediaModule.h"
 #include "platform/runtime/Function.h"
+#include "platform/runtime/Trace.h"
 #include "platform/system/FileSystem.h"
 
 using engine::EngSave;
@@ -92,6 +93,8 @@ TEST_F(EngSaveTest, EraseThenFlushWritesTheOldDataBack) {
 }
 
 TEST_F(EngSaveTest, FailedWriteAnswersFalseAndKeepsTheOldFile) {
+    std::vector<std::string> traces;
+    runtime::Trace::setHandler([&](const Value& v, const runtime::Trace::Position&) { traces.push_back(v.toText()); });
     auto save = runtime::make<EngSave>();
     save->bind("GLV2Slot3");
     save->data->setField("hp", 5);
@@ -108,4 +111,8 @@ TEST_F(EngSaveTest, FailedWriteAnswersFalseAndKeepsTheOldFile) {
     EXPECT_FALSE(blocked->close(0, recorder()));
     EXPECT_EQ(results, (std::vector<bool>{false, false}));
     EXPECT_FALSE(blocked->checkBinding());  // a pending close still unbinds
+    runtime::Trace::setHandler(nullptr);
+    ASSERT_EQ(traces.size(), 2u);
+    EXPECT_EQ(traces[0].rfind("Could not flush save GLV2Slot3: ", 0), 0u) << traces[0];
+    EXPECT_EQ(traces[1].rfind("Could not flush save blocked: ", 0), 0u) << traces[1];
 }

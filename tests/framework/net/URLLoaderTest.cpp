@@ -6,8 +6,12 @@
 #include <thread>
 
 #include "framework/Lib.h"
+#include "framework/events/HTTPStatusEvent.h"
 #include "framework/events/IOErrorEvent.h"
+#include "framework/net/URLVariables.h"
 #include "framework/utils/ByteArray.h"
+#include "platform/runtime/Array.h"
+#include "platform/runtime/DynamicObject.h"
 #include "platform/media/fake/FakeMediaModule.h"
 
 using namespace framework;
@@ -53,6 +57,21 @@ TEST(URLLoader, FileLoadsOnTheLoadingThread) {
     pollFor(log, 1);
     EXPECT_EQ(log, std::vector<std::string>{"complete"});
     EXPECT_EQ(loader->data.str(), "hello");
+
+    // The variables format gives variables for a file.
+    log.clear();
+    auto form = make<ByteArray>();
+    form->writeUTFBytes("a=1&b=x+y");
+    form->position = 0;
+    fake.returns("media_native_byte_array_read_file", Value(form));
+    auto vars = make<URLLoader>();
+    vars->dataFormat = URLLoaderDataFormat::VARIABLES;
+    vars->addEventListener(Event::COMPLETE, runtime::Function::of([&](const Value&) { log.push_back("complete"); }));
+    vars->load(make<URLRequest>("form.txt"));
+    pollFor(log, 1);
+    auto* read = vars->data.as<URLVariables>();
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->toString(), "a=1&b=x%20y");
     fake.reset();
 }
 
@@ -79,4 +98,62 @@ TEST(URLRequest, NewRequestsAndAuthentication) {
     r->basicAuth("bob", "x");
     EXPECT_EQ(r->authType, 1);
     EXPECT_EQ(Value(r).field("credentials").str(), "bob:x");
+}
+
+TEST(URLVariables, DecodesAndEncodes) {
+    struct Case {
+        const char* source;
+        const char* encoded;
+    };
+    for (const Case& c : {Case{"a=1;b=x+y&c", "a=1&b=x%20y&c="}, Case{"=5&d=", "d="}, Case{"a=1&a=2", "a=2"},
+                          Case{"", ""}}) {
+        auto v = make<URLVariables>(c.source);
+        EXPECT_EQ(v->toString(), c.encoded) << c.source;
+    }
+    auto v = make<URLVariables>("old=1");
+    v->decode("new=2");
+    EXPECT_TRUE(v->getField("old").isNull());
+    EXPECT_EQ(v->getField("new").toText(), "2");
+    auto w = make<URLVariables>();
+    w->setField("a b", Value("1&2"));
+    EXPECT_EQ(w->toString(), "a%20b=1%262");
+}
+
+TEST(URLRequest, PreparesItsBody) {
+    auto empty = make<URLRequest>("http://x.invalid/");
+    empty->prepare_();
+    ASSERT_TRUE(empty->bytes_);
+    EXPECT_EQ(empty->bytes_->length(), 0);
+    EXPECT_EQ(empty->userAgent, runtime::String(""));
+
+    auto buffer = make<ByteArray>();
+    buffer->writeUTFBytes("raw");
+    auto binary = make<URLRequest>("http://x.invalid/");
+    binary->data = Value(buffer);
+    binary->prepare_();
+    EXPECT_EQ(binary->bytes_.get(), buffer.get());
+
+    auto plain = make<URLRequest>("http://x.invalid/");
+    plain->data = Value(runtime::make<runtime::DynamicObject>(
+        std::initializer_list<std::pair<std::string, Value>>{{"x", Value(1)}, {"y", Value("z")}}));
+    plain->prepare_();
+    EXPECT_EQ(plain->bytes_->toString(), "x=1&y=z");
+
+    auto text = make<URLRequest>("http://x.invalid/");
+    text->data = Value("free text é");
+    text->prepare_();
+    EXPECT_EQ(text->bytes_->toString(), "free text é");
+}
+
+TEST(HTTPStatusEvent, TextAndCloneWithoutHeaders) {
+    auto e = make<HTTPStatusEvent>(HTTPStatusEvent::HTTP_STATUS, false, true, 404);
+    e->responseHeaders.push_back(make<URLRequestHeader>("Content-Type", "text/html"));
+    EXPECT_EQ(e->toString(), "[HTTPStatusEvent type=httpStatus bubbles=false cancelable=true status=404]");
+    auto c = e->clone();
+    auto* copy = dynamic_cast<HTTPStatusEvent*>(c.get());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->status, 404);
+    EXPECT_TRUE(copy->responseHeaders.empty());
+    EXPECT_TRUE(copy->responseURL.isNull());
+    EXPECT_EQ(Value(e).field("responseHeaders").as<runtime::Array>()->length(), 1);
 }

@@ -242,3 +242,19 @@ TEST(Unserializer, HostileTextEndsInAReaderError) {
     // Non-object keys of an object map.
     EXPECT_EQ(errorOf("Mi1i2h"), "Invalid object map key");
 }
+
+TEST(Unserializer, WhatOneTextMayBuildIsBounded) {
+    // String references count their bytes each time they are used.
+    std::string refs = "ay1024:" + std::string(1024, 'a');
+    std::size_t allowed = static_cast<std::size_t>(Unserializer::MAX_STRING_BYTES / 1024);
+    for (std::size_t i = 0; i < allowed; ++i) refs += "R0";
+    EXPECT_EQ(errorOf(refs + "h").rfind("Strings too long at position ", 0), 0u);
+    std::string fits = "ay1024:" + std::string(1024, 'a');
+    for (std::size_t i = 0; i + 1 < allowed; ++i) fits += "R0";
+    EXPECT_EQ(Unserializer::run(fits + "h").as<runtime::Array>()->length(), static_cast<int>(allowed));
+    // Values, however small: the outer array is one of them.
+    std::string many = "a" + std::string(static_cast<std::size_t>(Unserializer::MAX_VALUES), 'z') + "h";
+    EXPECT_EQ(errorOf(many), "Too many values at position " + std::to_string(Unserializer::MAX_VALUES));
+    many.erase(1, 1);
+    EXPECT_EQ(Unserializer::run(many).as<runtime::Array>()->length(), Unserializer::MAX_VALUES - 1);
+}

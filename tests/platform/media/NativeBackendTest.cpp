@@ -9,6 +9,8 @@
 #include <algorithm>
 
 #include <SDL.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/media/MediaPrimitives.h"
 #include "platform/media/native/KeyMap.h"
@@ -20,20 +22,33 @@
 
 using runtime::Value;
 
-TEST(NativeBackend, ExportsOnlyListedPrimitivesWithTheirCounts) {
-    int found = 0;
+TEST(NativeBackend, ExportsEveryListedPrimitiveOnlyWithItsCount) {
     for (const auto& e : media::MediaPrimitives::all()) {
         std::string name(e.name);
-        if (prim(name, e.argCount)) ++found;
+        ASSERT_TRUE(prim(name, e.argCount)) << "missing from the module: " << name << " (" << e.argCount << ")";
         // Never under another arity.
         for (int n : {0, 1, 2, 3, 4, 5, -1}) {
             if (n == e.argCount) continue;
             EXPECT_FALSE(prim(name, n)) << name << " " << n;
         }
     }
-    EXPECT_GE(found, 12);
-    EXPECT_TRUE(prim("media_native_create_main_frame", -1));
-    EXPECT_TRUE(prim("media_native_time_stamp", 0));
+}
+
+TEST(NativeBackend, WeakReferencesReadNullOnceTheObjectIsGone) {
+    auto create = prim("media_native_weak_ref_create", 2);
+    auto get = prim("media_native_weak_ref_get", 1);
+    auto owner = runtime::make<runtime::DynamicObject>();
+    auto target = runtime::make<runtime::DynamicObject>();
+    int id = create(Value(owner), Value(target)).toInt();
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(get(id).object(), target.get());
+    int number = create(Value(owner), Value(7)).toInt();
+    EXPECT_EQ(get(number).toInt(), 7);
+    EXPECT_EQ(create(Value(owner), Value()).toInt(), 0);
+    target = nullptr;
+    EXPECT_TRUE(get(id).isNull());
+    EXPECT_TRUE(get(id).isNull());
+    EXPECT_TRUE(get(-5).isNull());
 }
 
 TEST(NativeBackend, ClockStartsNearZero) {
@@ -401,4 +416,27 @@ TEST(NodeStore, PointerTargetsHonourMouseEnabledAndMouseChildren) {
     s.at(button).visible = false;
     EXPECT_EQ(s.pick(root, 105, 5), 0);
     for (int n : {icon, button, root}) s.release(n);
+}
+
+TEST(NativeBackend, WithoutADisplayTheProgramSaysSoAndEndsWithStatusOne) {
+    if (std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY")) GTEST_SKIP() << "a display is available";
+    std::string err = ::testing::TempDir() + "no-display-" + std::to_string(getpid()) + ".txt";
+    std::fflush(stdout);
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (!std::freopen(err.c_str(), "w", stderr)) _exit(3);
+        alarm(30);  // a driver that does open a window must not hold the test
+        unsetenv("SDL_VIDEODRIVER");  // no driver chosen: only the stand-in drivers are left
+        prim("media_native_create_main_frame", -1)(Value(), 320, 200, 0, "no display");
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(err);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("no display available; set SDL_VIDEODRIVER=dummy to run without one\n"), std::string::npos) << text;
+    std::remove(err.c_str());
 }

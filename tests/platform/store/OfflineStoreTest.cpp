@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <map>
 #include <fstream>
 
 #include "platform/system/FileSystem.h"
@@ -103,6 +104,61 @@ TEST_F(OfflineStoreTest, TheFileKeepsStoredStateAndSkipsLinesItCannotRead) {
     EXPECT_EQ(client.pending().back().data, "board,-7,2,1");
     client.storeStats();  // the unreadable lines are not written back
     EXPECT_EQ(*sys::FileSystem::readFile(path), text);
+}
+
+TEST_F(OfflineStoreTest, NumbersAreReadWhollyOrNotAtAll) {
+    auto r = OfflineStore::parse("stat ok -12\nstat big 2147483648\nstat junk 12abc\nstat hex 0x10\n"
+                                 "score b1 5 9x\nscore b2 2147483647 -2147483648\nstat plus +3\n");
+    EXPECT_EQ(r.stats, (std::map<std::string, int>{{"ok", -12}}));
+    ASSERT_EQ(r.boards.size(), 1u);
+    EXPECT_EQ(r.boards["b2"].score, 2147483647);
+    EXPECT_EQ(r.boards["b2"].detail, -2147483648);
+}
+
+TEST_F(OfflineStoreTest, AFileThatIsNotTextIsMovedAsideNotOverwritten) {
+    std::string path = OfflineStore::dataFile();
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::string garbage("achievement old\n\0\x01\x02", 19);
+    std::ofstream(path, std::ios::binary) << garbage;
+    OfflineStore client;
+    ASSERT_TRUE(client.init(nullptr));
+    EXPECT_FALSE(client.hasAchievement("old"));
+    client.setAchievement("fresh");
+    EXPECT_EQ(*sys::FileSystem::readFile(path + ".corrupt"), garbage);
+    EXPECT_EQ(*sys::FileSystem::readFile(path), "achievement fresh\n");
+
+    // A folder in the file's place cannot be moved over by a write either.
+    std::filesystem::remove(path);
+    std::filesystem::remove(path + ".corrupt");
+    std::filesystem::create_directory(path);
+    OfflineStore other;
+    ASSERT_TRUE(other.init(nullptr));
+    EXPECT_TRUE(std::filesystem::is_directory(path + ".corrupt"));
+}
+
+TEST_F(OfflineStoreTest, ClientsRunningAtOnceKeepEachOthersRecords) {
+    OfflineStore first;
+    OfflineStore second;
+    ASSERT_TRUE(first.init(nullptr));
+    ASSERT_TRUE(second.init(nullptr));
+    first.setAchievement("first");
+    first.setStat("kills", 3);
+    first.storeStats();
+    second.setAchievement("second");
+    second.setStat("steps", 40);
+    second.storeStats();
+    first.setStat("kills", 4);
+    first.storeStats();
+    first.clearAchievement("first");
+
+    OfflineStore reader;
+    ASSERT_TRUE(reader.init(nullptr));
+    EXPECT_FALSE(reader.hasAchievement("first"));
+    EXPECT_TRUE(reader.hasAchievement("second"));
+    EXPECT_EQ(reader.getStat("kills"), 4);
+    EXPECT_EQ(reader.getStat("steps"), 40);
+    // Each client sees the other's records after its own next write.
+    EXPECT_EQ(first.getStat("steps"), 40);
 }
 
 TEST_F(OfflineStoreTest, AnUnavailableClientRefusesToStart) {
