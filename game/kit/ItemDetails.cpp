@@ -219,7 +219,7 @@ Ref<Item> ItemDetails::set_item(const Ref<Item>& value) {
             win->set_y(compact ? 134 : 146);
         }
     }
-    if (compareButton) compareButton->set_visible(equipment);
+    if (compareButton && equipment) compareButton->set_visible(true);
     if (replaceButton) {
         replaceButton->set_visible(true);
         nothingText->set_visible(false);

@@ -27,10 +27,13 @@ ItemScroller::ItemScroller(int areaWidth, const Ref<Function>& selectItemFunctio
                            const Ref<Function>& deselectItemFunction, bool showPrice, bool showSellPrice,
                            bool translucentBack)
     : BaseScroller(areaWidth, SCROLLER_HEIGHT, SCROLL_WIN_SIZE, SCROLL_WIN_EDGE_SIZE, ITEM_SPACING,
-                   Function::method<&ItemScroller::tapItem>(this), Function::method<&ItemScroller::deselectItem>(this),
+                   nullptr, nullptr,
                    translucentBack),
       selectItemFunction(selectItemFunction), itemUseFunction(itemUseFunction),
       deselectItemFunction(deselectItemFunction), showPrice(showPrice), showSellPrice(showSellPrice) {
+    // The base stores its callbacks only; they are bound once this object is whole.
+    tapItemFunction = Function::method<&ItemScroller::tapItem>(this);
+    subDeselectItem = Function::method<&ItemScroller::deselectItem>(this);
     selectBox = showPrice ? selectionFrame("assets/items/itemBorderValueSelected.png", -9, -11)
                           : selectionFrame("assets/items/itemBorderSelected.png", -3, -3);
     selectBoxMagic = selectionFrame("assets/items/magicBorderSelected.png", -3, -3);

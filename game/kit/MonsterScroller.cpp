@@ -28,9 +28,11 @@ void pictureSize(const MonsterData& data, int& w, int& h) {
 MonsterScroller::MonsterScroller(int areaWidth, const Ref<Function>& selectMonsterFunction,
                                  const Ref<Function>& deselectMonsterFunction, bool translucentBack)
     : BaseScroller(areaWidth, SCROLLER_HEIGHT, SCROLL_WIN_SIZE, SCROLL_WIN_EDGE_SIZE, ITEM_SPACING,
-                   Function::method<&MonsterScroller::tapItem>(this),
-                   Function::method<&MonsterScroller::deselectItem>(this), translucentBack),
+                   nullptr, nullptr, translucentBack),
       selectMonsterFunction(selectMonsterFunction), deselectMonsterFunction(deselectMonsterFunction) {
+    // The base stores its callbacks only; they are bound once this object is whole.
+    tapItemFunction = Function::method<&MonsterScroller::tapItem>(this);
+    subDeselectItem = Function::method<&MonsterScroller::deselectItem>(this);
     auto box = make<framework::BitmapData>(50, 50, true, static_cast<int>(0xFFFFFFFF));
     box->fillRect(make<framework::Rectangle>(3, 3, 44, 44), 0x33FFFFFF);
     selectBox = make<BitmapSprite>(box, false, true);
