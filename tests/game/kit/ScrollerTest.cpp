@@ -1,7 +1,5 @@
 // The horizontal scroller and its item and monster strips: layout, glide, drag and tap, the
 // usability rule, selection callbacks and the bestiary entry geometry.
-#include <SDL.h>
-
 #include "KitFixture.h"
 #include "KitHooks.h"
 #include "engine/EngG.h"
@@ -26,19 +24,6 @@ using runtime::make;
 using runtime::Ref;
 
 namespace {
-void pointer(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-        e.motion.x = x;
-        e.motion.y = y;
-    } else {
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.x = x;
-        e.button.y = y;
-    }
-    SDL_PushEvent(&e);
-}
 Ref<BaseScroller> plain(int width = 600) {
     auto none = Function::of([](runtime::Value) {});
     return make<BaseScroller>(width, 108, 0.8, 0.1, 90, none, Function::of([] {}));
