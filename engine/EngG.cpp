@@ -1,5 +1,7 @@
 #include "EngG.h"
 
+#include "engine/util/EngCollision.h"
+
 #include <cmath>
 #include <random>
 #include <regex>
@@ -142,6 +144,10 @@ bool EngG::overlap(EngBasic* first, EngBasic* second, std::function<void(EngObje
     bool result = tree->execute();
     tree->destroy();
     return result;
+}
+
+bool EngG::pixelPerfectOverlap(EngSprite* sprite1, EngSprite* sprite2, int alphaTolerance, EngCamera* camera) {
+    return EngCollision::pixelPerfectCheck(sprite1, sprite2, alphaTolerance, camera);
 }
 
 bool EngG::collide(EngBasic* first, EngBasic* second, std::function<void(EngObject*, EngObject*)> notify) {

@@ -28,6 +28,7 @@ class EngMouse;
 class EngObject;
 class EngRect;
 class EngSave;
+class EngSprite;
 class EngState;
 class EngVersion;
 class InputFrontEnd;
@@ -93,6 +94,9 @@ public:
     // overlap with the objects' separation as the process callback.
     static bool collide(EngBasic* objectOrGroup1 = nullptr, EngBasic* objectOrGroup2 = nullptr,
                         std::function<void(EngObject*, EngObject*)> notifyCallback = nullptr);
+    // True when the two sprites overlap on screen with pixels of at least that alpha in both.
+    static bool pixelPerfectOverlap(EngSprite* sprite1, EngSprite* sprite2, int alphaTolerance = 255,
+                                    EngCamera* camera = nullptr);
     // Has the back end open the address ("http://" put in front when it has no scheme).
     static void openURL(runtime::String url, runtime::String target = nullptr);
 

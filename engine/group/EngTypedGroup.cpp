@@ -186,7 +186,7 @@ void EngTypedGroup::clear() {
 }
 
 Ref<EngTypedGroupIterator> EngTypedGroup::iterator(EngTypedGroupIterator::Filter filter) {
-    return runtime::make<EngTypedGroupIterator>(members, std::move(filter));
+    return runtime::make<EngTypedGroupIterator>(Ref<runtime::Object>(this), &members, std::move(filter));
 }
 
 void EngTypedGroup::forEach(const Visitor& fn) {

@@ -5,6 +5,10 @@
 #include <cmath>
 
 #include "engine/EngCamera.h"
+#include "engine/EngSprite.h"
+#include "engine/system/frontEnds/SignalFrontEnd.h"
+#include "framework/geom/Point.h"
+#include "framework/geom/Rectangle.h"
 #include "engine/EngG.h"
 #include "engine/group/EngTypedGroup.h"
 #include "engine/system/EngCollisionType.h"
@@ -73,8 +77,12 @@ EngTilemap::EngTilemap() : EngObject(0, 0, 0, 0) {
                                             runtime::Function::method<&EngTilemap::setScaleYCallback>(this),
                                             runtime::Function::method<&EngTilemap::setScaleXYCallback>(this));
     scale->set(1, 1);
-    _point = runtime::make<EngPoint>();
+    _helperPoint = runtime::make<framework::Point>();
+    resizeListener_ = runtime::Function::method<&EngTilemap::onGameResize>(this);
+    if (EngG::signals) EngG::signals->gameResized->add(resizeListener_);
 }
+
+Ref<EngTilemapBuffer> EngTilemap::_helperBuffer = runtime::make<EngTilemapBuffer>(runtime::NoInit{});
 
 EngTilemap::~EngTilemap() = default;
 
@@ -82,9 +90,18 @@ void EngTilemap::destroy() {
     for (auto& tile : _tileObjects)
         if (tile) tile->destroy();
     _tileObjects.clear();
+    for (auto& buffer : _buffers)
+        if (buffer) buffer->destroy();
+    _buffers.clear();
     _data.clear();
+    _helperPoint = nullptr;
+    _rectIDs.clear();
+    framesData = nullptr;
     set_cachedGraphics(nullptr);
+    region = nullptr;
     scale = EngDestroyUtil::destroy(scale);
+    if (EngG::signals && resizeListener_) EngG::signals->gameResized->remove(resizeListener_);
+    resizeListener_ = nullptr;
     EngObject::destroy();
 }
 
@@ -162,7 +179,18 @@ void EngTilemap::loadCells(const Value& tileGraphic, int tileWidth, int tileHeig
     }
     _tileWidth = tileWidth > 0 ? tileWidth : pictureHeight;
     _tileHeight = tileHeight > 0 ? tileHeight : _tileWidth;
-    _numTiles = _tileWidth > 0 && _tileHeight > 0 ? (pictureWidth / _tileWidth) * (pictureHeight / _tileHeight) : 0;
+    if (auto* textureRegion = tileGraphic.as<TextureRegion>()) {
+        region = textureRegion->region->clone();
+        if (region->tileWidth > 0) _tileWidth = region->tileWidth;
+        else region->tileWidth = _tileWidth;
+        if (region->tileHeight > 0) _tileHeight = region->tileHeight;
+        else region->tileHeight = _tileHeight;
+    } else {
+        region = runtime::make<Region>(0, 0, _tileWidth, _tileHeight);
+        region->width = _tileWidth > 0 ? pictureWidth / _tileWidth * _tileWidth : 0;
+        region->height = _tileHeight > 0 ? pictureHeight / _tileHeight * _tileHeight : 0;
+    }
+    _numTiles = _tileWidth > 0 && _tileHeight > 0 ? region->get_numTiles() : 0;
     _tileObjects.clear();
     for (int i = 0; i < _numTiles + _startingIndex; ++i)
         _tileObjects.push_back(runtime::make<EngTile>(this, i, _tileWidth, _tileHeight, i >= drawIndex,
@@ -171,6 +199,7 @@ void EngTilemap::loadCells(const Value& tileGraphic, int tileWidth, int tileHeig
     _scaledTileHeight = _tileHeight * scale->y;
     set_width(widthInTiles * _scaledTileWidth);
     set_height(heightInTiles * _scaledTileHeight);
+    updateFrameData();
 }
 
 void EngTilemap::setCustomTileMappings(std::vector<int32_t>* mappings, std::vector<int32_t>* randomIndices,
@@ -206,11 +235,8 @@ std::vector<int32_t> EngTilemap::getData(bool simple) {
 }
 
 void EngTilemap::setDirty(bool) {
-    // Drawing buffers take the map up again when they exist.
-}
-
-void EngTilemap::updateTile(int) {
-    // The per-cell drawing ids are kept by the drawing buffers.
+    for (auto& buffer : _buffers)
+        if (buffer) buffer->dirty = true;
 }
 
 int32_t EngTilemap::getTile(int tx, int ty) { return getTileByIndex(ty * widthInTiles + tx); }
@@ -300,8 +326,8 @@ void EngTilemap::autoTile(int index) {
 
 Ref<CachedGraphics> EngTilemap::set_cachedGraphics(Ref<CachedGraphics> value) {
     if (value != cachedGraphics) {
-        if (value) ++value->useCount;
-        if (cachedGraphics) --cachedGraphics->useCount;
+        if (value) value->set_useCount(value->useCount + 1);
+        if (cachedGraphics) cachedGraphics->set_useCount(cachedGraphics->useCount - 1);
     }
     cachedGraphics = value;
     return value;
@@ -316,12 +342,150 @@ void EngTilemap::setScaleXCallback(const Value&) {
     if (!scale) return;
     _scaledTileWidth = _tileWidth * scale->x;
     set_width(widthInTiles * _scaledTileWidth);
+    const EngObject::CameraList& list = get_cameras();
+    for (std::size_t i = 0; i < _buffers.size() && i < list.size(); ++i)
+        if (_buffers[i]) _buffers[i]->updateColumns(_tileWidth, widthInTiles, scale->x, list[i].get());
 }
 
 void EngTilemap::setScaleYCallback(const Value&) {
     if (!scale) return;
     _scaledTileHeight = _tileHeight * scale->y;
     set_height(heightInTiles * _scaledTileHeight);
+    const EngObject::CameraList& list = get_cameras();
+    for (std::size_t i = 0; i < _buffers.size() && i < list.size(); ++i)
+        if (_buffers[i]) _buffers[i]->updateRows(_tileHeight, heightInTiles, scale->y, list[i].get());
+}
+
+// --- drawing --------------------------------------------------------------------------------
+
+Ref<EngTilemapBuffer> EngTilemap::createBuffer(EngCamera* camera) {
+    auto buffer = runtime::make<EngTilemapBuffer>(_tileWidth, _tileHeight, widthInTiles, heightInTiles, camera,
+                                                  scale->x, scale->y);
+    buffer->pixelPerfectRender = pixelPerfectRender;
+    return buffer;
+}
+
+void EngTilemap::draw() {
+    const EngObject::CameraList& list = get_cameras();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EngCamera* camera = list[i].get();
+        if (!camera || !camera->visible || !camera->exists) continue;
+        if (_buffers.size() <= i) _buffers.resize(i + 1);
+        if (!_buffers[i]) _buffers[i] = createBuffer(camera);
+        _buffers[i]->dirty = true;
+        drawTilemap(_buffers[i].get(), camera);
+    }
+}
+
+void EngTilemap::drawTilemap(EngTilemapBuffer* buffer, EngCamera* camera) {
+    if (!cachedGraphics || widthInTiles <= 0) return;
+    const EngPoint& scroll = *camera->scroll;
+    _helperPoint->x = x - scroll.x * scrollFactor->x;
+    _helperPoint->y = y - scroll.y * scrollFactor->y;
+    double hackScaleX = tileScaleHack * scale->x, hackScaleY = tileScaleHack * scale->y;
+    Ref<DrawStackItem> item = camera->getDrawStackItem(cachedGraphics, false, 0);
+    int n = item->position;
+    _point->x = scroll.x * scrollFactor->x - x;
+    _point->y = scroll.y * scrollFactor->y - y;
+    int firstColumn = static_cast<int>(std::floor(_point->x / _scaledTileWidth));
+    int firstRow = static_cast<int>(std::floor(_point->y / _scaledTileHeight));
+    int rows = buffer->rows, columns = buffer->columns;
+    if (firstColumn < 0) firstColumn = 0;
+    if (firstColumn > widthInTiles - columns) firstColumn = widthInTiles - columns;
+    if (firstRow < 0) firstRow = 0;
+    if (firstRow > heightInTiles - rows) firstRow = heightInTiles - rows;
+    int rowStart = firstRow * widthInTiles + firstColumn;
+    for (int row = 0; row < rows; ++row) {
+        int c = rowStart;
+        for (int column = 0; column < columns; ++column, ++c) {
+            int id = c >= 0 && c < static_cast<int>(_rectIDs.size()) ? _rectIDs[c] : 0;
+            if (id == -1) continue;
+            double sx = _helperPoint->x + (c % widthInTiles) * _scaledTileWidth;
+            double sy = _helperPoint->y + std::floor(static_cast<double>(c) / widthInTiles) * _scaledTileHeight;
+            if (pixelPerfectRender) {
+                sx = std::floor(sx);
+                sy = std::floor(sy);
+            }
+            for (double v : {sx, sy, static_cast<double>(id), hackScaleX, 0.0, 0.0, hackScaleY, 1.0}) item->write(n++, v);
+        }
+        rowStart += widthInTiles;
+    }
+    item->position = n;
+    buffer->x = firstColumn * _scaledTileWidth;
+    buffer->y = firstRow * _scaledTileHeight;
+}
+
+void EngTilemap::updateBuffers() {
+    for (auto& buffer : _buffers)
+        if (buffer) buffer->destroy();
+    _buffers.clear();
+}
+
+bool EngTilemap::set_pixelPerfectRender(bool value) {
+    for (auto& buffer : _buffers)
+        if (buffer) buffer->pixelPerfectRender = value;
+    return EngObject::set_pixelPerfectRender(value);
+}
+
+void EngTilemap::onGameResize(int, int) {
+    const EngObject::CameraList& list = get_cameras();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        EngCamera* camera = list[i].get();
+        _helperBuffer->updateColumns(_tileWidth, widthInTiles, scale->x, camera);
+        _helperBuffer->updateRows(_tileHeight, heightInTiles, scale->y, camera);
+        if (_buffers.size() <= i) _buffers.resize(i + 1);
+        Ref<EngTilemapBuffer>& buffer = _buffers[i];
+        if (!buffer || buffer->columns != _helperBuffer->columns || buffer->rows != _helperBuffer->rows) {
+            if (buffer) buffer->destroy();
+            buffer = createBuffer(camera);
+        }
+    }
+}
+
+void EngTilemap::updateFrameData() {
+    if (!cachedGraphics || _tileWidth < 1 || _tileHeight < 1) return;
+    framesData = cachedGraphics->get_tilesheet()->getSpriteSheetFrames(region, runtime::make<framework::Point>(0, 0));
+    _rectIDs.assign(static_cast<std::size_t>(totalTiles), -1);
+    for (int i = 0; i < totalTiles; ++i) updateTile(i);
+}
+
+void EngTilemap::updateTile(int index) {
+    if (index < 0) return;
+    if (static_cast<int>(_rectIDs.size()) <= index) _rectIDs.resize(static_cast<std::size_t>(index) + 1, -1);
+    int32_t v = getTileByIndex(index);
+    EngTile* t = record(v);
+    int frameIndex = v - _startingIndex;
+    if (t && t->visible && framesData && frameIndex >= 0 && frameIndex < static_cast<int>(framesData->frames.size()))
+        _rectIDs[index] = framesData->frames[static_cast<std::size_t>(frameIndex)]->tileID;
+    else
+        _rectIDs[index] = -1;
+}
+
+Ref<EngSprite> EngTilemap::tileToEngSprite(int tx, int ty, int newTile) {
+    int cell = tx + ty * widthInTiles;
+    int32_t v = getTileByIndex(cell);
+    EngTile* t = record(v);
+    Ref<framework::Rectangle> source;
+    if (t && t->visible) {
+        int p = (v - _startingIndex) * (region->spacingX + _tileWidth), q = 0;
+        if (p >= region->width && region->width > 0) {
+            q = p / region->width * (region->spacingY + _tileHeight);
+            p %= region->width;
+        }
+        source = runtime::make<framework::Rectangle>(region->startX + p, region->startY + q, _tileWidth, _tileHeight);
+    }
+    auto sprite = runtime::make<EngSprite>();
+    sprite->makeGraphic(_tileWidth, _tileHeight, 0, true);
+    sprite->set_x(tx * _tileWidth + x);
+    sprite->set_y(ty * _tileHeight + y);
+    sprite->scale->set(scale->x, scale->y);
+    if (source)
+        sprite->get_pixels()->copyPixels(cachedGraphics->bitmap, source, runtime::make<framework::Point>(0, 0), nullptr,
+                                         nullptr, true);
+    sprite->dirty = true;
+    sprite->updateFrameData();
+    if (newTile >= 0) setTile(tx, ty, newTile);
+    return sprite;
 }
 
 // --- overlaps -------------------------------------------------------------------------------

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "engine/EngObject.h"
+#include "engine/system/layer/Region.h"
+#include "engine/system/layer/frames/EngSpriteFrames.h"
 #include "engine/tile/EngTile.h"
+#include "engine/tile/EngTilemapBuffer.h"
 #include "engine/util/EngCallbackPoint.h"
 #include "engine/util/EngRect.h"
 #include "engine/util/loaders/CachedGraphics.h"
@@ -14,6 +17,7 @@
 namespace engine {
 
 class EngCamera;
+class EngSprite;
 
 class EngTilemap : public EngObject {
     RUNTIME_CLASS(EngTilemap)
@@ -42,7 +46,20 @@ public:
                                        runtime::Ref<runtime::Function> randomLambda = nullptr);
     // The cells; with simple, 1 for each colliding cell and 0 otherwise.
     virtual std::vector<int32_t> getData(bool simple = false);
+    // Every buffer is marked dirty.
     virtual void setDirty(bool dirty = true);
+    // Adds the visible cells to each shown camera's draw batch.
+    void draw() override;
+    virtual void drawTilemap(EngTilemapBuffer* buffer, EngCamera* camera);
+    virtual runtime::Ref<EngTilemapBuffer> createBuffer(EngCamera* camera);
+    virtual void updateBuffers();
+    bool set_pixelPerfectRender(bool value) override;
+    // A buffer whose row or column count no longer fits its camera is replaced.
+    virtual void onGameResize(int width, int height);
+    // One frame per picture tile, and the tile id of every cell.
+    virtual void updateFrameData();
+    // A new sprite holding the cell's tile picture; a new tile of 0 or above replaces the cell.
+    virtual runtime::Ref<EngSprite> tileToEngSprite(int x, int y, int newTile = 0);
     // A route of pooled points from start to end in world coordinates, or null.
     virtual std::optional<std::vector<runtime::Ref<EngPoint>>> findPath(const runtime::Ref<EngPoint>& start,
                                                           const runtime::Ref<EngPoint>& end, bool simplify = true,
@@ -113,9 +130,16 @@ public:
     int _startingIndex = 0;
     // Tiles of the picture inside its whole-tile area.
     int _numTiles = 0;
-    runtime::Ref<EngPoint> _point;
+    runtime::Ref<Region> region;
+    runtime::Ref<EngSpriteFrames> framesData;
+    std::vector<runtime::Ref<EngTilemapBuffer>> _buffers;
+    std::vector<int32_t> _rectIDs;
+    runtime::Ref<framework::Point> _helperPoint;
+    // Scratch for the size comparisons of a resize.
+    static runtime::Ref<EngTilemapBuffer> _helperBuffer;
 
 private:
+    runtime::Ref<runtime::Function> resizeListener_;
     void loadCells(const runtime::Value& tileGraphic, int tileWidth, int tileHeight, int drawIndex, int collideIndex);
     // The tile record of a cell value; null when the value has none.
     EngTile* record(int32_t value) const;

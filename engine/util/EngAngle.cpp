@@ -4,6 +4,9 @@
 #include <numbers>
 
 #include "EngPoint.h"
+#include "engine/EngG.h"
+#include "engine/EngSprite.h"
+#include "engine/input/mouse/EngMouse.h"
 
 namespace engine {
 
@@ -95,6 +98,27 @@ void EngAngle::sinCosGenerator(int length, double sinAmplitude, double cosAmplit
         cosTable.push_back(c);
         sinTable.push_back(s);
     }
+}
+
+namespace {
+double angleFrom(double x0, double y0, double x1, double y1, bool asDegrees) {
+    double a = std::atan2(y1 - y0, x1 - x0);
+    return asDegrees ? a * (180 / std::numbers::pi) : a;
+}
+}  // namespace
+
+double EngAngle::angleBetween(const EngSprite* a, const EngSprite* b, bool asDegrees) {
+    return angleFrom(a->x + a->origin->x, a->y + a->origin->y, b->x + b->origin->x, b->y + b->origin->y, asDegrees);
+}
+
+double EngAngle::angleBetweenPoint(const EngSprite* s, const runtime::Ref<EngPoint>& target, bool asDegrees) {
+    return angleFrom(s->x + s->origin->x, s->y + s->origin->y, target->x, target->y, asDegrees);
+}
+
+double EngAngle::angleBetweenMouse(EngObject* object, bool asDegrees) {
+    if (!object) return 0;
+    runtime::Ref<EngPoint> p = object->getScreenXY();
+    return angleFrom(p->x, p->y, EngG::mouse->screenX, EngG::mouse->screenY, asDegrees);
 }
 
 }  // namespace engine

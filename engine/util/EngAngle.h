@@ -9,6 +9,9 @@ namespace engine {
 
 class EngPoint;
 
+class EngObject;
+class EngSprite;
+
 class EngAngle {
 public:
     static inline std::vector<double> cosTable;
@@ -31,6 +34,12 @@ public:
     // x = radius, y = angle in degrees.
     static runtime::Ref<EngPoint> getPolarCoords(double x, double y, runtime::Ref<EngPoint> point = nullptr);
     static void sinCosGenerator(int length, double sinAmplitude = 1, double cosAmplitude = 1, double frequency = 1);
+    // From the first sprite's origin point to the target; radians unless asDegrees.
+    static double angleBetween(const EngSprite* spriteA, const EngSprite* spriteB, bool asDegrees = false);
+    static double angleBetweenPoint(const EngSprite* sprite, const runtime::Ref<EngPoint>& target,
+                                    bool asDegrees = false);
+    // From the object's screen position to the mouse's; 0 for no object.
+    static double angleBetweenMouse(EngObject* object, bool asDegrees = false);
 };
 
 }  // namespace engine

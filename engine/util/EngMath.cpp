@@ -8,6 +8,9 @@
 
 #include "EngPoint.h"
 #include "EngRect.h"
+#include "engine/EngG.h"
+#include "engine/EngSprite.h"
+#include "engine/input/mouse/EngMouse.h"
 #include "framework/geom/Rectangle.h"
 #include "platform/runtime/Numbers.h"
 
@@ -77,5 +80,53 @@ int EngMath::getDecimals(double n) {
 }
 
 bool EngMath::equal(double aValueA, double aValueB, double aDiff) { return std::fabs(aValueA - aValueB) <= aDiff; }
+
+namespace {
+double squaredDistance(const EngSprite* s, double tx, double ty) {
+    double dx = s->x + s->origin->x - tx, dy = s->y + s->origin->y - ty;
+    return dx * dx + dy * dy;
+}
+
+bool within(double squared, double distance, bool includeEqual) {
+    return includeEqual ? squared <= distance * distance : squared < distance * distance;
+}
+
+int truncated(double squared) { return static_cast<int>(std::trunc(std::sqrt(squared))); }
+}  // namespace
+
+bool EngMath::mouseInEngRect(bool useWorldCoords, const EngRect* rect) {
+    if (!rect) return true;
+    if (useWorldCoords) return pointInEngRect(std::floor(EngG::mouse->x), std::floor(EngG::mouse->y), *rect);
+    return pointInEngRect(EngG::mouse->screenX, EngG::mouse->screenY, *rect);
+}
+
+int EngMath::distanceBetween(const EngSprite* a, const EngSprite* b) {
+    return truncated(squaredDistance(a, b->x + b->origin->x, b->y + b->origin->y));
+}
+
+bool EngMath::isDistanceWithin(const EngSprite* a, const EngSprite* b, double distance, bool includeEqual) {
+    return within(squaredDistance(a, b->x + b->origin->x, b->y + b->origin->y), distance, includeEqual);
+}
+
+int EngMath::distanceToPoint(const EngSprite* s, const runtime::Ref<EngPoint>& target) {
+    int result = truncated(squaredDistance(s, target->x, target->y));
+    target->putWeak();
+    return result;
+}
+
+bool EngMath::isDistanceToPointWithin(const EngSprite* s, const runtime::Ref<EngPoint>& target, double distance,
+                                      bool includeEqual) {
+    bool result = within(squaredDistance(s, target->x, target->y), distance, includeEqual);
+    target->putWeak();
+    return result;
+}
+
+int EngMath::distanceToMouse(const EngSprite* s) {
+    return truncated(squaredDistance(s, EngG::mouse->screenX, EngG::mouse->screenY));
+}
+
+bool EngMath::isDistanceToMouseWithin(const EngSprite* s, double distance, bool includeEqual) {
+    return within(squaredDistance(s, EngG::mouse->screenX, EngG::mouse->screenY), distance, includeEqual);
+}
 
 }  // namespace engine

@@ -14,6 +14,8 @@ namespace engine {
 class EngRect;
 class EngPoint;
 
+class EngSprite;
+
 class EngMath {
 public:
     static constexpr double MIN_VALUE = 5e-324;
@@ -48,6 +50,17 @@ public:
     static bool equal(double aValueA, double aValueB, double aDiff = 0.00001);
     static int signOf(double f) { return f < 0 ? -1 : 1; }
     static bool sameSign(double a, double b) { return signOf(a) == signOf(b); }
+    // Distances between sprites' origin points (position plus origin), the mouse taken in screen
+    // pixels; weak target points go back to their pool.
+    static bool mouseInEngRect(bool useWorldCoords, const EngRect* rect);
+    static int distanceBetween(const EngSprite* spriteA, const EngSprite* spriteB);
+    static bool isDistanceWithin(const EngSprite* spriteA, const EngSprite* spriteB, double distance,
+                                 bool includeEqual = false);
+    static int distanceToPoint(const EngSprite* sprite, const runtime::Ref<EngPoint>& target);
+    static bool isDistanceToPointWithin(const EngSprite* sprite, const runtime::Ref<EngPoint>& target, double distance,
+                                        bool includeEqual = false);
+    static int distanceToMouse(const EngSprite* sprite);
+    static bool isDistanceToMouseWithin(const EngSprite* sprite, double distance, bool includeEqual = false);
 };
 
 }  // namespace engine

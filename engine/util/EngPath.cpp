@@ -20,7 +20,7 @@ const Ref<EngPoint>& EngPath::_point() {
     return point;
 }
 
-EngPath::EngPath(Ref<EngObject> obj, std::vector<Ref<EngPoint>> list, double s, int mode, bool autoRotate) {
+EngPath::EngPath(Ref<EngObject> obj, std::shared_ptr<Nodes> list, double s, int mode, bool autoRotate) {
     if (obj) start(std::move(obj), std::move(list), s, mode, autoRotate);
 }
 
@@ -29,9 +29,9 @@ EngPath* EngPath::reset() {
     return this;
 }
 
-EngPath* EngPath::start(Ref<EngObject> obj, std::vector<Ref<EngPoint>> list, double s, int mode, bool autoRotate) {
+EngPath* EngPath::start(Ref<EngObject> obj, std::shared_ptr<Nodes> list, double s, int mode, bool autoRotate) {
     object = std::move(obj);
-    nodes = std::move(list);
+    nodes = list ? std::move(list) : std::make_shared<Nodes>();
     speed = std::fabs(s);
     _mode = mode;
     _autoRotate = autoRotate;
@@ -44,9 +44,9 @@ EngPath* EngPath::restart() {
         _inManager = true;
     }
     finished = false;
-    active = !nodes.empty();
+    active = !nodes->empty();
     if (_mode & (BACKWARD | LOOP_BACKWARD)) {
-        _nodeIndex = static_cast<int>(nodes.size()) - 1;
+        _nodeIndex = static_cast<int>(nodes->size()) - 1;
         _inc = -1;
     } else {
         _nodeIndex = 0;
@@ -57,7 +57,7 @@ EngPath* EngPath::restart() {
 }
 
 void EngPath::setNode(int nodeIndex) {
-    int last = static_cast<int>(nodes.size()) - 1;
+    int last = static_cast<int>(nodes->size()) - 1;
     _nodeIndex = std::max(0, std::min(nodeIndex, last));
     advancePath();
 }
@@ -73,11 +73,11 @@ void EngPath::referencePoint() {
 }
 
 void EngPath::update() {
-    if (!object || nodes.empty()) return;
+    if (!object || nodes->empty()) return;
     bool h = (_mode & HORIZONTAL_ONLY) != 0, v = (_mode & VERTICAL_ONLY) != 0;
     double e = EngG::elapsed;
     referencePoint();
-    Ref<EngPoint> node = _nodeIndex >= 0 && _nodeIndex < static_cast<int>(nodes.size()) ? nodes[_nodeIndex] : nullptr;
+    Ref<EngPoint> node = _nodeIndex >= 0 && _nodeIndex < static_cast<int>(nodes->size()) ? (*nodes)[_nodeIndex] : nullptr;
     if (!node) return;
     const Ref<EngPoint>& p = _point();
     double dx = node->x - p->x, dy = node->y - p->y, step = speed * e;
@@ -116,9 +116,9 @@ void EngPath::update() {
 }
 
 Ref<EngPoint> EngPath::advancePath(bool snap) {
-    int n = static_cast<int>(nodes.size());
+    int n = static_cast<int>(nodes->size());
     if (snap && object && _nodeIndex >= 0 && _nodeIndex < n) {
-        const Ref<EngPoint>& node = nodes[_nodeIndex];
+        const Ref<EngPoint>& node = (*nodes)[_nodeIndex];
         if (!(_mode & VERTICAL_ONLY)) object->set_x(node->x - (autoCenter ? object->width * 0.5 : 0));
         if (!(_mode & HORIZONTAL_ONLY)) object->set_y(node->y - (autoCenter ? object->height * 0.5 : 0));
     }
@@ -160,7 +160,7 @@ Ref<EngPoint> EngPath::advancePath(bool snap) {
         Ref<runtime::Function> callback = onComplete;
         (*callback)(runtime::Value(static_cast<runtime::Object*>(this)));
     }
-    return _nodeIndex >= 0 && _nodeIndex < static_cast<int>(nodes.size()) ? nodes[_nodeIndex] : nullptr;
+    return _nodeIndex >= 0 && _nodeIndex < static_cast<int>(nodes->size()) ? (*nodes)[_nodeIndex] : nullptr;
 }
 
 void EngPath::cancel() {
@@ -173,57 +173,57 @@ void EngPath::cancel() {
 }
 
 void EngPath::destroy() {
-    for (auto& node : nodes) EngDestroyUtil::destroy(node);
-    nodes.clear();
+    for (auto& node : *nodes) EngDestroyUtil::destroy(node);
+    nodes->clear();
     object = nullptr;
     onComplete = nullptr;
 }
 
 EngPath* EngPath::add(double px, double py) {
-    nodes.push_back(EngPoint::get(px, py));
+    nodes->push_back(EngPoint::get(px, py));
     return this;
 }
 
 EngPath* EngPath::addAt(double px, double py, int index) {
     if (index < 0) return this;
-    index = std::min(index, static_cast<int>(nodes.size()));
-    nodes.insert(nodes.begin() + index, EngPoint::get(px, py));
+    index = std::min(index, static_cast<int>(nodes->size()));
+    nodes->insert(nodes->begin() + index, EngPoint::get(px, py));
     return this;
 }
 
 EngPath* EngPath::addPoint(const Ref<EngPoint>& node, bool asReference) {
-    nodes.push_back(asReference ? node : EngPoint::get(node->x, node->y));
+    nodes->push_back(asReference ? node : EngPoint::get(node->x, node->y));
     return this;
 }
 
 EngPath* EngPath::addPointAt(const Ref<EngPoint>& node, int index, bool asReference) {
     if (index < 0) return this;
-    index = std::min(index, static_cast<int>(nodes.size()));
-    nodes.insert(nodes.begin() + index, asReference ? node : EngPoint::get(node->x, node->y));
+    index = std::min(index, static_cast<int>(nodes->size()));
+    nodes->insert(nodes->begin() + index, asReference ? node : EngPoint::get(node->x, node->y));
     return this;
 }
 
 Ref<EngPoint> EngPath::remove(const Ref<EngPoint>& node) {
-    auto it = std::find(nodes.begin(), nodes.end(), node);
-    if (it == nodes.end()) return nullptr;
+    auto it = std::find(nodes->begin(), nodes->end(), node);
+    if (it == nodes->end()) return nullptr;
     Ref<EngPoint> removed = *it;
-    nodes.erase(it);
+    nodes->erase(it);
     return removed;
 }
 
 Ref<EngPoint> EngPath::removeAt(int index) {
-    int n = static_cast<int>(nodes.size());
+    int n = static_cast<int>(nodes->size());
     if (n == 0) return nullptr;
     if (index >= n) index = n - 1;
     if (index < 0) index = std::max(n + index, 0);
-    Ref<EngPoint> removed = nodes[index];
-    nodes.erase(nodes.begin() + index);
+    Ref<EngPoint> removed = (*nodes)[index];
+    nodes->erase(nodes->begin() + index);
     return removed;
 }
 
-Ref<EngPoint> EngPath::head() { return nodes.empty() ? nullptr : nodes.front(); }
+Ref<EngPoint> EngPath::head() { return nodes->empty() ? nullptr : nodes->front(); }
 
-Ref<EngPoint> EngPath::tail() { return nodes.empty() ? nullptr : nodes.back(); }
+Ref<EngPoint> EngPath::tail() { return nodes->empty() ? nullptr : nodes->back(); }
 
 }  // namespace engine
 

@@ -1,6 +1,7 @@
 #pragma once
 // Drives an engine object along a list of nodes by setting its velocity each step: toward the
 // current node at a fixed speed, once or looping or back and forth, optionally on one axis.
+#include <memory>
 #include <vector>
 
 #include "engine/EngObject.h"
@@ -28,12 +29,15 @@ public:
     static runtime::Ref<PathManager>& manager();
     static const runtime::Ref<EngPoint>& _point();
 
-    explicit EngPath(runtime::Ref<EngObject> object = nullptr, std::vector<runtime::Ref<EngPoint>> nodes = {},
+    using Nodes = std::vector<runtime::Ref<EngPoint>>;
+
+    // The path walks the given list itself: changes the caller makes to it later are seen.
+    explicit EngPath(runtime::Ref<EngObject> object = nullptr, std::shared_ptr<Nodes> nodes = nullptr,
                      double speed = 100, int mode = FORWARD, bool autoRotate = false);
     explicit EngPath(runtime::NoInit) {}
 
     virtual EngPath* reset();
-    virtual EngPath* start(runtime::Ref<EngObject> object, std::vector<runtime::Ref<EngPoint>> nodes,
+    virtual EngPath* start(runtime::Ref<EngObject> object, std::shared_ptr<Nodes> nodes,
                            double speed = 100, int mode = FORWARD, bool autoRotate = false);
     virtual EngPath* restart();
     // Puts the object onto the node and heads for the one after it.
@@ -53,7 +57,7 @@ public:
     virtual runtime::Ref<EngPoint> tail();
 
     // The nodes; the points are shared with whoever gave them.
-    std::vector<runtime::Ref<EngPoint>> nodes;
+    std::shared_ptr<Nodes> nodes = std::make_shared<Nodes>();
     runtime::Ref<EngObject> object;
     double speed = 0;
     double angle = 0;

@@ -1,5 +1,7 @@
 #pragma once
-// A 3D layer of the stage: an event dispatcher with no context yet.
+// The stage's slot for a 3D context: requestContext3D makes a new context and announces it with
+// "context3DCreate". An earlier context is neither disposed nor removed.
+#include "Context3D.h"
 #include "framework/events/EventDispatcher.h"
 
 namespace framework {
@@ -10,8 +12,15 @@ public:
     Stage3D() = default;
     explicit Stage3D(runtime::NoInit n) : EventDispatcher(n) {}
 
-    // Null until a 3D context exists.
-    runtime::Ref<runtime::Object> context3D;
+    // The render mode is not used.
+    virtual void requestContext3D(const runtime::String& context3DRenderMode = runtime::String());
+
+    // Null until the first request.
+    runtime::Ref<Context3D> context3D;
+    // Kept for callers; nothing reads them.
+    bool visible = false;
+    double x = 0;
+    double y = 0;
 };
 
 }  // namespace framework

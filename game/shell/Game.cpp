@@ -4,6 +4,8 @@
 
 #include "BMDCache.h"
 #include "FirstState.h"
+#include "game/floor/TiledMap.h"
+#include "game/floor/ZoneData.h"
 #include "engine/EngG.h"
 #include "engine/input/mouse/EngMouse.h"
 #include "engine/system/frontEnds/LogFrontEnd.h"
@@ -66,7 +68,7 @@ Game::EngineOptions Game::prepare() {
     BMDCache::load();
     UIColor::createColors();
     SpriteFont::createFonts();
-    // TiledMap::createMaps();
+    TiledMap::createMaps();
     ItemData::createItems();
     MonsterData::createMonsters();
     // NPCData::createNPCs();
@@ -80,7 +82,7 @@ Game::EngineOptions Game::prepare() {
     YesNoWindow::createCachedWindows();
     MessageWindow::createStaticWindows();
     // NPC::makeNPCAnimArray();
-    // ZoneData::setZones();
+    ZoneData::setZones();
     // SkillNode::setupButtonRects();
     // Data::loadSaveData();
     MonsterData::adjustForNewGamePlus();

@@ -219,6 +219,6 @@ TEST_F(EngCameraTest, SubStateBackgroundCoversEveryShownCamera) {
     ASSERT_EQ(item->position, 8);
     std::vector<double> values;
     for (int i = 0; i < item->position; ++i) values.push_back(item->drawData->at(i).toFloat());
-    EXPECT_EQ(values, (std::vector<double>{160, 120, static_cast<double>(background->tileId), 320, 0, 0, 240, 0}));
+    EXPECT_EQ(values, (std::vector<double>{160, 120, static_cast<double>(background->frame->tileID), 320, 0, 0, 240, 0}));
     EXPECT_EQ(hidden->_currentStackItem->position, 0);
 }

@@ -14,6 +14,7 @@
 #include "engine/input/keyboard/EngKeyboard.h"
 #include "engine/input/mouse/EngMouse.h"
 #include "engine/EngGame.h"
+#include "engine/system/frontEnds/CameraFrontEnd.h"
 #include "engine/EngState.h"
 #include "engine/system/EngSplash.h"
 #include "framework/Lib.h"
@@ -88,6 +89,27 @@ protected:
 
     static std::string storageDir() {
         return ::testing::TempDir() + "glv-engine-" + std::to_string(getpid());
+    }
+
+    // One camera of that size as the engine's only and main camera, without a game.
+    static runtime::Ref<engine::EngCamera> soleCamera(int width, int height) {
+        auto camera = runtime::make<engine::EngCamera>(0, 0, width, height, 1);
+        engine::EngG::cameras->list = {camera};
+        engine::EngG::camera = camera;
+        return camera;
+    }
+
+    // Fake surfaces that remember the size they were made with (no pixels).
+    static void sizedSurfaces() {
+        auto& fake = media::FakeMediaModule::get();
+        fake.on("media_native_bitmap_data_create", [](const std::vector<runtime::Value>& a) {
+            auto h = runtime::make<runtime::DynamicObject>();
+            h->setField("w", a[0]);
+            h->setField("h", a[1]);
+            return runtime::Value(h);
+        });
+        fake.on("media_native_bitmap_data_width", [](const std::vector<runtime::Value>& a) { return a[0].field("w"); });
+        fake.on("media_native_bitmap_data_height", [](const std::vector<runtime::Value>& a) { return a[0].field("h"); });
     }
 
     // One stage frame, elapsed milliseconds after the previous one.

@@ -13,6 +13,7 @@
 #include "framework/display/Stage.h"
 #include "framework/gl/Float32Data.h"
 #include "framework/gl/GL.h"
+#include "tests/support/CompiledShader.h"
 
 using framework::GL;
 using framework::Lib;
@@ -20,18 +21,6 @@ using framework::OpenGLView;
 using runtime::make;
 using runtime::Ref;
 using runtime::Value;
-
-namespace {
-
-Ref<framework::GLShader> compile(int type, const char* source) {
-    auto shader = GL::createShader(type);
-    GL::shaderSource(shader, source);
-    GL::compileShader(shader);
-    EXPECT_EQ(GL::getShaderParameter(shader, GL::COMPILE_STATUS), 1) << GL::getShaderInfoLog(shader).str();
-    return shader;
-}
-
-}  // namespace
 
 TEST(OpenGLViewNative, ATriangleDrawnInTheRenderCallbackReachesTheFrame) {
     std::string png = ::testing::TempDir() + "opengl-view.png";
@@ -54,10 +43,11 @@ TEST(OpenGLViewNative, ATriangleDrawnInTheRenderCallbackReachesTheFrame) {
             ++renders;
             if (!program) {
                 program = GL::createProgram();
-                GL::attachShader(program, compile(GL::VERTEX_SHADER, "attribute vec2 va0;"
-                                                                     "void main() { gl_Position = vec4(va0, 0.0, 1.0); }"));
-                GL::attachShader(program, compile(GL::FRAGMENT_SHADER, "precision mediump float; uniform vec4 fc0;"
-                                                                       "void main() { gl_FragColor = fc0; }"));
+                GL::attachShader(program,
+                                 compiledShader(GL::VERTEX_SHADER, "attribute vec2 va0;"
+                                                                   "void main() { gl_Position = vec4(va0, 0.0, 1.0); }"));
+                GL::attachShader(program, compiledShader(GL::FRAGMENT_SHADER, "precision mediump float; uniform vec4 fc0;"
+                                                                              "void main() { gl_FragColor = fc0; }"));
                 GL::bindAttribLocation(program, 0, "va0");
                 GL::linkProgram(program);
                 vertices = GL::createBuffer();

@@ -1,16 +1,54 @@
 #include "TileSheetExt.h"
 
+#include <cstdio>
+
 namespace engine {
 
-int TileSheetExt::addTileRectID(const runtime::Ref<framework::Rectangle>& rect, const runtime::Ref<framework::Point>& point) {
-    double cx = point ? point->x : 0, cy = point ? point->y : 0;
-    for (const auto& e : ids_)
-        if (e.x == rect->x && e.y == rect->y && e.width == rect->width && e.height == rect->height && e.centerX == cx &&
-            e.centerY == cy)
-            return e.id;
-    int id = addTileRect(rect, point);
-    ids_.push_back({rect->x, rect->y, rect->width, rect->height, cx, cy, id});
+using runtime::Ref;
+
+std::string TileSheetExt::floatText(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+TileSheetExt::TileSheetExt(const Ref<framework::BitmapData>& bitmap) : framework::Tilesheet(bitmap) {}
+
+std::string TileSheetExt::getKey(const Ref<framework::Rectangle>& r, const Ref<framework::Point>& p) {
+    std::string key = floatText(r->x) + "_" + floatText(r->y) + "_" + floatText(r->width) + "_" + floatText(r->height) + "_";
+    if (p) key += floatText(p->x) + "_" + floatText(p->y);
+    return key;
+}
+
+int TileSheetExt::addTileRectID(const Ref<framework::Rectangle>& rect, const Ref<framework::Point>& point) {
+    std::string key = getKey(rect, point);
+    if (auto it = tileIDs->find(key); it != tileIDs->end()) return it->second->id;
+    addTileRect(rect, point);
+    int id = numTiles++;
+    if (static_cast<int>(tileOrder->size()) <= id) tileOrder->resize(static_cast<std::size_t>(id) + 1);
+    (*tileOrder)[static_cast<std::size_t>(id)] = key;
+    (*tileIDs)[key] = runtime::make<RectPointTileID>(id, rect, point);
     return id;
+}
+
+void TileSheetExt::rebuildFromOld(const Ref<TileSheetExt>& old) {
+    for (const std::string& key : *old->tileOrder) {
+        const Ref<RectPointTileID>& record = (*old->tileIDs)[key];
+        addTileRect(record->rect, record->point);
+    }
+    tileIDs = old->tileIDs;
+    tileOrder = old->tileOrder;
+    numTiles = old->numTiles;
+    old->tileIDs = nullptr;
+    old->tileOrder = nullptr;
+    old->destroy();
+}
+
+void TileSheetExt::destroy() {
+    tileOrder = nullptr;
+    if (tileIDs)
+        for (auto& [key, record] : *tileIDs) record->destroy();
+    tileIDs = nullptr;
 }
 
 }  // namespace engine

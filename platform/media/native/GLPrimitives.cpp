@@ -2,8 +2,11 @@
 // names (Int), uniform locations are Int (null when the uniform does not exist). Without a
 // context every primitive answers null and the next get_error reports CONTEXT_LOST_WEBGL. Calls
 // that would make GL read or write memory outside the caller's byte array, or read client memory
-// (no buffer bound), are refused with a GL-style error instead.
+// (no buffer bound), are refused with a GL-style error instead. As in WebGL, a DEPTH_STENCIL
+// render buffer is a packed 24-bit depth and 8-bit stencil buffer, attached at both points by
+// DEPTH_STENCIL_ATTACHMENT; a transposed matrix upload is transposed here, as ES 2 refuses it.
 #include <GLES2/gl2.h>
+#include <GLES2/gl2ext.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -138,6 +141,15 @@ bool attributesHaveBuffers(int64_t vertices = -1) {
 }
 
 Value text(const std::string& s) { return Value(s); }
+
+// WebGL's names for a packed depth-and-stencil buffer, which ES 2 has only as an extension.
+constexpr GLenum DEPTH_STENCIL = 0x84F9, DEPTH_STENCIL_ATTACHMENT = 0x821A;
+
+// Without the packed format, a depth-and-stencil request gets a depth buffer alone.
+bool packedDepthStencil() {
+    const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return all && std::strstr(all, "GL_OES_packed_depth_stencil") != nullptr;
+}
 
 std::string shaderLog(GLuint shader, bool program) {
     GLint length = 0;
@@ -657,29 +669,47 @@ MEDIA_EXPORT(media_native_gl_check_framebuffer_status, 1) {
 }
 MEDIA_EXPORT(media_native_gl_framebuffer_renderbuffer, 4) {
     GL_USE();
-    glFramebufferRenderbuffer(U(0), U(1), U(2), nameOf(MEDIA_ARG(3)));
+    if (U(1) != DEPTH_STENCIL_ATTACHMENT) {
+        glFramebufferRenderbuffer(U(0), U(1), U(2), nameOf(MEDIA_ARG(3)));
+        return {};
+    }
+    glFramebufferRenderbuffer(U(0), GL_DEPTH_ATTACHMENT, U(2), nameOf(MEDIA_ARG(3)));
+    glFramebufferRenderbuffer(U(0), GL_STENCIL_ATTACHMENT, U(2), packedDepthStencil() ? nameOf(MEDIA_ARG(3)) : 0u);
     return {};
 }
 MEDIA_EXPORT(media_native_gl_framebuffer_texture2D, 5) {
     GL_USE();
-    glFramebufferTexture2D(U(0), U(1), U(2), nameOf(MEDIA_ARG(3)), I(4));
+    GLuint texture = nameOf(MEDIA_ARG(3));
+    // ES makes a texture object at its first binding, WebGL at its creation: one never bound
+    // yet is made here, on its target, leaving that target's binding as it was.
+    if (texture && !glIsTexture(texture)) {
+        bool cube = U(2) != GL_TEXTURE_2D;
+        GLint bound = integer(cube ? GL_TEXTURE_BINDING_CUBE_MAP : GL_TEXTURE_BINDING_2D);
+        glBindTexture(cube ? GL_TEXTURE_CUBE_MAP : GL_TEXTURE_2D, texture);
+        glBindTexture(cube ? GL_TEXTURE_CUBE_MAP : GL_TEXTURE_2D, static_cast<GLuint>(bound));
+    }
+    glFramebufferTexture2D(U(0), U(1), U(2), texture, I(4));
     return {};
 }
 MEDIA_EXPORT(media_native_gl_get_framebuffer_attachment_parameter, 3) {
     GL_USE();
     GLint v = 0;
-    glGetFramebufferAttachmentParameteriv(U(0), U(1), U(2), &v);
+    glGetFramebufferAttachmentParameteriv(U(0), U(1) == DEPTH_STENCIL_ATTACHMENT ? GL_DEPTH_ATTACHMENT : U(1), U(2),
+                                          &v);
     return Value(v);
 }
 MEDIA_EXPORT(media_native_gl_renderbuffer_storage, 4) {
     GL_USE();
-    glRenderbufferStorage(U(0), U(1), I(2), I(3));
+    GLenum format = U(1);
+    if (format == DEPTH_STENCIL) format = packedDepthStencil() ? GL_DEPTH24_STENCIL8_OES : GL_DEPTH_COMPONENT16;
+    glRenderbufferStorage(U(0), format, I(2), I(3));
     return {};
 }
 MEDIA_EXPORT(media_native_gl_get_render_buffer_parameter, 2) {
     GL_USE();
     GLint v = 0;
     glGetRenderbufferParameteriv(U(0), U(1), &v);
+    if (U(1) == GL_RENDERBUFFER_INTERNAL_FORMAT && v == GL_DEPTH24_STENCIL8_OES) v = DEPTH_STENCIL;
     return Value(v);
 }
 
@@ -862,9 +892,16 @@ MEDIA_EXPORT(media_native_gl_uniform_matrix, 4) {
     auto count = static_cast<GLsizei>(v.size() / static_cast<std::size_t>(n * n));
     if (count == 0) return refuse(GL_INVALID_VALUE), Value();
     GLint location = locationOf(MEDIA_ARG(0));
-    GLboolean transpose = B(1);
-    if (n == 2) glUniformMatrix2fv(location, count, transpose, v.data());
-    else if (n == 3) glUniformMatrix3fv(location, count, transpose, v.data());
-    else glUniformMatrix4fv(location, count, transpose, v.data());
+    if (MEDIA_ARG(1).toBool()) {
+        std::vector<float> rows(v);
+        const auto side = static_cast<std::size_t>(n);
+        for (std::size_t m = 0; m < static_cast<std::size_t>(count) * side * side; m += side * side)
+            for (std::size_t c = 0; c < side; ++c)
+                for (std::size_t r = 0; r < side; ++r) rows[m + r * side + c] = v[m + c * side + r];
+        v.swap(rows);
+    }
+    if (n == 2) glUniformMatrix2fv(location, count, GL_FALSE, v.data());
+    else if (n == 3) glUniformMatrix3fv(location, count, GL_FALSE, v.data());
+    else glUniformMatrix4fv(location, count, GL_FALSE, v.data());
     return {};
 }

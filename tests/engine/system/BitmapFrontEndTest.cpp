@@ -15,16 +15,7 @@ class BitmapFrontEndTest : public EngineFixture {
 protected:
     void SetUp() override {
         EngineFixture::SetUp();
-        auto& fake = media::FakeMediaModule::get();
-        // Surfaces remember their size.
-        fake.on("media_native_bitmap_data_create", [](const std::vector<Value>& a) {
-            auto h = make<runtime::DynamicObject>();
-            h->setField("w", a[0]);
-            h->setField("h", a[1]);
-            return Value(h);
-        });
-        fake.on("media_native_bitmap_data_width", [](const std::vector<Value>& a) { return a[0].field("w"); });
-        fake.on("media_native_bitmap_data_height", [](const std::vector<Value>& a) { return a[0].field("h"); });
+        sizedSurfaces();
     }
 };
 }  // namespace

@@ -17,9 +17,9 @@ using runtime::make;
 using runtime::Ref;
 
 namespace {
-std::vector<Ref<EngPoint>> nodes(std::initializer_list<std::pair<double, double>> xy) {
-    std::vector<Ref<EngPoint>> out;
-    for (auto [x, y] : xy) out.push_back(make<EngPoint>(x, y));
+std::shared_ptr<engine::EngPath::Nodes> nodes(std::initializer_list<std::pair<double, double>> xy) {
+    auto out = std::make_shared<engine::EngPath::Nodes>();
+    for (auto [x, y] : xy) out->push_back(make<EngPoint>(x, y));
     return out;
 }
 
@@ -40,7 +40,10 @@ TEST(EngPath, ForwardPathEndsSnappedOnItsLastNode) {
     int completions = 0;
     auto path = make<EngPath>();
     path->onComplete = runtime::Function::of([&] { ++completions; });
-    path->start(object, nodes({{5, 5}, {105, 5}, {105, 55}}), -100);
+    auto list = nodes({{5, 5}, {105, 5}});
+    path->start(object, list, -100);
+    list->push_back(make<EngPoint>(105, 55));  // the path walks the caller's list itself
+    EXPECT_EQ(path->tail(), list->back());
     EXPECT_EQ(path->speed, 100);
     EXPECT_TRUE(object->immovable);
     EXPECT_EQ(engine::PathManager::manager->_paths.size(), 1u);
@@ -97,7 +100,7 @@ TEST(EngPath, LoopsYoyoAxesAndEditing) {
     EXPECT_EQ(object->velocity->x, 100);
     flat->cancel();
 
-    auto empty = make<EngPath>(object, std::vector<Ref<EngPoint>>{});
+    auto empty = make<EngPath>(object, std::make_shared<EngPath::Nodes>());
     EXPECT_FALSE(empty->active);
     EXPECT_EQ(empty->removeAt(0), nullptr);
     empty->addAt(1, 1, -1);

@@ -35,6 +35,11 @@ protected:
         runtime::Trace::setHandler(
             [this](const runtime::Value& v, const runtime::Trace::Position&) { traces.push_back(v.toText()); });
         framework::Assets::reset_();
+        // The map files' tileset pictures (generated assets) at their sizes, for the map reader.
+        embed("assets/x2/tiled/town.png", std::string(4001, 't'), 512, 768);
+        embed("assets/x2/tiled/bar.png", std::string(4002, 'b'), 256, 512);
+        embed("assets/x2/tiled/hitTiles.png", std::string(4003, 'h'), 128, 128);
+        embed("assets/x2/tiled/objectsTset.png", std::string(4004, 'o'), 256, 256);
     }
 
     void TearDown() override {

@@ -70,6 +70,21 @@ Value compile(int type, const char* source) {
     return shader;
 }
 
+// A program of a vertex shader placing attribute va0 (at location 0) as it is and the given
+// fragment shader, linked and in use.
+Value positionProgram(const char* fragmentSource) {
+    Value program = gl("create_program");
+    gl("attach_shader",
+       {program, compile(VERTEX_SHADER, "attribute vec2 va0; void main() { gl_Position = vec4(va0, 0.0, 1.0); }")});
+    gl("attach_shader", {program, compile(FRAGMENT_SHADER, fragmentSource)});
+    gl("bind_attrib_location", {program, Value(0), Value("va0")});
+    gl("link_program", {program});
+    EXPECT_EQ(gl("get_program_parameter", {program, Value(LINK_STATUS)}).toInt(), 1)
+        << gl("get_program_info_log", {program}).toText();
+    gl("use_program", {program});
+    return program;
+}
+
 // A 64 × 64 RGBA texture bound as the colour of a new framebuffer.
 Value offscreenTarget(int size) {
     Value texture = gl("create_texture");
@@ -99,17 +114,8 @@ TEST(NativeGL, ClearsAndDrawsATriangleIntoAFramebuffer) {
     gl("clear_color", {Value(0.0), Value(0.0), Value(1.0), Value(1.0)});
     gl("clear", {Value(COLOR_BUFFER_BIT)});
 
-    Value vs = compile(VERTEX_SHADER, "attribute vec2 va0; void main() { gl_Position = vec4(va0, 0.0, 1.0); }");
-    Value fs = compile(FRAGMENT_SHADER,
-                       "precision mediump float; uniform vec4 fc0; void main() { gl_FragColor = fc0; }");
-    Value program = gl("create_program");
-    gl("attach_shader", {program, vs});
-    gl("attach_shader", {program, fs});
-    gl("bind_attrib_location", {program, Value(0), Value("va0")});
-    gl("link_program", {program});
-    ASSERT_EQ(gl("get_program_parameter", {program, Value(LINK_STATUS)}).toInt(), 1)
-        << gl("get_program_info_log", {program}).toText();
-    gl("use_program", {program});
+    Value program = positionProgram("precision mediump float; uniform vec4 fc0; void main() { gl_FragColor = fc0; }");
+    ASSERT_EQ(gl("get_program_parameter", {program, Value(LINK_STATUS)}).toInt(), 1);
     Value colour = gl("get_uniform_location", {program, Value("fc0")});
     ASSERT_FALSE(colour.isNull());
     EXPECT_TRUE(gl("get_uniform_location", {program, Value("missing")}).isNull());
@@ -214,6 +220,76 @@ TEST(NativeGL, ContextDetailsAndExtensions) {
     int version = gl("version").toInt();
     EXPECT_EQ(gl("version").toInt(), version);
     (void)CONTEXT_LOST_WEBGL;
+}
+
+TEST(NativeGL, WebGLDepthStencilTexturesAndTransposedMatrices) {
+    if (!haveContext()) GTEST_SKIP() << "no GL context on this machine";
+    constexpr int RENDERBUFFER = 0x8D41, DEPTH_STENCIL = 0x84F9, DEPTH_STENCIL_ATTACHMENT = 0x821A,
+                  RENDERBUFFER_INTERNAL_FORMAT = 0x8D44, RENDERBUFFER_DEPTH_SIZE = 0x8D54,
+                  RENDERBUFFER_STENCIL_SIZE = 0x8D55, OBJECT_NAME = 0x8CD1;
+    constexpr int size = 8;
+    gl("get_error");
+    // A texture that was made but never bound can be attached.
+    Value texture = gl("create_texture");
+    Value framebuffer = gl("create_framebuffer");
+    gl("bind_framebuffer", {Value(FRAMEBUFFER), framebuffer});
+    gl("framebuffer_texture2D", {Value(FRAMEBUFFER), Value(COLOR_ATTACHMENT0), Value(TEXTURE_2D), texture, Value(0)});
+    EXPECT_EQ(gl("get_error").toInt(), 0);
+    gl("bind_texture", {Value(TEXTURE_2D), texture});
+    gl("tex_image_2d", {Value(TEXTURE_2D), Value(0), Value(RGBA), Value(size), Value(size), Value(0), Value(RGBA),
+                        Value(UNSIGNED_BYTE), Value(), Value()});
+    // A depth-and-stencil render buffer, attached at both points at once.
+    Value depthStencil = gl("create_render_buffer");
+    gl("bind_renderbuffer", {Value(RENDERBUFFER), depthStencil});
+    gl("renderbuffer_storage", {Value(RENDERBUFFER), Value(DEPTH_STENCIL), Value(size), Value(size)});
+    gl("framebuffer_renderbuffer",
+       {Value(FRAMEBUFFER), Value(DEPTH_STENCIL_ATTACHMENT), Value(RENDERBUFFER), depthStencil});
+    EXPECT_EQ(gl("get_error").toInt(), 0);
+    EXPECT_EQ(gl("check_framebuffer_status", {Value(FRAMEBUFFER)}).toInt(), FRAMEBUFFER_COMPLETE);
+    EXPECT_EQ(gl("get_framebuffer_attachment_parameter",
+                 {Value(FRAMEBUFFER), Value(DEPTH_STENCIL_ATTACHMENT), Value(OBJECT_NAME)}).toInt(),
+              depthStencil.toInt());
+    auto names = runtime::make<runtime::Array>();
+    gl("get_supported_extensions", {Value(names)});
+    bool packed = false;
+    for (const Value& name : names->items) packed = packed || name.toText() == "GL_OES_packed_depth_stencil";
+    if (packed) {
+        auto parameter = [](int name) {
+            return gl("get_render_buffer_parameter", {Value(RENDERBUFFER), Value(name)});
+        };
+        EXPECT_EQ(parameter(RENDERBUFFER_INTERNAL_FORMAT).toInt(), DEPTH_STENCIL);
+        EXPECT_EQ(parameter(RENDERBUFFER_DEPTH_SIZE).toInt(), 24);
+        EXPECT_EQ(parameter(RENDERBUFFER_STENCIL_SIZE).toInt(), 8);
+    }
+    gl("viewport", {Value(0), Value(0), Value(size), Value(size)});
+
+    // A matrix uniform given transposed arrives transposed: the program shows its first column.
+    Value program = positionProgram("precision mediump float; uniform mat4 m; void main() { gl_FragColor = m[0]; }");
+    Bytes vertices = floats({-1, -1, 3, -1, -1, 3});
+    Value buffer = gl("create_buffer");
+    gl("bind_buffer", {Value(ARRAY_BUFFER), buffer});
+    gl("buffer_data", {Value(ARRAY_BUFFER), vertices.value(), Value(0), Value(24), Value(STATIC_DRAW)});
+    gl("enable_vertex_attrib_array", {Value(0)});
+    gl("vertex_attrib_pointer", {Value(0), Value(2), Value(FLOAT), Value(false), Value(0), Value(0)});
+    // Column 0 is blue as given, and rows' first entries (0, 1, 0, 1) make it green transposed.
+    Bytes matrix = floats({0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0});
+    Bytes pixels(size * size * 4);
+    for (bool transpose : {false, true}) {
+        gl("uniform_matrix", {gl("get_uniform_location", {program, Value("m")}), Value(transpose), matrix.value(),
+                              Value(4)});
+        gl("draw_arrays", {Value(TRIANGLES), Value(0), Value(3)});
+        EXPECT_EQ(gl("get_error").toInt(), 0);
+        gl("read_pixels", {Value(0), Value(0), Value(size), Value(size), Value(RGBA), Value(UNSIGNED_BYTE),
+                           pixels.value(), Value(0)});
+        EXPECT_EQ(pixelAt(pixels, size, 3, 3), transpose ? 0xFF00FF00u : 0xFF0000FFu);
+    }
+    gl("bind_framebuffer", {Value(FRAMEBUFFER), Value()});
+    gl("use_program", {Value()});
+    gl("delete_program", {program});
+    gl("delete_buffer", {buffer});
+    gl("delete_framebuffer", {framebuffer});
+    gl("delete_render_buffer", {depthStencil});
+    gl("delete_texture", {texture});
 }
 
 // Runs in a fresh process whose EGL finds no driver: every primitive answers null without

@@ -1,0 +1,208 @@
+// The 3D context over the real back end's GL, headless: programs, buffers and textures made
+// through the context draw into its back buffer and into textures, and read back exactly.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "framework/Lib.h"
+#include "framework/display/BitmapData.h"
+#include "framework/display/Stage.h"
+#include "framework/display3D/Context3D.h"
+#include "framework/display3D/Stage3D.h"
+#include "framework/gl/GL.h"
+#include "tests/support/CompiledShader.h"
+
+using framework::Context3D;
+using framework::Context3DProgramType;
+using framework::Context3DVertexBufferFormat;
+using framework::GL;
+using framework::Lib;
+using runtime::make;
+using runtime::Ref;
+using runtime::Value;
+
+namespace {
+
+constexpr const char* POSITION_VS =
+    "attribute vec2 va0; uniform float yflip; varying vec2 uv;"
+    "void main() { uv = va0 * 0.5 + 0.5; gl_Position = vec4(va0.x, va0.y * yflip, 0.0, 1.0); }";
+constexpr const char* COLOUR_FS = "precision mediump float; uniform vec4 fc0; void main() { gl_FragColor = fc0; }";
+constexpr const char* SAMPLING_FS =
+    "precision mediump float; uniform sampler2D fs0; varying vec2 uv;"
+    "void main() { gl_FragColor = texture2D(fs0, uv); }";
+
+Ref<runtime::Array> numbers(std::vector<double> values) {
+    auto list = make<runtime::Array>();
+    for (double v : values) list->push(Value(v));
+    return list;
+}
+
+// What a scene is given: the context and the resources every scene uses.
+struct Scene {
+    Ref<Context3D> context;
+    Ref<framework::Program3D> colour, sampling;
+    Ref<framework::VertexBuffer3D> fullScreen, lowerLeft;
+    Ref<framework::IndexBuffer3D> triangle;
+
+    void drawWith(const Ref<framework::Program3D>& program, const Ref<framework::VertexBuffer3D>& vertices) {
+        context->setProgram(program);
+        context->setVertexBufferAt(0, vertices, 0, Context3DVertexBufferFormat::FLOAT_2);
+        context->drawTriangles(triangle);
+    }
+    void fill(double r, double g, double b, const Ref<framework::VertexBuffer3D>& vertices) {
+        context->setProgram(colour);
+        context->setProgramConstantsFromVector(Context3DProgramType::FRAGMENT, 0, numbers({r, g, b, 1}));
+        drawWith(colour, vertices);
+    }
+};
+
+// What a scene leaves: the back buffer's RGBA bytes after it drew, bottom row first, and what
+// it noted on the way.
+struct Outcome {
+    std::vector<uint8_t> pixels;
+    int error = -1, status = 0, depthBits = 0, stencilBits = 0;
+    bool packed = false;
+};
+
+constexpr int WIDTH = 64, HEIGHT = 32;
+
+void colourScene(Scene& s, Outcome& o) {
+    s.context->clear(1, 0, 0, 1);
+    s.fill(0, 1, 0, s.fullScreen);
+    o.error = GL::getError();
+}
+
+void renderToTextureScene(Scene& s, Outcome& o) {
+    auto texture = s.context->createTexture(WIDTH, HEIGHT, framework::Context3DTextureFormat::BGRA, true);
+    // Red, with a green triangle over its lower left half.
+    s.context->setRenderToTexture(texture, true);
+    o.status = GL::checkFramebufferStatus(GL::FRAMEBUFFER);
+    o.depthBits = GL::getRenderbufferParameter(GL::RENDERBUFFER, GL::RENDERBUFFER_DEPTH_SIZE).toInt();
+    o.stencilBits = GL::getRenderbufferParameter(GL::RENDERBUFFER, GL::RENDERBUFFER_STENCIL_SIZE).toInt();
+    auto extensions = GL::getSupportedExtensions();
+    for (const Value& name : extensions->items)
+        o.packed = o.packed || name.toText() == "GL_OES_packed_depth_stencil";
+    s.context->clear(1, 0, 0, 1);
+    s.fill(0, 1, 0, s.lowerLeft);
+    o.error = GL::getError();
+    // The back buffer in blue, covered by the texture.
+    s.context->setRenderToBackBuffer();
+    s.context->clear(0, 0, 1, 1);
+    s.context->setTextureAt(0, texture);
+    s.drawWith(s.sampling, s.fullScreen);
+}
+
+void bitmapScene(Scene& s, Outcome&) {
+    auto bitmap = make<framework::BitmapData>(2, 1, true, static_cast<int>(0x80112233u));
+    bitmap->setPixel32(1, 0, static_cast<int>(0xFF445566u));
+    auto texture = s.context->createTexture(1, 1, framework::Context3DTextureFormat::BGRA, false);
+    texture->uploadFromBitmapData(bitmap);
+    EXPECT_EQ(texture->width, 2);
+    EXPECT_EQ(texture->height, 1);
+    s.context->setSamplerStateAt(0, framework::Context3DWrapMode::CLAMP, framework::Context3DTextureFilter::NEAREST,
+                                 framework::Context3DMipFilter::MIPNONE);
+    s.context->clear(0, 0, 0, 1);
+    s.context->setTextureAt(0, texture);
+    s.drawWith(s.sampling, s.fullScreen);
+}
+
+const std::vector<void (*)(Scene&, Outcome&)> SCENES = {colourScene, renderToTextureScene, bitmapScene};
+
+// Runs the scenes once per process (the back end opens one window), one a frame inside the
+// view's render callback of a stage whose 3D context has a back buffer the stage's size. Null
+// without a GL context.
+const std::vector<Outcome>* outcomes() {
+    static bool ran = false, haveContext = true;
+    static std::vector<Outcome> results(SCENES.size());
+    if (ran) return haveContext ? &results : nullptr;
+    ran = true;
+    int created = 0, frames = 0;
+    std::size_t next = 0;
+    Scene scene;
+    auto onLoaded = runtime::Function::of([&] {
+        if (GL::get_version() == 0) {
+            haveContext = false;
+            Lib::close();
+            return;
+        }
+        auto stage3D = Lib::get_stage()->stage3Ds->at(0).as<framework::Stage3D>();
+        stage3D->addEventListener("context3DCreate", runtime::Function::of([&](Value) { ++created; }));
+        stage3D->requestContext3D();
+        auto& context = scene.context = stage3D->context3D;
+        context->configureBackBuffer(WIDTH, HEIGHT, 0, true);
+        scene.colour = context->createProgram();
+        scene.colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
+                             compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
+        scene.sampling = context->createProgram();
+        scene.sampling->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
+                               compiledShader(GL::FRAGMENT_SHADER, SAMPLING_FS));
+        scene.fullScreen = context->createVertexBuffer(3, 2);
+        scene.fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
+        scene.lowerLeft = context->createVertexBuffer(3, 2);
+        scene.lowerLeft->uploadFromVector(numbers({-1, -1, 1, -1, -1, 1}), 0, 3);
+        scene.triangle = context->createIndexBuffer(3);
+        scene.triangle->uploadFromVector(numbers({0, 1, 2}), 0, 3);
+        context->setRenderMethod(runtime::Function::of([&](Value) {
+            if (next >= SCENES.size()) return;
+            Outcome& outcome = results[next];
+            SCENES[next++](scene, outcome);
+            auto bytes = make<framework::ByteArray>(WIDTH * HEIGHT * 4);
+            GL::readPixels(0, 0, WIDTH, HEIGHT, GL::RGBA, GL::UNSIGNED_BYTE, bytes);
+            outcome.pixels = bytes->data();
+            scene.context->present();
+        }));
+        Lib::get_stage()->addEventListener("enterFrame", runtime::Function::of([&](Value) {
+            if (next >= SCENES.size() || ++frames >= 120) Lib::close();
+        }));
+    });
+    Lib::create(onLoaded, WIDTH, HEIGHT, 60, 0x000000, 0, "3D context");
+    if (haveContext) {
+        EXPECT_EQ(created, 1);
+        scene.context->dispose();
+    }
+    return haveContext ? &results : nullptr;
+}
+
+uint32_t rgbaAt(const std::vector<uint8_t>& pixels, int width, int x, int y) {
+    const uint8_t* p = pixels.data() + (static_cast<std::size_t>(y) * width + x) * 4;
+    return static_cast<uint32_t>(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
+}
+
+}  // namespace
+
+#define NEED_GL(outcome)                                                    \
+    const auto* all = outcomes();                                           \
+    if (!all) GTEST_SKIP() << "no GL context on this machine";              \
+    const Outcome& outcome = (*all)[index];                                 \
+    ASSERT_EQ(outcome.pixels.size(), static_cast<std::size_t>(WIDTH * HEIGHT * 4))
+
+TEST(Context3DNative, AProgramFillsTheBackBufferWithItsColour) {
+    const std::size_t index = 0;
+    NEED_GL(o);
+    EXPECT_EQ(o.error, 0);
+    for (auto [x, y] : {std::pair{0, 0}, {63, 0}, {0, 31}, {63, 31}, {20, 10}})
+        EXPECT_EQ(rgbaAt(o.pixels, WIDTH, x, y), 0x00FF00FFu) << x << "," << y;
+}
+
+TEST(Context3DNative, ATextureRenderedIntoIsSampledBack) {
+    const std::size_t index = 1;
+    NEED_GL(o);
+    EXPECT_EQ(o.status, GL::FRAMEBUFFER_COMPLETE);
+    EXPECT_EQ(o.error, 0);
+    // The depth-and-stencil request is a packed 24/8 buffer where GL has one.
+    if (o.packed) {
+        EXPECT_EQ(o.depthBits, 24);
+        EXPECT_EQ(o.stencilBits, 8);
+    }
+    EXPECT_EQ(rgbaAt(o.pixels, WIDTH, 2, 2), 0x00FF00FFu);
+    EXPECT_EQ(rgbaAt(o.pixels, WIDTH, 61, 29), 0xFF0000FFu);
+}
+
+TEST(Context3DNative, ABitmapArrivesAsRGBA) {
+    const std::size_t index = 2;
+    NEED_GL(o);
+    // No blending: the texels land as they are, straight alpha included.
+    EXPECT_EQ(rgbaAt(o.pixels, WIDTH, 10, 16), 0x11223380u);
+    EXPECT_EQ(rgbaAt(o.pixels, WIDTH, 50, 16), 0x445566FFu);
+}
