@@ -33,6 +33,9 @@ public:
     // A shared refusal text ("Not enough MP!", "Can't use that now!") at the hero's x + half a
     // tile, y - 15 over the map, floating 30 up and out over 2 s (Quart.easeOut).
     virtual void floatRefusal(const runtime::String& text) {}
+    // Hands a sprite to the state's menu-effect list, which takes it off its parent once its
+    // registered tween is over.
+    virtual void addMenuEffect(const runtime::Ref<runtime::Object>& sprite) {}
 };
 
 }  // namespace game

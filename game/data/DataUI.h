@@ -57,6 +57,16 @@ public:
     // The items shown by the hotkey bar's slots, in slot order (null for an empty slot); none
     // while the UI root does not exist.
     virtual std::optional<std::vector<runtime::Ref<Item>>> hotkeyBarItems() { return std::nullopt; }
+    // Which windows are open, for the item lists' usability rule; forgeEnabled is the crafting
+    // tab's forge flag.
+    virtual bool useSpecialOpen() { return false; }
+    virtual bool craftingOpen() { return false; }
+    virtual bool forgeEnabled() { return false; }
+    virtual bool equipmentOpen() { return false; }
+    virtual bool hotkeysOpen() { return false; }
+    virtual bool museumOpen() { return false; }
+    // The compare screen for item.
+    virtual void openCompareScreen(const runtime::Ref<Item>& item) {}
     // The icon of a new inventory stack, or of a shop stack showing its buy price.
     virtual runtime::Ref<InventoryIcon> createItemIcon(const runtime::Ref<Item>& item, bool buyPrice) {
         return runtime::make<InventoryIcon>(item);

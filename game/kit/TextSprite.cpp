@@ -1,9 +1,13 @@
 #include "TextSprite.h"
 
 #include <cmath>
+#include <random>
 
 #include "framework/assets/Assets.h"
 #include "game/shell/Game.h"
+#include "platform/runtime/DynamicObject.h"
+#include "tween/Tweener.h"
+#include "tween/easing/Quad.h"
 
 namespace game {
 
@@ -14,6 +18,11 @@ using runtime::Ref;
 
 namespace {
 int roundHalfUp(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+double uniform() {
+    static std::mt19937 generator{std::random_device{}()};
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
 }  // namespace
 
 TextSprite::TextSprite(const Ref<SpriteFont>& font, const runtime::String& text, bool wrap, int textWidth,
@@ -110,6 +119,61 @@ runtime::String TextSprite::set_text(const runtime::String& value) {
 void TextSprite::changeFont(const Ref<SpriteFont>& newFont, const runtime::String& newText, bool redraw) {
     font = newFont;
     if (redraw) set_text(newText.isNull() ? text : newText);
+}
+
+void TextSprite::updateTextAnim() {
+    if (effect == EFFECT_SHAKE)
+        for (std::size_t i = 0; i < allChars.size() && i < allCharsOrigins.size(); ++i) {
+            allChars[i]->set_x(allCharsOrigins[i]->x - 2 + 2 * uniform());
+            allChars[i]->set_y(allCharsOrigins[i]->y - 2 + 2 * uniform());
+        }
+    if (text.empty() || (allShown && doneBouncing)) return;
+    if (!allShown) {
+        if (allChars.empty()) allShown = true;
+        for (int k = 0; k < animCharsPerFrame && !allShown; ++k) {
+            const Ref<Bitmap>& g = allChars[static_cast<std::size_t>(nextCharIndexToShow)];
+            g->set_visible(true);
+            if (effect == EFFECT_YELL) {
+                auto cell = g->get_scrollRect();
+                const int hw = cell ? static_cast<int>(cell->width * 0.5) : 0;
+                const int hh = cell ? static_cast<int>(cell->height * 0.5) : 0;
+                const double x = g->get_x(), y = g->get_y();
+                g->set_x(x - hw);
+                g->set_y(y - hh);
+                g->set_scaleX(2);
+                g->set_scaleY(2);
+                auto props = make<runtime::DynamicObject>();
+                props->setField("x", runtime::Value(x));
+                props->setField("y", runtime::Value(y));
+                props->setField("scaleX", runtime::Value(1));
+                props->setField("scaleY", runtime::Value(1));
+                if (auto actuator = ::tween::Tweener::tween(g, 0.1, props)) actuator->ease(::tween::Quad::get_easeIn());
+            }
+            if (bounce) {
+                velocities.push_back(bounceVelocity);
+                bounceStatuses.push_back(true);
+            }
+            if (++nextCharIndexToShow >= static_cast<int>(allChars.size())) allShown = true;
+        }
+    }
+    if (!bounce) return;
+    doneBouncing = true;
+    for (std::size_t i = 0; i < allChars.size() && i < bounceStatuses.size(); ++i) {
+        const Ref<Bitmap>& g = allChars[i];
+        if (!g->get_visible() || !bounceStatuses[i]) continue;
+        double y = g->get_y() + velocities[i];
+        if (y > 0) {
+            y = -(y * textBounceDamp);
+            velocities[i] = -textBounceDamp * velocities[i];
+        }
+        if (std::abs(y) < 0.5 && std::abs(velocities[i]) < 0.5) {
+            y = 0;
+            bounceStatuses[i] = false;
+        }
+        g->set_y(y);
+        velocities[i] += bounceGravity;
+        doneBouncing = false;
+    }
 }
 
 std::string TextSprite::readMarkup(std::string value) {
@@ -235,5 +299,6 @@ RUNTIME_DEFINE_CLASS(TextSprite, "TextSprite", game::BitmapSprite, (auto& b) {
         .template field<&TextSprite::doneBouncing>("doneBouncing")
         .template field<&TextSprite::staticBitmap>("staticBitmap")
         .template field<&TextSprite::effect>("effect")
+        .template method<&TextSprite::updateTextAnim>("updateTextAnim")
         .emptyInstance();
 })

@@ -56,6 +56,9 @@ public:
     // A null text redraws the current one.
     virtual void changeFont(const runtime::Ref<SpriteFont>& font, const runtime::String& text = nullptr,
                             bool redraw = true);
+    // One update of an animated text: SHAKE jitter, the reveal of animCharsPerFrame glyphs (YELL
+    // pops each in at double size) and the bounce of the revealed glyphs on their baseline.
+    virtual void updateTextAnim();
 
     int textWidth = -1;
     int textHeight = 0;

@@ -1,11 +1,15 @@
 #pragma once
-// The labels and gem pictures of the crafting properties: one per enchantment type. Gem
-// rectangles are 8x8 cells of "assets/ui/enchantmentGems.png"; shared, never modified.
+// One crafting-property row (a label, a framed gem and a power bar), and the labels and gem
+// pictures of the crafting properties: one per enchantment type. Gem rectangles are 8x8 cells of
+// "assets/ui/enchantmentGems.png"; shared, never modified.
 #include "framework/geom/Rectangle.h"
+#include "game/kit/BitmapSprite.h"
+#include "game/kit/TextSprite.h"
 
 namespace game {
 
-class CraftingProperty {
+class CraftingProperty : public BitmapSprite {
+    RUNTIME_CLASS(CraftingProperty)
 public:
     using Rect = runtime::Ref<framework::Rectangle>;
 
@@ -45,6 +49,20 @@ public:
     static const Rect GEMRECT_FIRE_ATTACK, GEMRECT_ICE_ATTACK, GEMRECT_EARTH_ATTACK, GEMRECT_WIND_ATTACK,
         GEMRECT_DARK_ATTACK;
     static const Rect GEMRECT_LIGHT_ATTACK, GEMRECT_KILL;
+
+    // An empty row.
+    CraftingProperty();
+    explicit CraftingProperty(runtime::NoInit n) : BitmapSprite(n) {}
+
+    // Hides label, frame, gem and bar; the row keeps its own visibility.
+    virtual void clearItem();
+    // Shows the label, the gem cut by gemRect and a bar power x 4 + 1 wide and 8 high.
+    virtual void setItem(const runtime::String& label, const Rect& gemRect, int power);
+
+    runtime::Ref<TextSprite> labelText;
+    runtime::Ref<framework::Bitmap> frame;
+    runtime::Ref<framework::Bitmap> gem;
+    runtime::Ref<framework::Bitmap> bar;
 };
 
 }  // namespace game

@@ -1,8 +1,6 @@
 // The button base and the standard button: pointer area, looks through hover, press and a
 // release anywhere (real pointer input on a real stage), skin families, selection, the icon's
 // opacity and the click sound.
-#include <SDL.h>
-
 #include "KitFixture.h"
 #include "engine/EngG.h"
 #include "engine/system/EngSound.h"
@@ -18,19 +16,6 @@ using runtime::make;
 using runtime::Ref;
 
 namespace {
-void pointer(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-        e.motion.x = x;
-        e.motion.y = y;
-    } else {
-        e.button.button = SDL_BUTTON_LEFT;
-        e.button.x = x;
-        e.button.y = y;
-    }
-    SDL_PushEvent(&e);
-}
 void send(const Ref<framework::DisplayObject>& target, const char* type) {
     target->dispatchEvent(make<framework::MouseEvent>(type));
 }

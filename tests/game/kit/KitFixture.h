@@ -2,6 +2,7 @@
 // The widget kit over the real back end: the generated assets, the shared bitmaps, the palette
 // and the fifteen fonts made fresh for each test, kit caches emptied, 60 frames per second.
 // onStage runs steps on a real stage, one per frame; tweens advance on the real clock.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -56,6 +57,21 @@ protected:
             }));
         });
         framework::Lib::create(onLoaded, w, h, 60, 0x000000, 0, "kit");
+    }
+
+    // Queues a real pointer event at (x, y) on the window: motion, or a left-button press or release.
+    static void pointer(Uint32 type, int x, int y) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_MOUSEMOTION) {
+            e.motion.x = x;
+            e.motion.y = y;
+        } else {
+            e.button.button = SDL_BUTTON_LEFT;
+            e.button.x = x;
+            e.button.y = y;
+        }
+        SDL_PushEvent(&e);
     }
 
     // Advances every tween on the real clock until done() holds, for at most two seconds.
