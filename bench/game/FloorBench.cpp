@@ -41,7 +41,7 @@ void BM_GenerateOrdinaryFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateOrdinaryFloor)->Iterations(100)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
-runtime::Ref<game::MapData> openFloor(Sink& sink) {
+runtime::Ref<game::MapData> emptyFloor(Sink& sink) {
     auto blank = runtime::make<game::TiledMap>(32, 32, std::vector<runtime::Ref<game::TiledTileset>>{},
                                                std::vector<runtime::Ref<game::TiledLayer>>{},
                                                std::vector<runtime::Ref<game::RainRect>>{});
@@ -54,10 +54,10 @@ runtime::Ref<game::MapData> openFloor(Sink& sink) {
 }
 
 // From one corner of the open floor to the opposite one.
-void BM_PathSearchAcrossOpenFloor(benchmark::State& state) {
+void BM_PathSearchAcrossEmptyFloor(benchmark::State& state) {
     setUp();
     Sink sink;
-    auto floor = openFloor(sink);
+    auto floor = emptyFloor(sink);
     auto from = runtime::make<framework::Point>(1, 1), to = runtime::make<framework::Point>(30, 1);
     for (auto _ : state) {
         floor->getMovePath(from, to);
@@ -65,17 +65,17 @@ void BM_PathSearchAcrossOpenFloor(benchmark::State& state) {
         benchmark::DoNotOptimize(sink.found);
     }
 }
-BENCHMARK(BM_PathSearchAcrossOpenFloor)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PathSearchAcrossEmptyFloor)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 // The reference: one flood test between the same cells.
-void BM_FloodTestAcrossOpenFloor(benchmark::State& state) {
+void BM_FloodTestAcrossEmptyFloor(benchmark::State& state) {
     setUp();
     Sink sink;
-    auto floor = openFloor(sink);
+    auto floor = emptyFloor(sink);
     auto from = runtime::make<framework::Point>(1, 1), to = runtime::make<framework::Point>(30, 1);
     for (auto _ : state) benchmark::DoNotOptimize(floor->pathBetween(from, to));
 }
-BENCHMARK(BM_FloodTestAcrossOpenFloor)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FloodTestAcrossEmptyFloor)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
