@@ -3,7 +3,6 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <string>
 
@@ -95,15 +94,7 @@ bool inRange(int progress, int minRuns, int maxRuns) {
 }  // namespace
 
 int NPCData::parseInteger(const String& text) {
-    const std::string& s = text.str();
-    if (text.isNull() || s.size() < 2 || s[0] != '0' || (s[1] != 'x' && s[1] != 'X'))
-        return MonsterData::parseInteger(text);
-    long long v = 0;
-    for (std::size_t i = 2; i < s.size() && std::isxdigit(static_cast<unsigned char>(s[i])); ++i) {
-        int digit = s[i] <= '9' ? s[i] - '0' : (s[i] | 0x20) - 'a' + 10;
-        if (v <= INT_MAX) v = v * 16 + digit;
-    }
-    return static_cast<int>(std::min<long long>(v, INT_MAX));
+    return ItemData::parseInteger(text.isNull() ? nullptr : text.c_str());
 }
 
 void NPCData::createNPCs() {
