@@ -727,6 +727,8 @@ RUNTIME_DEFINE_CLASS(EngSprite, "engine.EngSprite", engine::EngObject, (auto& b)
         .template method<&T::centerOffsets>("centerOffsets")
         .template method<&T::setGraphicSize>("setGraphicSize")
         .template method<&T::resetFrameBitmapDatas>("resetFrameBitmapDatas")
+        .template method<&T::makeGraphic>("makeGraphic")
+        .template method<&T::loadGraphic>("loadGraphic")
         .emptyInstance()
         .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
             runtime::Args a(v, n);

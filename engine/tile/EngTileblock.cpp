@@ -52,7 +52,8 @@ EngTileblock* EngTileblock::loadTiles(const runtime::Value& tileGraphic, int til
 using engine::EngTileblock;
 
 RUNTIME_DEFINE_CLASS(EngTileblock, "engine.tile.EngTileblock", engine::EngSprite, (auto& b) {
-    b.emptyInstance()
+    b.template method<&EngTileblock::loadTiles>("loadTiles")
+        .emptyInstance()
         .constructor([](const runtime::Value* v, int n) -> runtime::Ref<runtime::Object> {
             runtime::Args a(v, n);
             return runtime::make<EngTileblock>(a.integer(0), a.integer(1), a.integer(2), a.integer(3));

@@ -122,6 +122,12 @@ struct ValueTraits<Ref<T>, std::enable_if_t<std::is_base_of_v<Object, T>>> {
     static Value to(const Ref<T>& v) { return Value(v); }
     static Ref<T> from(const Value& v) { return Ref<T>(dynamic_cast<T*>(v.object())); }
 };
+// A borrowed object (methods that answer `this` for chaining): the value holds its own count.
+template <class T>
+struct ValueTraits<T*, std::enable_if_t<std::is_base_of_v<Object, T>>> {
+    static Value to(T* v) { return Value(Ref<T>(v)); }
+    static T* from(const Value& v) { return dynamic_cast<T*>(v.object()); }
+};
 
 // A value that may be absent: null both ways.
 template <class T>

@@ -221,3 +221,17 @@ TEST_F(EngSpriteDrawTest, TileMapDrawsTheCoveredBlock) {
     EXPECT_EQ(wide->_buffers[0]->x, 96);
     EXPECT_EQ(values(camera->_currentStackItem)[0], -4);
 }
+
+// The loaders answer the sprite itself, also when called by name.
+TEST_F(EngSpriteDrawTest, LoadersAreCallableByName) {
+    auto s = make<EngSprite>();
+    runtime::Value made = runtime::call(runtime::Ref<runtime::Function>(s->getField("makeGraphic").function()), 8, 4,
+                                        static_cast<int>(0xFF00FF00));
+    EXPECT_EQ(made.object(), s.get());
+    EXPECT_EQ(s->frameWidth, 8);
+    EXPECT_EQ(s->frameHeight, 4);
+    runtime::Value loaded = runtime::call(runtime::Ref<runtime::Function>(s->getField("loadGraphic").function()),
+                                          runtime::Value(make<framework::BitmapData>(64, 16)), true);
+    EXPECT_EQ(loaded.object(), s.get());
+    EXPECT_EQ(s->frames, 4);
+}
