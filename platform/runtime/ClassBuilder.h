@@ -27,6 +27,14 @@ struct MemberPointerTraits<T C::*> {
     using Type = T;
 };
 
+// A number written through a numeric setter: floating-point members take it as it is (no Value
+// round trip on the tween library's per-frame path); integers convert as Value does.
+template <class T>
+T numberAs(double v) {
+    if constexpr (std::is_floating_point_v<T>) return static_cast<T>(v);
+    else return ValueTraits<T>::from(Value(v));
+}
+
 template <class B>
 const ClassInfo* classInfoOf() {
     if constexpr (requires { B::staticClass(); }) return &B::staticClass();
@@ -50,7 +58,7 @@ public:
         m.set = [](Object* o, const Value& v) { static_cast<C*>(o)->*F = ValueTraits<T>::from(v); };
         if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>) {
             m.getNumber = [](Object* o) -> double { return static_cast<double>(static_cast<C*>(o)->*F); };
-            m.setNumber = [](Object* o, double v) { static_cast<C*>(o)->*F = ValueTraits<T>::from(Value(v)); };
+            m.setNumber = [](Object* o, double v) { static_cast<C*>(o)->*F = numberAs<T>(v); };
         }
         ci_.addMember(std::move(m));
         return *this;
@@ -70,7 +78,7 @@ public:
         if constexpr (!std::is_same_v<decltype(S), std::nullptr_t>) {
             m.set = [](Object* o, const Value& v) { (static_cast<C*>(o)->*S)(ValueTraits<T>::from(v)); };
             if constexpr (std::is_arithmetic_v<T> && !std::is_same_v<T, bool>)
-                m.setNumber = [](Object* o, double v) { (static_cast<C*>(o)->*S)(ValueTraits<T>::from(Value(v))); };
+                m.setNumber = [](Object* o, double v) { (static_cast<C*>(o)->*S)(numberAs<T>(v)); };
         }
         ci_.addMember(std::move(m));
         return *this;

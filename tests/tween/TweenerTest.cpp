@@ -487,3 +487,29 @@ TEST_F(Tween, ActuatorsAreReachableByName) {
     a->getField("stop").function()->operator()(Value(), false, false);
     EXPECT_FALSE(simple(a)->active);
 }
+
+TEST_F(Tween, DetailsKeepStartAndChangeAndAFinishedTweenNeverWritesToAGoneTarget) {
+    Weak<TweenTarget> target;
+    Ref<GenericActuator> a;
+    {
+        auto t = make<TweenTarget>();
+        t->set_x(4);
+        t->y = 2;
+        target = t.get();
+        a = Tweener::tween(t, 1, record({{"x", 10}, {"y", -2}}));
+    }
+    frame(0.5);
+    auto s = simple(a);
+    ASSERT_EQ(s->propertyDetails.size(), 2u);
+    EXPECT_EQ(s->propertyDetails[0].propertyName, "x");
+    EXPECT_DOUBLE_EQ(s->propertyDetails[0].start, 4);
+    EXPECT_DOUBLE_EQ(s->propertyDetails[0].change, 6);
+    EXPECT_EQ(s->propertyDetails[1].propertyName, "y");
+    EXPECT_DOUBLE_EQ(s->propertyDetails[1].change, -4);
+    EXPECT_EQ(s->propertyDetails[0].get_target().get(), target.get());
+    frame(1);
+    ASSERT_FALSE(target.get());
+    // Stepped again by name, the finished actuator finds its target gone and writes nothing.
+    a->getField("update").function()->operator()(Value(1.5));
+    EXPECT_FALSE(s->propertyDetails[0].get_target());
+}

@@ -65,8 +65,8 @@ void FilterActuator::initialize() {
             Value start = getField(filter.get(), key);
             Value end = getField(properties.get(), key);
             if (!member || !start.isNumber() || !end.isNumber()) continue;
-            propertyDetails.push_back(runtime::make<PropertyDetails>(
-                Ref<runtime::Object>(filter), key, start.toFloat(), end.toFloat() - start.toFloat(), false));
+            propertyDetails.emplace_back(Ref<runtime::Object>(filter), key, start.toFloat(),
+                                         end.toFloat() - start.toFloat(), false);
         }
     }
     detailsLength = static_cast<int>(propertyDetails.size());

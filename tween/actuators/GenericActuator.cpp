@@ -18,7 +18,7 @@ Ref<runtime::Array> listOrEmpty(const IGenericActuator::Params& p) {
 
 GenericActuator::GenericActuator(const Ref<runtime::Object>& target, double duration,
                                  const Ref<runtime::Object>& properties)
-    : duration(duration), properties(properties), target(target.get()), _ease(Tweener::defaultEase) {}
+    : duration(duration), _ease(Tweener::defaultEase), properties(properties), target(target.get()) {}
 
 Ref<GenericActuator> GenericActuator::create(const Ref<runtime::Object>& target, double duration,
                                              const Ref<runtime::Object>& properties) {

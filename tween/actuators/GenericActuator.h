@@ -59,14 +59,26 @@ public:
     // alone rather than failing.
     static void writeByName(runtime::Object* target, std::string_view name, const runtime::Value& value);
 
+    // What every frame reads comes first (the rest of the object stays out of the cache).
     double duration = 0;
+    runtime::Ref<IEasing> _ease;
+    bool special = false;
+    bool _reverse = false;
+    bool _snapping = false;
+    bool _smartRotation = false;
+    int _repeat = 0;
+
+protected:
+    // The strong hold on the target while the actuator runs; released by complete.
+    runtime::Ref<runtime::Object> keepTarget_;
+
+public:
     runtime::String id;
     runtime::Ref<runtime::Object> properties;
     runtime::Weak<runtime::Object> target;
 
     bool _autoVisible = true;
     double _delay = 0;
-    runtime::Ref<IEasing> _ease;
     Handler _onComplete;
     Params _onCompleteParams;
     Handler _onRepeat;
@@ -78,17 +90,9 @@ public:
     Handler _onPause;
     Params _onPauseParams;
     bool _reflect = false;
-    int _repeat = 0;
-    bool _reverse = false;
-    bool _smartRotation = false;
-    bool _snapping = false;
-    bool special = false;
 
 protected:
     runtime::Ref<IGenericActuator> self() { return runtime::Ref<IGenericActuator>(this); }
-
-    // The strong hold on the target while the actuator runs; released by complete.
-    runtime::Ref<runtime::Object> keepTarget_;
 };
 
 }  // namespace tween

@@ -63,8 +63,7 @@ void MethodActuator::initialize() {
         // An end list that is shorter, or holds no number there, leaves the argument unchanged.
         Value e = end ? end->at(static_cast<int>(i)) : Value();
         double change = e.isNumber() ? e.toFloat() - v.toFloat() : 0;
-        propertyDetails.push_back(
-            runtime::make<PropertyDetails>(Ref<runtime::Object>(tweenProperties), paramNames_[i], v.toFloat(), change, true));
+        propertyDetails.emplace_back(Ref<runtime::Object>(tweenProperties), paramNames_[i], v.toFloat(), change, true);
     }
     detailsLength = static_cast<int>(propertyDetails.size());
     initialized = true;

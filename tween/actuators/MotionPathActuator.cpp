@@ -1,6 +1,6 @@
 #include "MotionPathActuator.h"
 
-#include "PropertyPathDetails.h"
+#include <algorithm>
 
 namespace tween {
 
@@ -32,18 +32,19 @@ void MotionPathActuator::initialize() {
             Value start = t->getField(key, !isField);
             if (!start.isNumber()) continue;
             path->start = start.toFloat();
-            propertyDetails.push_back(runtime::make<PropertyPathDetails>(t, key, path, isField));
+            pathDetails_.emplace_back(t, key, path, isField);
         }
     }
-    detailsLength = static_cast<int>(propertyDetails.size());
+    detailsLength = static_cast<int>(pathDetails_.size());
     initialized = true;
 }
 
 void MotionPathActuator::interpolate(double p) {
     double k = special && _reverse ? 1 - p : p;
     double e = _ease ? _ease->calculate(k) : k;
-    for (int i = 0; i < detailsLength; ++i) {
-        auto& d = static_cast<PropertyPathDetails&>(*propertyDetails[static_cast<std::size_t>(i)]);
+    std::size_t n = std::min(static_cast<std::size_t>(std::max(detailsLength, 0)), pathDetails_.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        PropertyPathDetails& d = pathDetails_[i];
         double value = d.path->calculate(e);
         if (special && _snapping) writeSnapped(d, value);
         else write(d, value);

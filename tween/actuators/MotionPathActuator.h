@@ -2,6 +2,9 @@
 // Moves properties along component paths (the record's values, see MotionPath): each path
 // starts at the target's value at the first update, and every frame the property is set to the
 // path's value at the eased progress. Smart rotation does not apply; snapping does.
+#include <vector>
+
+#include "PropertyPathDetails.h"
 #include "SimpleActuator.h"
 
 namespace tween {
@@ -25,6 +28,10 @@ public:
 
 protected:
     void interpolate(double p) override;
+
+private:
+    // This kind's details: one path each (propertyDetails stays empty).
+    std::vector<PropertyPathDetails> pathDetails_;
 };
 
 }  // namespace tween

@@ -7,12 +7,10 @@
 namespace tween {
 
 class PropertyPathDetails : public PropertyDetails {
-    RUNTIME_CLASS(PropertyPathDetails)
 public:
     PropertyPathDetails(const runtime::Ref<runtime::Object>& target, const std::string& propertyName,
                         const runtime::Ref<IComponentPath>& path, bool isField = true)
         : PropertyDetails(target, propertyName, 0, 0, isField), path(path) {}
-    explicit PropertyPathDetails(runtime::NoInit n) : PropertyDetails(n) {}
 
     runtime::Ref<IComponentPath> path;
 };

@@ -1,6 +1,7 @@
 #include "SimpleActuator.h"
 
 #include <cmath>
+#include <typeinfo>
 
 #include "framework/Lib.h"
 #include "framework/display/DisplayObject.h"
@@ -56,12 +57,17 @@ void SimpleActuator::stage_onEnterFrame(const Ref<framework::Event>&) {
     std::size_t n = static_cast<std::size_t>(actuatorsLength);
     if (n > actuators.size()) n = actuators.size();
     std::size_t w = 0;
+    constexpr std::size_t HOT_AHEAD = 8, DETAILS_AHEAD = 4;
     for (std::size_t i = 0; i < n && i < actuators.size(); ++i) {
+        if (i + HOT_AHEAD < actuators.size())
+            if (const SimpleActuator* ahead = actuators[i + HOT_AHEAD].get()) ahead->prefetchHot();
+        if (i + DETAILS_AHEAD < actuators.size())
+            if (const SimpleActuator* ahead = actuators[i + DETAILS_AHEAD].get()) ahead->prefetchDetails();
         SimpleActuator* a = actuators[i].get();
         if (a && a->active) {
             if (w != i) actuators[w] = std::move(actuators[i]);
             ++w;
-            if (t >= a->timeOffset) a->update(t);
+            if (t >= a->timeOffset) a->step(t);
         } else {
             actuators[i] = nullptr;
         }
@@ -106,6 +112,7 @@ void SimpleActuator::move() {
     }
     timeOffset = startTime;
     keepTarget_ = t;
+    exact_ = typeid(*this) == typeid(SimpleActuator);
     actuators.emplace_back(this);
     ++actuatorsLength;
 }
@@ -151,8 +158,7 @@ void SimpleActuator::initialize() {
             // An end value that is not a number leaves the key alone.
             Value end = getField(properties.get(), key);
             if (!end.isNumber()) continue;
-            propertyDetails.push_back(
-                runtime::make<PropertyDetails>(t, key, start.toFloat(), end.toFloat() - start.toFloat(), isField));
+            propertyDetails.emplace_back(t, key, start.toFloat(), end.toFloat() - start.toFloat(), isField);
         }
     }
     detailsLength = static_cast<int>(propertyDetails.size());
@@ -168,17 +174,23 @@ void SimpleActuator::setProperty(PropertyDetails& d, const Value& value) {
     else o->setField(d.propertyName, value, true);
 }
 
+runtime::Object* SimpleActuator::numericTarget(const PropertyDetails& d) const {
+    // The raw pointer is safe while this actuator holds that object; otherwise the weak link
+    // tells whether it still lives.
+    if (!d.setNumber || d.isField) return nullptr;
+    if (d.object && d.object == keepTarget_.get()) return d.object;
+    return d.target.get();
+}
+
 void SimpleActuator::write(PropertyDetails& d, double value) {
-    runtime::Object* o = d.target.get();
-    if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, value);
+    if (runtime::Object* o = numericTarget(d)) d.setNumber(o, value);
     else setProperty(d, Value(value));
 }
 
 void SimpleActuator::writeSnapped(PropertyDetails& d, double value) {
     double whole = std::floor(value + 0.5);
     if (whole >= -2147483648.0 && whole <= 2147483647.0) {
-        runtime::Object* o = d.target.get();
-        if (o && !d.isField && d.member && d.member->setNumber) d.member->setNumber(o, whole);
+        if (runtime::Object* o = numericTarget(d)) d.setNumber(o, whole);
         else setProperty(d, Value(static_cast<int32_t>(whole)));
     } else {
         write(d, whole);
@@ -188,16 +200,16 @@ void SimpleActuator::writeSnapped(PropertyDetails& d, double value) {
 void SimpleActuator::interpolate(double p) {
     if (!special) {
         double e = _ease ? _ease->calculate(p) : p;
-        for (int i = 0; i < detailsLength; ++i) {
-            PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
+        for (std::size_t i = 0, n = detailCount(); i < n; ++i) {
+            PropertyDetails& d = propertyDetails[i];
             write(d, d.change * e + d.start);
         }
         return;
     }
     double k = _reverse ? 1 - p : p;
     double e = _ease ? _ease->calculate(k) : k;
-    for (int i = 0; i < detailsLength; ++i) {
-        PropertyDetails& d = *propertyDetails[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0, n = detailCount(); i < n; ++i) {
+        PropertyDetails& d = propertyDetails[i];
         double value;
         if (_smartRotation && isRotation(d.propertyName)) {
             double r = std::fmod(d.change, 360.0);
@@ -209,6 +221,41 @@ void SimpleActuator::interpolate(double p) {
         }
         if (_snapping) writeSnapped(d, value);
         else write(d, value);
+    }
+}
+
+void SimpleActuator::prefetchHot() const {
+    __builtin_prefetch(this);
+    __builtin_prefetch(&timeOffset);
+    __builtin_prefetch(&exact_);
+}
+
+void SimpleActuator::prefetchDetails() const {
+    const PropertyDetails* d = propertyDetails.data();
+    if (!d) return;
+    const PropertyDetails* end = d + propertyDetails.size();
+    for (const char* p = reinterpret_cast<const char*>(d); p < reinterpret_cast<const char*>(end); p += 64)
+        __builtin_prefetch(p);
+    __builtin_prefetch(d->object);
+}
+
+void SimpleActuator::step(double t) {
+    if (!exact_) {
+        update(t);
+        return;
+    }
+    // A plain running tween in the middle of a pass: update's work without its virtual calls.
+    double p = (t - timeOffset) / duration;
+    if (paused || !initialized || special || sendChange || !(p < 1)) {
+        SimpleActuator::update(t);
+        return;
+    }
+    double e = _ease ? _ease->calculate(p) : p;
+    runtime::Object* held = keepTarget_.get();
+    for (PropertyDetails *d = propertyDetails.data(), *end = d + detailCount(); d != end; ++d) {
+        double value = d->change * e + d->start;
+        if (d->object == held && held && d->setNumber && !d->isField) d->setNumber(held, value);
+        else write(*d, value);
     }
 }
 

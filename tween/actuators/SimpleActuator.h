@@ -2,7 +2,10 @@
 // The default actuator: animates numeric properties of any object by name on the frame clock.
 // One static list holds every started actuator and one "enterFrame" listener on the stage
 // advances them all. Names are resolved at the first update; later frames write through the
-// members' numeric fast path without building strings or allocating.
+// members' numeric setters without building strings or allocating. The details live inline in
+// the actuator's own list, and the pass calls a plain SimpleActuator's update directly, so a
+// frame's cost grows with the running tweens alone.
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -59,18 +62,25 @@ public:
     // The tween clock: the framework's milliseconds in seconds.
     static double now();
 
+    // What every frame reads comes first.
     double timeOffset = 0;
     bool active = true;
-    bool cacheVisible = false;
-    int detailsLength = 0;
     bool initialized = false;
     bool paused = false;
-    double pauseTime = 0;
-    std::vector<runtime::Ref<PropertyDetails>> propertyDetails;
     bool sendChange = false;
+    int detailsLength = 0;
+    std::vector<PropertyDetails> propertyDetails;
+
+protected:
+    // Set by move when the object is a SimpleActuator and not a kind derived from it.
+    bool exact_ = false;
+
+public:
+    bool cacheVisible = false;
     bool setVisible = false;
-    double startTime = 0;
     bool toggleVisible = false;
+    double pauseTime = 0;
+    double startTime = 0;
 
 protected:
     // Writes every property for pass progress p (0 to 1): start + change × eased progress, with
@@ -80,9 +90,22 @@ protected:
     void write(PropertyDetails& details, double value);
     // The write of floor(value + 0.5) as a whole number.
     void writeSnapped(PropertyDetails& details, double value);
+    // The live object a numeric setter may be called on; null when the detail has no setter or
+    // its object is gone.
+    runtime::Object* numericTarget(const PropertyDetails& details) const;
+    // detailsLength within the list (it may be written by name).
+    std::size_t detailCount() const {
+        return detailsLength <= 0 ? 0 : std::min(static_cast<std::size_t>(detailsLength), propertyDetails.size());
+    }
 
 private:
     static void addListener();
+    // The pass's step: update without the virtual calls when this is a plain SimpleActuator.
+    void step(double t);
+    // Asks the memory for what the pass will read of this actuator and, once they are near, of
+    // its details and target, so that a long list does not wait on every step.
+    void prefetchHot() const;
+    void prefetchDetails() const;
 };
 
 }  // namespace tween

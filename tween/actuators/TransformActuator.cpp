@@ -31,7 +31,7 @@ Ref<GenericActuator> TransformActuator::create(const Ref<runtime::Object>& targe
 
 void TransformActuator::addDetails(const Ref<runtime::Object>& owner, const char* name, double start, double end) {
     // The working transforms are class-based: their fields are written through their members.
-    propertyDetails.push_back(runtime::make<PropertyDetails>(owner, name, start, end - start, false));
+    propertyDetails.emplace_back(owner, name, start, end - start, false);
 }
 
 void TransformActuator::initialize() {

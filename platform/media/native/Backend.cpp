@@ -25,8 +25,9 @@ constexpr int FLAG_VSYNC = 16;
 // Wake used while no stage handler asked for one.
 constexpr double DEFAULT_WAKE = 0.05;
 
-// Longest sleep without watching the event queue, for drivers that cannot wait on it.
-constexpr double MAX_BLIND_SLEEP = 0.010;
+// Longest sleep without looking at the event queue, for drivers that cannot wait on it: a
+// frame's wait at 60 frames per second is one sleep, and a quit is seen within it.
+constexpr double MAX_BLIND_SLEEP = 0.050;
 
 std::atomic<uint64_t> sceneChanges{1};
 }  // namespace
@@ -193,19 +194,22 @@ void Backend::runLoop() {
         double remain = wakeDeadline_ - now();
         if (remain <= 0) {
             deliver(MediaRecords::make(RecordType::etPoll));
-            continue;
+            // Straight to sleep: the wait (or the look at the queue after it) gathers what came
+            // meanwhile, so an idle frame pumps the devices once rather than twice.
+            remain = wakeDeadline_ - now();
+            if (remain <= 0 || closing_) continue;
         }
-        // Asleep until the wake is due or an event arrives: whole milliseconds on the event
-        // queue, then one short sleep for the part of a millisecond left. Drivers that cannot
-        // wait on their queue would poll it every millisecond there: those sleep instead, at
-        // most MAX_BLIND_SLEEP at a time.
-        int ms = static_cast<int>(remain * 1000.0);
-        if (ms >= 1 && queueWaits_) {
-            if (SDL_WaitEventTimeout(&e, ms)) translate(e);
-        } else {
-            std::this_thread::sleep_for(std::chrono::duration<double>(std::min(remain, MAX_BLIND_SLEEP)));
-        }
+        waitFor(remain);
     }
+}
+
+void Backend::waitFor(double remain) {
+    // Whole milliseconds on the event queue (an event ends the wait), then one sleep for the
+    // fraction of a millisecond left. Drivers that cannot wait on their queue would poll it every
+    // millisecond there: those sleep through, up to MAX_BLIND_SLEEP at a time.
+    int ms = static_cast<int>(remain * 1000.0);
+    if (ms >= 1 && queueWaits_) SDL_WaitEventTimeout(nullptr, ms);
+    else std::this_thread::sleep_for(std::chrono::duration<double>(std::min(remain, MAX_BLIND_SLEEP)));
 }
 
 void Backend::renderStage(StageHandle* stage) {
@@ -235,10 +239,8 @@ void Backend::renderStage(StageHandle* stage) {
         renderedChanges_ = changes;
         renderedStage_ = stage->index;
     }
-    if (texture_) {
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    }
+    // The frame covers the whole output with its own pixels (no blending): nothing to clear.
+    if (texture_) SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
 }
 

@@ -60,6 +60,8 @@ public:
 private:
     Backend();
     void runLoop();
+    // Sleeps up to remain seconds, less when an event arrives on a queue that can be waited on.
+    void waitFor(double remain);
     // Translates one SDL event and delivers its record.
     void translate(const SDL_Event& e);
     void shutdown();
