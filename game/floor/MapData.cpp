@@ -559,8 +559,8 @@ void MapData::placeForge(bool shop) {
     trace("couldn't place forge");
 }
 
-void MapData::placeSolidItems() {
-    int count = static_cast<int>(static_cast<double>(floorTiles.size()) * CHESTS_PERCENT);
+void MapData::placeByNeighbours(bool solid, const std::function<Ref<TileObject>(Tile*)>& make) {
+    int count = static_cast<int>(static_cast<double>(floorTiles.size()) * (solid ? CHESTS_PERCENT : GEMS_PERCENT));
     if (count < 1) return;
     int trials = 0, redraws = 0;
     for (;;) {
@@ -572,57 +572,39 @@ void MapData::placeSolidItems() {
             continue;
         }
         auto adjacent = getAdjacentFloorTiles(cell);
-        if (adjacent.empty()) trace("island? " + std::to_string(cell->lev_x) + ", " + std::to_string(cell->lev_y));
-        if (acceptByNeighbours(adjacent.size()) && tilesAreConnected(adjacent, cell)) {
-            floorTiles.erase(floorTiles.begin() + static_cast<std::ptrdiff_t>(i));
-            Ref<TileObject> object;
-            if (!switchSet(SWITCH::LOST_KID_DONE) && !lostKidThisFloor && GameData::currentFloor > 15 && holdsWings()) {
-                object = runtime::make<NPC>(cell, NPC::LOST_KID);
-                lostKidThisFloor = true;
-            } else {
-                object = runtime::make<Chest>(cell);
-                ++numFloorObjects;
-            }
-            place(object, cell);
+        if (adjacent.empty())
+            trace(solid ? "island? " + std::to_string(cell->lev_x) + ", " + std::to_string(cell->lev_y) : "island tile?");
+        if (acceptByNeighbours(adjacent.size()) && (!solid || tilesAreConnected(adjacent, cell))) {
+            // Blocking objects take their cell out of the list.
+            if (solid) floorTiles.erase(floorTiles.begin() + static_cast<std::ptrdiff_t>(i));
+            place(make(cell), cell);
             --count;
         }
         if (++trials > 100) {
-            trace("trials limit for solid items " + std::to_string(count));
+            trace((solid ? "trials limit for solid items " : "trials limit for removeable items ") + std::to_string(count));
             break;
         }
         if (count < 1) break;
     }
 }
 
+void MapData::placeSolidItems() {
+    placeByNeighbours(true, [this](Tile* cell) -> Ref<TileObject> {
+        if (!switchSet(SWITCH::LOST_KID_DONE) && !lostKidThisFloor && GameData::currentFloor > 15 && holdsWings()) {
+            lostKidThisFloor = true;
+            return runtime::make<NPC>(cell, NPC::LOST_KID);
+        }
+        ++numFloorObjects;
+        return runtime::make<Chest>(cell);
+    });
+}
+
 void MapData::placeRemoveableItems() {
-    int count = static_cast<int>(static_cast<double>(floorTiles.size()) * GEMS_PERCENT);
-    if (count < 1) return;
-    int trials = 0, redraws = 0;
-    for (;;) {
-        const size_t i = static_cast<size_t>(random() * static_cast<double>(floorTiles.size()));
-        Tile* cell = floorTiles[i].get();
-        if (cell->hasObj()) {
-            if (++redraws > MAX_DRAWS) break;
-            continue;
-        }
-        auto adjacent = getAdjacentFloorTiles(cell);
-        if (adjacent.empty()) trace("island tile?");
-        if (acceptByNeighbours(adjacent.size())) {
-            Ref<TileObject> object;
-            if (GameData::deepestFloor - GameData::currentFloor > 9 || random() >= 0.2)
-                object = runtime::make<GoldBag>(cell);
-            else
-                object = runtime::make<StatGem>(cell);
-            ++numFloorObjects;
-            place(object, cell);
-            --count;
-        }
-        if (++trials > 100) {
-            trace("trials limit for removeable items " + std::to_string(count));
-            break;
-        }
-        if (count < 1) break;
-    }
+    placeByNeighbours(false, [this](Tile* cell) -> Ref<TileObject> {
+        ++numFloorObjects;
+        if (GameData::deepestFloor - GameData::currentFloor > 9 || random() >= 0.2) return runtime::make<GoldBag>(cell);
+        return runtime::make<StatGem>(cell);
+    });
 }
 
 void MapData::placeEnemies() {

@@ -136,6 +136,10 @@ private:
     std::vector<char> reached_;
 
     void finishBossRoom();
+    // The draw loop of chests (solid) and of gold bags and gems: up to 5 % of the listed cells, by
+    // the neighbour-count acceptance (and, for solid objects, without cutting the floor), at most
+    // 101 examined cells; make builds the object for an accepted cell.
+    void placeByNeighbours(bool solid, const std::function<runtime::Ref<TileObject>(Tile*)>& make);
     // The exploration state the floor calls: mapState, else the installed one.
     MapStateLink* link() const;
     // Stores the object in its cell and lists it; one on a hidden cell starts invisible.
