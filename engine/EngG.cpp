@@ -17,6 +17,7 @@
 #include "engine/input/mouse/EngMouse.h"
 #include "engine/system/EngQuadTree.h"
 #include "engine/system/frontEnds/BitmapFrontEnd.h"
+#include "engine/text/PxBitmapFont.h"
 #include "engine/system/frontEnds/BitmapLogFrontEnd.h"
 #include "engine/system/frontEnds/CameraFrontEnd.h"
 #include "engine/system/frontEnds/ConsoleFrontEnd.h"
@@ -114,6 +115,7 @@ void EngG::reset() {
     EngRandom::resetGlobalSeed();
     bitmap->clearCache();
     inputs->reset();
+    PxBitmapFont::clearStorage();
     sound->destroy(true);
     timeScale = 1;
     autoPause = true;

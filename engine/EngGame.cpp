@@ -13,6 +13,7 @@
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "engine/system/frontEnds/VCRFrontEnd.h"
 #include "engine/system/layer/TileSheetExt.h"
+#include "engine/text/PxBitmapFont.h"
 #include "engine/system/scaleModes/BaseScaleMode.h"
 #include "engine/util/EngArrayUtil.h"
 #include "framework/Lib.h"
@@ -156,6 +157,7 @@ void EngGame::switchState() {
     EngG::bitmap->clearCache();
     EngG::cameras->reset();
     EngG::inputs->reset();
+    PxBitmapFont::clearStorage();
     EngG::sound->destroy(false);
     for (std::size_t i = 0; i < EngG::plugins->list.size(); ++i)
         if (Ref<EngPlugin> p = EngG::plugins->list[i]; p->exists) p->onStateSwitch();

@@ -212,8 +212,8 @@ void Window::onMouseMove(const Ref<MouseEvent>&) {
         return;
     }
     if (mx <= _width && my <= _height) {
-        _overHeader = mx <= _header->get_width() && my <= _header->get_height();
-        if (_resizable) _overHandle = mx >= _width - _handle->get_width() && my >= _height - _handle->get_height();
+        _overHeader = mx <= headerWidth() && my <= HEADER_HEIGHT;
+        if (_resizable) _overHandle = mx >= _width - gripWidth() && my >= _height - gripHeight();
         return;
     }
     _overHeader = false;
@@ -239,6 +239,12 @@ void Window::onMouseUp(const Ref<MouseEvent>&) {
     _resizing = false;
 }
 
+double Window::headerWidth() { return _header->get_scaleX(); }
+
+int Window::gripWidth() { return _handle ? _handle->get_bitmapData()->get_width() : 0; }
+
+int Window::gripHeight() { return _handle ? _handle->get_bitmapData()->get_height() : 0; }
+
 void Window::bound() {
     if (!_bounds) return;
     set_x(std::min(_bounds->get_right() - _width, std::max(_bounds->get_left(), get_x())));
@@ -250,13 +256,13 @@ void Window::updateSize() {
     _height = runtime::Numbers::floatToInt(std::min(maxSize->y, std::max(minSize->y, static_cast<double>(_height))));
     _header->set_scaleX(_width);
     _background->set_scaleX(_width);
-    _background->set_scaleY(_height - _header->get_height());
+    _background->set_scaleY(_height - HEADER_HEIGHT);
     _shadow->set_scaleX(_width);
     _shadow->set_y(_height);
     _title->set_width(_width - 4);
     if (_resizable) {
-        _handle->set_x(_width - _handle->get_width());
-        _handle->set_y(_height - _handle->get_height());
+        _handle->set_x(_width - gripWidth());
+        _handle->set_y(_height - gripHeight());
     }
     if (_closeButton) {
         _closeButton->set_x(_width - _closeButton->get_width() - 3);

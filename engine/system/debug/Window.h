@@ -83,6 +83,10 @@ public:
 private:
     // The entries of "windowSettings", null when the save has no data or no such array.
     runtime::Ref<runtime::Array> settings() const;
+    // The bars are 1-pixel surfaces stretched by their scale.
+    double headerWidth();
+    int gripWidth();
+    int gripHeight();
 };
 
 }  // namespace engine

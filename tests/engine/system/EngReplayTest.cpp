@@ -46,7 +46,7 @@ TEST(FrameRecordTest, MalformedPartsAreSkipped) {
         bool mouse;
     };
     for (const Case& c : {Case{"4k65:2:1,70:1m120,200,0", 4, 1, false}, Case{"4k65:2:1m120,200,0,0,9", 4, -1, true},
-                          Case{"xk65m", 0, -1, false}, Case{"9kq:1,:m,,,", 9, 1, true}, Case{"no key part", 0, -1, false},
+                          Case{"xk65m", 0, -1, false}, Case{"9kq:1,:m,,,", 9, 2, true}, Case{"no key part", 0, -1, false},
                           Case{"5k0x10:2m", 5, 1, false}}) {
         SCOPED_TRACE(c.line);
         auto r = make<FrameRecord>();
@@ -99,7 +99,7 @@ TEST_F(EngReplayTest, RecordsStepsWithInputAndPlaysThemBack) {
     replay.create(99);
     replay.recordFrame();  // the pointer is new to the mouse: a mouse-only record
     replay.recordFrame();  // nothing changed: only the counter
-    key(true, 65);
+    key(true, 65, 97);
     frame(17);
     replay.recordFrame();  // key 65 just pressed, pointer unchanged
     EXPECT_EQ(replay.frame, 3);
@@ -107,7 +107,7 @@ TEST_F(EngReplayTest, RecordsStepsWithInputAndPlaysThemBack) {
     std::string text = replay.save().str();
     EXPECT_EQ(text, "99\n0km120,200,0,0\n2k65:2m\n");
 
-    key(false, 65);
+    key(false, 65, 97);
     frame(17);
     frame(17);
     EngReplay player;
