@@ -203,8 +203,8 @@ TEST_F(EngGameTest, SplashIsShownOnceThenHandsOver) {
     EXPECT_EQ(engine::EngSplash::nextState, &LoggingState::staticClass());
     int started = 0;
     EngG::signals->gameStarted->add(Function::of([&] { ++started; }));
-    frame(16);  // the splash's step requests the first state
-    frame(16);
+    // The splash hands over when its logo has faded, about 3.7 s of engine time on.
+    for (int i = 0; i < 60 && countOf("create 1") == 0; ++i) frame(100);
     EXPECT_EQ(countOf("create 1"), 1);
     EXPECT_EQ(started, 1);
     // Later resets make the initial state directly and no longer announce a start.
