@@ -112,10 +112,10 @@ void EngG::init(EngGame* g, int w, int h, double zoom) {
 }
 
 void EngG::reset() {
+    PxBitmapFont::clearStorage();
     EngRandom::resetGlobalSeed();
     bitmap->clearCache();
     inputs->reset();
-    PxBitmapFont::clearStorage();
     sound->destroy(true);
     timeScale = 1;
     autoPause = true;

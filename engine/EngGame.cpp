@@ -154,10 +154,10 @@ void EngGame::doResetGame() {
 }
 
 void EngGame::switchState() {
+    PxBitmapFont::clearStorage();
     EngG::bitmap->clearCache();
     EngG::cameras->reset();
     EngG::inputs->reset();
-    PxBitmapFont::clearStorage();
     EngG::sound->destroy(false);
     for (std::size_t i = 0; i < EngG::plugins->list.size(); ++i)
         if (Ref<EngPlugin> p = EngG::plugins->list[i]; p->exists) p->onStateSwitch();

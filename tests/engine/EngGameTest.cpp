@@ -9,6 +9,7 @@
 #include "engine/system/frontEnds/InputFrontEnd.h"
 #include "engine/system/frontEnds/SignalFrontEnd.h"
 #include "engine/system/frontEnds/VCRFrontEnd.h"
+#include "engine/text/PxBitmapFont.h"
 #include "engine/util/EngRect.h"
 #include "framework/events/FocusEvent.h"
 #include "platform/runtime/Args.h"
@@ -272,4 +273,18 @@ TEST_F(EngGameTest, SettingsBeforeTheStageAreResetThere) {
     // The default scale mode fits 960 x 540 into the stage exactly.
     EXPECT_DOUBLE_EQ(game->get_scaleX(), 1.0);
     EXPECT_DOUBLE_EQ(game->get_x(), 0.0);
+}
+
+TEST_F(EngGameTest, StoredBitmapFontsGoOnResetAndStateSwitch) {
+    startGame<LoggingState>();
+    auto font = make<engine::PxBitmapFont>();
+    engine::PxBitmapFont::store("ui", font);
+    EngG::resetGame();
+    frame(16);
+    EXPECT_EQ(engine::PxBitmapFont::fetch("ui"), nullptr);
+    EXPECT_EQ(font->glyphs(), nullptr);  // disposed
+    engine::PxBitmapFont::store("ui", make<engine::PxBitmapFont>());
+    EngG::switchState(make<LoggingState>());
+    frame(16);
+    EXPECT_EQ(engine::PxBitmapFont::fetch("ui"), nullptr);
 }
