@@ -25,8 +25,7 @@ protected:
         // Every surface answers the grip picture's size.
         fake.returns("media_native_bitmap_data_width", runtime::Value(10));
         fake.returns("media_native_bitmap_data_height", runtime::Value(10));
-        fake.on("media_native_display_object_get_mouse_x", [this](const std::vector<runtime::Value>&) { return runtime::Value(px); });
-        fake.on("media_native_display_object_get_mouse_y", [this](const std::vector<runtime::Value>&) { return runtime::Value(py); });
+        scriptPointer();
         Window::WINDOW_AMOUNT = 0;
         EngG::save->bind("engine-window-test");
         EngG::save->erase();
@@ -46,12 +45,10 @@ protected:
         return win;
     }
     void pointer(const char* type, double x, double y, framework::EventDispatcher* target) {
-        px = x;
-        py = y;
+        pointerX = x;
+        pointerY = y;
         target->dispatchEvent(make<MouseEvent>(type));
     }
-    double px = 0;
-    double py = 0;
     Ref<framework::Sprite> holder;
 };
 

@@ -22,18 +22,11 @@ class MouseEventManagerTest : public EngineFixture {
 protected:
     void SetUp() override {
         EngineFixture::SetUp();
-        auto& fake = media::FakeMediaModule::get();
-        fake.on("media_native_display_object_get_mouse_x", [this](const std::vector<runtime::Value>&) { return runtime::Value(px); });
-        fake.on("media_native_display_object_get_mouse_y", [this](const std::vector<runtime::Value>&) { return runtime::Value(py); });
+        scriptPointer();
         startGame<engine::EngState>();
         step();
     }
-    void mouse(bool down) {
-        using F = media::RecordField;
-        stage()->processStageEvent_(media::FakeMediaModule::record(
-            down ? media::RecordType::etMouseDown : media::RecordType::etMouseUp,
-            {{F::id, stage()->id_}, {F::x, px}, {F::y, py}, {F::value, 0}, {F::flags, 0}}));
-    }
+    void mouse(bool down) { mouseButton(down); }
     void step() { frame(17); }
     // Registers the object with callbacks that log "<name><event>" (v over, o out, d down, u up).
     template <class O>
@@ -44,8 +37,6 @@ protected:
         return object;
     }
     Ref<EngObject> box(double x, double y) { return make<EngObject>(x, y, 50, 50); }
-    double px = 0;
-    double py = 0;
     std::string log;
 };
 
@@ -55,11 +46,11 @@ TEST_F(MouseEventManagerTest, OnlyTheFirstOfTwoOverlappingObjectsGetsEvents) {
     auto lower = registered("A", box(100, 100));
     auto upper = registered("B", box(120, 120));  // registered later: tested first
     EXPECT_NE(EngG::plugins->get(&MouseEventManager::staticClass()), nullptr);
-    px = 110;
-    py = 110;
+    pointerX = 110;
+    pointerY = 110;
     step();  // only A is under the pointer
-    px = 130;
-    py = 130;
+    pointerX = 130;
+    pointerY = 130;
     step();
     mouse(true);
     step();
@@ -81,20 +72,20 @@ TEST_F(MouseEventManagerTest, VanishingDyingAndDestroyedObjects) {
     auto a = registered("A", box(100, 100));
     auto b = registered("B", box(300, 100));
     auto c = registered("C", box(500, 100));
-    px = 110;
-    py = 110;
+    pointerX = 110;
+    pointerY = 110;
     step();
     a->visible = false;
     step();
     EXPECT_EQ(log, "Av Ao ");
     log.clear();
-    px = 310;
+    pointerX = 310;
     step();
     b->alive = false;
     step();
     EXPECT_EQ(log, "Bv Bo ");
     log.clear();
-    px = 510;
+    pointerX = 510;
     step();
     c->destroy();  // its registration goes without an out
     step();
@@ -124,8 +115,8 @@ TEST_F(MouseEventManagerTest, RegistrationLookupsAndReorder) {
     EXPECT_EQ(MouseEventManager::getRegister(under.get()), nullptr);
 
     // Already under the pointer when registered: over at the next update.
-    px = 20;
-    py = 20;
+    pointerX = 20;
+    pointerY = 20;
     auto late = registered("L", box(0, 0));
     step();
     EXPECT_EQ(log, "Lv ");

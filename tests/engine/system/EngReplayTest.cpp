@@ -84,14 +84,12 @@ class EngReplayTest : public EngineFixture {
 protected:
     void SetUp() override {
         EngineFixture::SetUp();
-        auto& fake = media::FakeMediaModule::get();
-        fake.on("media_native_display_object_get_mouse_x", [this](const std::vector<runtime::Value>&) { return runtime::Value(px); });
-        fake.on("media_native_display_object_get_mouse_y", [this](const std::vector<runtime::Value>&) { return runtime::Value(py); });
+        scriptPointer();
+        pointerX = 120;
+        pointerY = 200;
         startGame<engine::EngState>();
         frame(17);
     }
-    double px = 120;
-    double py = 200;
 };
 
 TEST_F(EngReplayTest, RecordsStepsWithInputAndPlaysThemBack) {

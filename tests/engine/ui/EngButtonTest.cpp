@@ -22,8 +22,7 @@ protected:
     void SetUp() override {
         EngineFixture::SetUp();
         auto& fake = media::FakeMediaModule::get();
-        fake.on("media_native_display_object_get_mouse_x", [this](const std::vector<runtime::Value>&) { return runtime::Value(px); });
-        fake.on("media_native_display_object_get_mouse_y", [this](const std::vector<runtime::Value>&) { return runtime::Value(py); });
+        scriptPointer();
         // Text fields keep their text.
         fake.on("media_native_text_field_create", [](const std::vector<runtime::Value>&) {
             auto h = runtime::make<runtime::DynamicObject>();
@@ -38,16 +37,11 @@ protected:
         startGame<engine::EngState>();
         step();
     }
-    void mouse(bool down) {
-        using F = media::RecordField;
-        stage()->processStageEvent_(media::FakeMediaModule::record(
-            down ? media::RecordType::etMouseDown : media::RecordType::etMouseUp,
-            {{F::id, stage()->id_}, {F::x, px}, {F::y, py}, {F::value, 0}, {F::flags, 0}}));
-    }
+    void mouse(bool down) { mouseButton(down); }
     void step() { frame(17); }
     void moveTo(double x, double y) {
-        px = x;
-        py = y;
+        pointerX = x;
+        pointerY = y;
     }
     // A button at (100, 100) in the running state, recording its events as letters.
     template <class B, class... A>
@@ -60,8 +54,6 @@ protected:
         EngG::get_state()->add(b);
         return b;
     }
-    double px = 0;
-    double py = 0;
     std::string log;
 };
 
