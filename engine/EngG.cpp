@@ -17,6 +17,7 @@
 #include "engine/input/mouse/EngMouse.h"
 #include "engine/system/EngQuadTree.h"
 #include "engine/system/frontEnds/BitmapFrontEnd.h"
+#include "engine/text/PxBitmapFont.h"
 #include "engine/system/frontEnds/BitmapLogFrontEnd.h"
 #include "engine/system/frontEnds/CameraFrontEnd.h"
 #include "engine/system/frontEnds/ConsoleFrontEnd.h"
@@ -111,6 +112,7 @@ void EngG::init(EngGame* g, int w, int h, double zoom) {
 }
 
 void EngG::reset() {
+    PxBitmapFont::clearStorage();
     EngRandom::resetGlobalSeed();
     bitmap->clearCache();
     inputs->reset();

@@ -13,6 +13,7 @@
 #include "engine/system/frontEnds/SoundFrontEnd.h"
 #include "engine/system/frontEnds/VCRFrontEnd.h"
 #include "engine/system/layer/TileSheetExt.h"
+#include "engine/text/PxBitmapFont.h"
 #include "engine/system/scaleModes/BaseScaleMode.h"
 #include "engine/util/EngArrayUtil.h"
 #include "framework/Lib.h"
@@ -153,6 +154,7 @@ void EngGame::doResetGame() {
 }
 
 void EngGame::switchState() {
+    PxBitmapFont::clearStorage();
     EngG::bitmap->clearCache();
     EngG::cameras->reset();
     EngG::inputs->reset();

@@ -25,10 +25,11 @@ void TimerManager::destroy() {
 }
 
 void TimerManager::update() {
-    for (std::size_t i = 0; i < _timers.size(); ++i) {
-        Ref<EngTimer> timer = _timers[i];
+    // Over a copy: a timer that finishes leaves the list by a swap with the last one, which must
+    // still be counted in this step.
+    std::vector<Ref<EngTimer>> timers = _timers;
+    for (const Ref<EngTimer>& timer : timers)
         if (timer->active && !timer->finished && timer->time > 0) timer->update();
-    }
 }
 
 }  // namespace engine

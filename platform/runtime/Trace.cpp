@@ -5,7 +5,7 @@
 namespace runtime {
 
 namespace {
-Trace::Handler& handler() {
+Trace::Handler& installed() {
     static Trace::Handler h;
     return h;
 }
@@ -16,7 +16,7 @@ std::string Trace::format(const Value& value, const Position& pos) {
 }
 
 void Trace::write(const Value& value, const Position& pos) {
-    if (const Handler& h = handler()) {
+    if (const Handler& h = installed()) {
         h(value, pos);
         return;
     }
@@ -25,6 +25,8 @@ void Trace::write(const Value& value, const Position& pos) {
     std::fflush(stdout);
 }
 
-void Trace::setHandler(Handler h) { handler() = std::move(h); }
+void Trace::setHandler(Handler h) { installed() = std::move(h); }
+
+Trace::Handler Trace::handler() { return installed(); }
 
 }  // namespace runtime

@@ -21,6 +21,8 @@ public:
     static std::string format(const Value& value, const Position& pos);
     // Replaces the handler; an empty handler restores the default (standard output).
     static void setHandler(Handler h);
+    // The installed handler; empty while the default is in use.
+    static Handler handler();
 
     static constexpr const char* baseName(const char* path) {
         const char* base = path;

@@ -9,6 +9,7 @@
 #include "engine/system/frontEnds/InputFrontEnd.h"
 #include "engine/system/frontEnds/SignalFrontEnd.h"
 #include "engine/system/frontEnds/VCRFrontEnd.h"
+#include "engine/text/PxBitmapFont.h"
 #include "engine/util/EngRect.h"
 #include "framework/events/FocusEvent.h"
 #include "platform/runtime/Args.h"
@@ -203,8 +204,8 @@ TEST_F(EngGameTest, SplashIsShownOnceThenHandsOver) {
     EXPECT_EQ(engine::EngSplash::nextState, &LoggingState::staticClass());
     int started = 0;
     EngG::signals->gameStarted->add(Function::of([&] { ++started; }));
-    frame(16);  // the splash's step requests the first state
-    frame(16);
+    // The splash hands over when its logo has faded, about 3.7 s of engine time on.
+    for (int i = 0; i < 60 && countOf("create 1") == 0; ++i) frame(100);
     EXPECT_EQ(countOf("create 1"), 1);
     EXPECT_EQ(started, 1);
     // Later resets make the initial state directly and no longer announce a start.
@@ -272,4 +273,18 @@ TEST_F(EngGameTest, SettingsBeforeTheStageAreResetThere) {
     // The default scale mode fits 960 x 540 into the stage exactly.
     EXPECT_DOUBLE_EQ(game->get_scaleX(), 1.0);
     EXPECT_DOUBLE_EQ(game->get_x(), 0.0);
+}
+
+TEST_F(EngGameTest, StoredBitmapFontsGoOnResetAndStateSwitch) {
+    startGame<LoggingState>();
+    auto font = make<engine::PxBitmapFont>();
+    engine::PxBitmapFont::store("ui", font);
+    EngG::resetGame();
+    frame(16);
+    EXPECT_EQ(engine::PxBitmapFont::fetch("ui"), nullptr);
+    EXPECT_EQ(font->glyphs(), nullptr);  // disposed
+    engine::PxBitmapFont::store("ui", make<engine::PxBitmapFont>());
+    EngG::switchState(make<LoggingState>());
+    frame(16);
+    EXPECT_EQ(engine::PxBitmapFont::fetch("ui"), nullptr);
 }

@@ -127,7 +127,26 @@ protected:
             {{F::id, stage()->id_}, {F::value, keyCode}, {F::code, charCode}, {F::flags, 0}}));
     }
 
+    // Has the fake answer pointerX and pointerY as every display object's pointer position.
+    void scriptPointer() {
+        auto& fake = media::FakeMediaModule::get();
+        fake.on("media_native_display_object_get_mouse_x",
+                [this](const std::vector<runtime::Value>&) { return runtime::Value(pointerX); });
+        fake.on("media_native_display_object_get_mouse_y",
+                [this](const std::vector<runtime::Value>&) { return runtime::Value(pointerY); });
+    }
+
+    // A native mouse button record (button 0..2) at the scripted pointer, through the stage.
+    void mouseButton(bool down, int index = 0) {
+        using F = media::RecordField;
+        stage()->processStageEvent_(media::FakeMediaModule::record(
+            down ? media::RecordType::etMouseDown : media::RecordType::etMouseUp,
+            {{F::id, stage()->id_}, {F::x, pointerX}, {F::y, pointerY}, {F::value, index}, {F::flags, 0}}));
+    }
+
     int ms = 1000;
+    double pointerX = 0;
+    double pointerY = 0;
     int stageWidth = 960;
     int stageHeight = 540;
     runtime::Ref<engine::EngGame> game;

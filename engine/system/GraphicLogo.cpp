@@ -1,0 +1,7 @@
+#include "GraphicLogo.h"
+
+using engine::GraphicLogo;
+
+RUNTIME_DEFINE_CLASS(GraphicLogo, "engine.system.GraphicLogo", framework::BitmapData, (auto& b) {
+    b.template staticField<&GraphicLogo::resourceName>("resourceName").emptyInstance();
+})
