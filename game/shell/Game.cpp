@@ -17,6 +17,8 @@
 #include "game/data/Data.h"
 #include "game/data/GameData.h"
 #include "game/data/StoreAchievements.h"
+#include "game/battle/Effects.h"
+#include "game/battle/Particle.h"
 #include "game/data/ItemData.h"
 #include "game/data/MonsterData.h"
 #include "game/kit/ItemIcon.h"
@@ -80,8 +82,8 @@ Game::EngineOptions Game::prepare() {
     GameData::initializeStaticStuff();
     GameData::uiColor = UIColor::DARK_PURPLE_GRAY;
     GameData::initializeGameStuff();
-    // Effects::setup();
-    // Particle::setupAnims();
+    Effects::setup();
+    Particle::setupAnims();
     // DiaryEntry::initialize();
     YesNoWindow::createCachedWindows();
     MessageWindow::createStaticWindows();
