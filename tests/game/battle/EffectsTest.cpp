@@ -1,5 +1,6 @@
 // The effect animation table and the element icon cells.
-#include "BattleFixture.h"
+#include <gtest/gtest.h>
+
 #include "game/battle/Effects.h"
 #include "game/battle/Element.h"
 
