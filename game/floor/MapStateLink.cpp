@@ -1,0 +1,12 @@
+#include "MapStateLink.h"
+
+#include "game/shell/Audio.h"
+#include "game/shell/G.h"
+
+namespace game {
+
+MapStateLink* MapStateLink::current() { return dynamic_cast<MapStateLink*>(G::mapState.get()); }
+
+void MapStateLink::playSound(const runtime::String& name, double volume) { Audio::playSound(name, volume); }
+
+}  // namespace game
