@@ -3,8 +3,16 @@
 #include <random>
 
 #include "framework/Lib.h"
+#include "game/battle/Hero.h"
+#include "game/data/GameData.h"
+#include "game/data/SWITCH.h"
+#include "game/kit/MessageWindow.h"
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
+#include "game/ui/EnemyDetailsWindow.h"
+#include "game/ui/HotkeySlot.h"
+#include "game/ui/HotkeyWindow.h"
+#include "game/ui/UI.h"
 
 namespace game {
 
@@ -23,6 +31,10 @@ std::function<double()> MapState::random = [] {
     static std::mt19937 source{std::random_device{}()};
     return std::uniform_real_distribution<double>(0.0, 1.0)(source);
 };
+
+namespace {
+UI* uiRoot() { return dynamic_cast<UI*>(Game::ui.get()); }
+}  // namespace
 
 MapState::MapState() : touchPoint(make<framework::Point>(0, 0)), fakeWallHolder(make<BitmapSprite>()) {}
 
@@ -114,12 +126,117 @@ void MapState::updateMoveTarget(const PointRef& point) {}
 void MapState::tryToMoveToTile(Tile* tile, bool showFlash) {}
 void MapState::updateMovement() {}
 void MapState::correctHeroPostion() {}
-void MapState::endBattle(bool ranAway) {}
-void MapState::startBattle() {}
-void MapState::showFoundItemWindow(const runtime::Ref<Item>& item) {}
-void MapState::confirmStairs() {}
-void MapState::cancelStairs() {}
-void MapState::startMapTransition() {}
+void MapState::endBattle(bool ranAway) {
+    if (UI* root = uiRoot()) {
+        if (auto panel = dynamic_cast<EnemyDetailsWindow*>(root->enemyDetailsWindow.get())) panel->hide();
+    }
+    inBattle = false;
+    if (auto h = dynamic_cast<Hero*>(hero.get())) {
+        h->setToRunMode();
+        const size_t row = static_cast<size_t>(std::max(0, h->lev_y));
+        if (row < objectRows.size() && objectRows[row] && h->get_parent() != objectRows[row].get())
+            objectRows[row]->addChild(hero);
+    }
+    if (ranAway) {
+        setFoundMovePath({battleEntryTilePoint}, nullptr);
+        forcedMove = true;
+    } else {
+        movePath.clear();
+        if (tileFlash && tileFlash->get_parent()) tileFlash->get_parent()->removeChild(tileFlash);
+    }
+    releaseBattleLocks();
+    if (healthIsLow && !GameData::messageWins.empty() &&
+        static_cast<size_t>(MessageWindow::ID_LOW_HEALTH) < GameData::messageWins.size() &&
+        !GameData::messageWins[MessageWindow::ID_LOW_HEALTH]) {
+        GameData::messageWins[MessageWindow::ID_LOW_HEALTH] = true;
+        if (UI* root = uiRoot()) root->openMessageWin(MessageWindow::WIN_LOW_HEALTH);
+    }
+    if (sorcererDied) {
+        GameData::setSwitch(SWITCH::SORCERER_DEAD, true);
+        GameData::storyProgress = 9;
+        sorcererDied = false;
+        sorcererWounded = true;
+        G::disableMenu = true;
+        disableMovement = true;
+    }
+    checkForStairsShortcut(true);
+}
+
+void MapState::startBattle() {
+    UI* root = uiRoot();
+    auto bar = root ? dynamic_cast<HotkeyWindow*>(root->hotkeys.get()) : nullptr;
+    if (!bar) return;
+    bar->useQueuedMagic();
+    for (const auto& slot : bar->slots) {
+        auto item = slot ? slot->item() : nullptr;
+        if (item && item->data && !item->data->usableInBattle) slot->disable();
+    }
+}
+
+void MapState::releaseBattleLocks() {
+    UI* root = uiRoot();
+    if (!root) return;
+    if (auto bar = dynamic_cast<HotkeyWindow*>(root->hotkeys.get()))
+        for (const auto& slot : bar->slots)
+            if (slot) slot->enable();
+    if (root->equipment) {
+        const Value method = Value(root->equipment).field("enableIconsAfterBattle");
+        if (auto* f = method.function()) (*f)();
+    }
+}
+
+void MapState::showFoundItemWindow(const runtime::Ref<Item>& item) {
+    if (!foundItemWin) return;
+    if (foundItemWinShowing && foundItemWin->get_parent()) foundItemWin->get_parent()->removeChild(foundItemWin);
+    UI* root = uiRoot();
+    auto bar = root ? dynamic_cast<HotkeyWindow*>(root->hotkeys.get()) : nullptr;
+    foundItemWin->set_x(0);
+    foundItemWin->set_y(Game::gameHeight - (bar ? bar->winHeight : 0) - FOUND_ITEM_WIN_HEIGHT);
+    if (auto* f = Value(foundItemWin).field("setItem").function()) {
+        const Value arg(item);
+        f->callArgs(&arg, 1);
+    }
+    if (root) root->addChild(foundItemWin);
+    foundItemWinShowing = true;
+    if (item && item->data && item->data->wings &&
+        static_cast<size_t>(MessageWindow::ID_WINGS) < GameData::messageWins.size() &&
+        !GameData::messageWins[MessageWindow::ID_WINGS]) {
+        GameData::messageWins[MessageWindow::ID_WINGS] = true;
+        if (root) root->openMessageWin(MessageWindow::WIN_WINGS);
+    }
+}
+
+void MapState::confirmStairs() {
+    stairsWinOpen = false;
+    disableMovement = false;
+    if (UI* root = uiRoot())
+        if (root->stairsShortcutWindow) root->stairsShortcutWindow->set_visible(false);
+    startMapTransition();
+}
+
+void MapState::cancelStairs() {
+    stairsWinOpen = false;
+    disableMovement = false;
+    const int x = heroX(), y = heroY();
+    PointRef back;
+    switch (moveDir) {
+        case MOVE_UP: back = make<framework::Point>(x, y + 1); break;
+        case MOVE_DOWN: back = make<framework::Point>(x, y - 1); break;
+        case MOVE_LEFT: back = make<framework::Point>(x + 1, y); break;
+        case MOVE_RIGHT: back = make<framework::Point>(x - 1, y); break;
+        default: break;
+    }
+    if (back) setFoundMovePath({back}, nullptr);
+    forcedMove = true;
+}
+
+void MapState::startMapTransition() {
+    disableMovement = true;
+    movePath.clear();
+    mapTransition = true;
+    G::disableMenu = true;
+    if (UI* root = uiRoot()) root->transitionProgress = 0;
+}
 void MapState::setShopInventory() {}
 void MapState::openStatChooseMenuThisTile() {}
 void MapState::useWings() {}

@@ -78,6 +78,8 @@ public:
     // Milliseconds a dungeon build may draw walls in one frame.
     static constexpr int BUILD_BUDGET_MS = 50;
     static constexpr int NUM_OBJECT_ROWS = 40;
+    // The found-item popup's height, for its place above the hotkey bar.
+    static constexpr int FOUND_ITEM_WIN_HEIGHT = 70;
 
     static runtime::Ref<Anim> TILE_FLASH_ANIM;
     static runtime::Ref<Anim> TILE_FLASH_ANIM_SHORT;
@@ -317,6 +319,9 @@ public:
     virtual void confirmStairs();
     virtual void cancelStairs();
     virtual void startMapTransition();
+    // Re-enables the hotkey slots and equipment icons a battle disabled; run when a battle ends,
+    // the hero dies or the run is left.
+    virtual void releaseBattleLocks();
     virtual void setShopInventory();
     virtual void openStatChooseMenuThisTile();
     virtual void useWings();
