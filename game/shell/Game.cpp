@@ -93,7 +93,7 @@ Game::EngineOptions Game::prepare() {
     DataAchievements::install(std::make_shared<StoreAchievements>());
     if (steam) Achievements::setupSteam();
 
-    gameStage = runtime::make<framework::Sprite>();
+    gameStage = runtime::make<BitmapSprite>();
     return EngineOptions{screenWidth, screenHeight, frameRate, GameData::fullscreen && desktop};
 }
 

@@ -137,7 +137,7 @@ TEST_F(RunsTest, NewGamePlusKeepsTheHeroAndRescalesTheMonstersEachTime) {
 
 TEST_F(RunsTest, DisplayModeSwitchesAndLaysTheInterfaceOutEachTime) {
     using game::Game;
-    Game::gameStage = runtime::make<framework::Sprite>();
+    Game::gameStage = runtime::make<game::BitmapSprite>();
     stageWidth = 1920;
     stageHeight = 1080;
     media::FakeMediaModule::get().returns("media_native_stage_get_stage_width", runtime::Value(stageWidth));
