@@ -1,5 +1,7 @@
 #include "FloorMap.h"
 
+#include "MapState.h"
+
 #include "framework/geom/Point.h"
 #include "framework/geom/Rectangle.h"
 #include "game/shell/C.h"
@@ -16,7 +18,10 @@ using runtime::Ref;
 namespace {
 
 // The secret room shows once the exploration state has revealed it.
-bool secretRevealed() { return G::mapState && runtime::Value(G::mapState).field("secretRevealed").toBool(); }
+bool secretRevealed() {
+    auto* state = dynamic_cast<MapState*>(G::mapState.get());
+    return state && state->secretRevealed;
+}
 
 // A chest's or stat gem's own kind.
 int subKind(TileObject& object) { return runtime::Value(Ref<TileObject>(&object)).field("type").toInt(); }

@@ -1,10 +1,10 @@
 // The floor overviews: tile colours, object symbols and the secret room, fog, the hero marker,
 // the minimap's frame, click and reveal flash, and the map window's layout.
-#include "engine/EngState.h"
 #include "framework/geom/Rectangle.h"
 #include "game/floor/MapData.h"
 #include "game/floor/TiledMap.h"
 #include "game/map/FloorMap.h"
+#include "game/map/MapState.h"
 #include "game/map/MapWindow.h"
 #include "game/map/MiniMap.h"
 #include "game/shell/C.h"
@@ -18,22 +18,6 @@ using game::TileObject;
 using runtime::make;
 using runtime::Ref;
 
-namespace tests_map {
-
-// The exploration state's flag the overviews read.
-class SecretState : public engine::EngState {
-    RUNTIME_CLASS(SecretState)
-public:
-    SecretState() = default;
-    explicit SecretState(runtime::NoInit n) : engine::EngState(n) {}
-    bool secretRevealed = false;
-};
-
-RUNTIME_DEFINE_CLASS(SecretState, "tests.map.SecretState", engine::EngState,
-                     (auto& b) { b.template field<&SecretState::secretRevealed>("secretRevealed"); })
-
-}  // namespace tests_map
-
 namespace {
 
 constexpr unsigned BLACK_ALPHA_MASK = 0xFF000000u;
@@ -42,7 +26,7 @@ class FloorMapTest : public KitFixture {
 protected:
     void SetUp() override {
         KitFixture::SetUp();
-        state = make<tests_map::SecretState>();
+        state = make<game::MapState>();
         game::G::mapState = state;
         MiniMap::MAP_WIDTH = MiniMap::MAP_HEIGHT = game::C::MAP_SIZE * 3 + 16;
     }
@@ -97,7 +81,7 @@ protected:
         return inked;
     }
 
-    Ref<tests_map::SecretState> state;
+    Ref<game::MapState> state;
 };
 
 }  // namespace
