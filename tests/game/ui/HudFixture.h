@@ -13,7 +13,10 @@
 #include "game/kit/UIColor.h"
 #include "game/shell/Audio.h"
 #include "game/ui/HeldItemIcon.h"
+#include "game/ui/EquipmentSlot.h"
+#include "game/ui/HotkeyWindow.h"
 #include "game/ui/HudLink.h"
+#include "game/ui/ItemInventory.h"
 #include "tests/game/kit/KitFixture.h"
 
 struct HudUI : game::DataUI {
