@@ -79,13 +79,6 @@ const Spell* spellNamed(const runtime::String& name) {
     return nullptr;
 }
 
-// Calls an operation of the map monster that its class may register ("setToAttack", "setToIdle",
-// "setAttackSpriteFlip", "explode").
-void callMonster(const Ref<Monster>& monster, const char* operation, std::initializer_list<Value> args = {}) {
-    const Value method = Value(monster).field(operation);
-    if (auto* f = method.function()) f->callArgs(args.begin(), static_cast<int>(args.size()));
-}
-
 }  // namespace
 
 int Battle::slowFactor() { return GameData::slowSpeed ? 2 : 1; }
@@ -108,10 +101,10 @@ Battle::Battle(const Ref<MapState>& mapState, const Ref<Monster>& monster, int d
     const double cx = monster->tile->lev_x * TILE + 16, cy = monster->tile->lev_y * TILE + 16;
     const bool fromRight = direction == MapState::MOVE_LEFT;
     hero->setAttackSpriteFlip(false);
-    callMonster(monster, "setAttackSpriteFlip", {Value(false)});
+    monster->setAttackSpriteFlip(false);
     if (fromRight) {
         hero->setAttackSpriteFlip(true);
-        callMonster(monster, "setAttackSpriteFlip", {Value(true)});
+        monster->setAttackSpriteFlip(true);
     }
     const double ox = d.attackOffsetX, oy = d.attackOffsetY;
     const double rv = REST_VERTICAL_DISTANCE, rvh = REST_VERTICAL_HORIZONTAL_DISTANCE, rh = REST_HORIZONTAL_DISTANCE;
@@ -154,8 +147,7 @@ Battle::Battle(const Ref<MapState>& mapState, const Ref<Monster>& monster, int d
         (*p)->x -= monster->groundPoint->x;
         (*p)->y -= monster->groundPoint->y;
     }
-    monster->inBattle = true;
-    callMonster(monster, "setToAttack");
+    monster->setToAttack();
     endPoint = point(hero->lev_x * TILE, hero->lev_y * TILE);
     if (auto canvas = mapState->mapCanvas) {
         const double gx = Game::gameCenter ? Game::gameCenter->x : 0, gy = Game::gameCenter ? Game::gameCenter->y : 0;
@@ -197,8 +189,7 @@ void Battle::update() {
         if (runAwayTime < 1) {
             monster->set_x(monster->tile->lev_x * TILE);
             monster->set_y(monster->tile->lev_y * TILE);
-            monster->inBattle = false;
-            callMonster(monster, "setToIdle");
+            monster->setToIdle();
             mapState->correctHeroPostion();
             endBattle();
             return;
@@ -612,8 +603,7 @@ void Battle::monsterDead() {
     victory = true;
     enemyPanel("hide");
     if (d.id != Monster::SORCEROR_ID && d.id != Monster::DEMON_ID) {
-        monster->inBattle = false;
-        callMonster(monster, "explode");
+        monster->explode();
     }
     GameData::gainGold(static_cast<int>(
         (static_cast<double>(UIActiveEffectsHUD::goldMultiplier) + GameData::goldMultiplier) / 100.0 * d.gold));
@@ -645,22 +635,24 @@ void Battle::monsterDead() {
     UIActiveEffectsHUD::recomputeSums();
 }
 
-void Battle::rollDrop() {
-    const MonsterData& d = *monster->data;
+int Battle::chooseDrop(const MonsterData& d) {
+    if (d.drops.empty()) return -1;
     long long sum = 0;
     for (int c : d.dropChances) sum += c;
     const double r = BattleRandom::next();
-    if (static_cast<double>(sum + UIActiveEffectsHUD::dropBonus + GameData::dropBonus) < r * 100) return;
+    if (static_cast<double>(sum + UIActiveEffectsHUD::dropBonus + GameData::dropBonus) < r * 100) return -1;
     const double pick = BattleRandom::next() * static_cast<double>(sum);
     long long running = 0;
-    int chosen = -1;
     for (size_t i = 0; i < d.drops.size(); ++i) {
         running += i < d.dropChances.size() ? d.dropChances[i] : 0;
-        if (static_cast<double>(running) >= pick) {
-            chosen = d.drops[i];
-            break;
-        }
+        if (static_cast<double>(running) >= pick) return d.drops[i];
     }
+    return -1;
+}
+
+void Battle::rollDrop() {
+    const MonsterData& d = *monster->data;
+    const int chosen = chooseDrop(d);
     if (chosen < 0) return;
     auto data = ItemData::findDataWithID(chosen);
     if (!data) return;

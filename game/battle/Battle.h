@@ -72,6 +72,8 @@ public:
     // The slow-battle factor (2 with slow battles, else 1) and the frame-rate factor (0.5 at 30).
     static int slowFactor();
     static double rateFactor();
+    // The item id a beaten monster drops (two draws: whether, then which), or -1.
+    static int chooseDrop(const MonsterData& data);
 
     bool runningAway = false;
     runtime::String magicEffect = NO_EFFECT;

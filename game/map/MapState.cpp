@@ -4,6 +4,7 @@
 
 #include "framework/Lib.h"
 #include "game/battle/Hero.h"
+#include "game/battle/Monster.h"
 #include "game/data/GameData.h"
 #include "game/data/SWITCH.h"
 #include "game/kit/MessageWindow.h"

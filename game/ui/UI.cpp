@@ -1,10 +1,34 @@
 #include "UI.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "engine/EngG.h"
+#include "framework/Lib.h"
+#include "framework/display/Stage.h"
+#include "game/battle/Battle.h"
+#include "game/battle/Hero.h"
+#include "game/data/Data.h"
+#include "game/data/GameData.h"
+#include "game/floor/SecretTile.h"
+#include "game/floor/SoulCrystal.h"
+#include "game/floor/StatGem.h"
+#include "game/floor/TiledMap.h"
+#include "game/kit/BaseScroller.h"
+#include "game/kit/ItemIconAnimated.h"
+#include "game/map/MapState.h"
+#include "game/map/NPC.h"
+#include "game/shell/BMDCache.h"
+#include "game/shell/G.h"
 #include "game/shell/Game.h"
+#include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
+#include "tween/Tweener.h"
+#include "tween/easing/Linear.h"
 
 namespace game {
 
+using runtime::make;
 using runtime::Ref;
 using runtime::Value;
 
@@ -31,9 +55,48 @@ void UI::nullItemDeselect() {}
 
 void UI::showSkillPointsAnim() {}
 
-void UI::adjustConstantsFor30FPS() {}
+namespace {
 
-void UI::adjustConstantsFor60FPS() {}
+// Sets every live frame constant for 30 frames per second (at30) or back to its 60 value.
+void setFrameConstants(bool at30) {
+    auto frames = [at30](int& live, int at60) { live = at30 ? static_cast<int>(at60 * 0.5) : at60; };
+    BaseScroller::SCROLL_SPEED_MAX = at30 ? static_cast<int>(BaseScroller::SCROLL_SPEED_MAX_60FPS * 2)
+                                          : BaseScroller::SCROLL_SPEED_MAX_60FPS;
+    frames(Battle::BLEED_DRAIN_FRAMES, Battle::BLEED_DRAIN_FRAMES_60FPS);
+    frames(Battle::RUN_AWAY_FRAMES, Battle::RUN_AWAY_FRAMES_60FPS);
+    BitmapSprite::GRAVITY = at30 ? BitmapSprite::GRAVITY_60FPS * 3 : BitmapSprite::GRAVITY_60FPS;
+    frames(ItemIconAnimated::ITEM_ANIM_FRAMES, ItemIconAnimated::ITEM_ANIM_FRAMES_60FPS);
+    ItemIconAnimated::VELOCITY =
+        at30 ? static_cast<int>(ItemIconAnimated::VELOCITY_60FPS * 1.5) : ItemIconAnimated::VELOCITY_60FPS;
+    MapState::setFrameRate(at30 ? 30 : 60);
+    frames(NPC::SORCEROR_HOVER_PERIOD, NPC::SORCEROR_HOVER_PERIOD_60FPS);
+    frames(SecretTile::REVEAL_TIME, SecretTile::REVEAL_TIME_60FPS);
+    frames(SoulCrystal::HOVER_PERIOD, SoulCrystal::HOVER_PERIOD_60FPS);
+    frames(StatGem::HOVER_PERIOD, StatGem::HOVER_PERIOD_60FPS);
+    frames(UI::SKILL_POINTS_BUTTON_TIME, UI::SKILL_POINTS_BUTTON_TIME_60FPS);
+    frames(UI::NUM_TRANSITION_BARS, UI::NUM_TRANSITION_BARS_60FPS);
+}
+
+void switchFrameRate(int rate) {
+    if (Game::frameRate == rate) return;
+    Game::frameRate = rate;
+    engine::EngG::set_updateFramerate(rate);
+    engine::EngG::set_drawFramerate(rate);
+    setFrameConstants(rate == 30);
+    if (auto root = dynamic_cast<UI*>(Game::ui.get())) root->transitionBarThickness = UI::barThickness();
+}
+
+}  // namespace
+
+int UI::barThickness() {
+    const double n = NUM_TRANSITION_BARS - 10;
+    return static_cast<int>(std::max(std::floor(Game::screenWidth / n + 0.5), std::floor(Game::screenHeight / n + 0.5))) +
+           4;
+}
+
+void UI::adjustConstantsFor30FPS() { switchFrameRate(30); }
+
+void UI::adjustConstantsFor60FPS() { switchFrameRate(60); }
 
 void UI::initialize(bool firstTime) { notBuilt("initialize"); }
 
@@ -183,7 +246,41 @@ void UI::useSpecialBlacknessClicked(const EventRef& event) { notBuilt("useSpecia
 
 void UI::closeUseSpecialWindow() { notBuilt("closeUseSpecialWindow"); }
 
-void UI::updateFloorTransition() { notBuilt("updateFloorTransition"); }
+void UI::updateFloorTransition() {
+    auto state = G::mapState;
+    const int n = NUM_TRANSITION_BARS;
+    if (!transitionLayer) transitionLayer = make<framework::Sprite>();
+    if (transitionProgress < n) {
+        const double p = transitionProgress, f = n > 1 ? p * p * p / ((n - 1.0) * (n - 1.0) * (n - 1.0)) : 1;
+        const double t = transitionBarThickness, w = Game::gameWidth, h = Game::gameHeight;
+        const double sw = Game::screenWidth, sh = Game::screenHeight;
+        const double bars[4][4] = {{w * 0.5 * f - t, 0, t, sh},
+                                   {w - w * 0.5 * f, 0, t, sh},
+                                   {0, h * 0.5 * f - t, sw, t},
+                                   {0, h - h * 0.5 * f, sw, t}};
+        for (const auto& b : bars) {
+            auto bar = make<framework::Bitmap>(BMDCache::blackSquare2x2);
+            bar->set_x(b[0]);
+            bar->set_y(b[1]);
+            bar->set_width(b[2]);
+            bar->set_height(b[3]);
+            transitionLayer->addChild(bar);
+        }
+        ++transitionProgress;
+    } else if (transitionProgress == n) {
+        if (!state || state->moving) return;
+        if (state->transitionToPremade) state->goToMap(state->transitionToMap, state->transitionToPoint);
+        else if (state->startingNewRun) state->startNewRun();
+        else state->goToNextFloor();
+        ++transitionProgress;
+    } else if (transitionLayer->get_numChildren() > 0) {
+        for (int i = 0; i < 4 && transitionLayer->get_numChildren() > 0; ++i)
+            transitionLayer->removeChildAt(transitionLayer->get_numChildren() - 1);
+    } else {
+        if (state) state->mapTransition = false;
+        G::disableMenu = false;
+    }
+}
 
 void UI::openShop(bool cheat) { notBuilt("openShop"); }
 
@@ -283,9 +380,61 @@ void UI::floorButtonClick(const EventRef& event) { notBuilt("floorButtonClick");
 
 void UI::floorStartChosen(int floor) { notBuilt("floorStartChosen"); }
 
-void UI::showDeathText() { notBuilt("showDeathText"); }
+void UI::showDeathText() {
+    if (!overLayer) return;
+    for (const auto& text : {deathText, deathText2}) {
+        if (!text) continue;
+        text->set_alpha(0);
+        text->set_visible(true);
+        overLayer->addChild(text);
+        auto props = make<runtime::DynamicObject>();
+        props->setField("alpha", Value(1));
+        if (auto actuator = ::tween::Tweener::tween(text, 1.0, props)) actuator->ease(::tween::Linear::get_easeNone());
+    }
+    if (auto stage = framework::Lib::get_stage()) {
+        deathClick = runtime::Function::method<&UI::finishDeath>(this);
+        stage->addEventListener("click", deathClick);
+    }
+}
 
-void UI::finishDeath(const EventRef& event) { notBuilt("finishDeath"); }
+void UI::finishDeath(const EventRef&) {
+    for (const auto& text : {deathText, deathText2})
+        if (text && overLayer && text->get_parent().get() == overLayer.get()) overLayer->removeChild(text);
+    if (deathClick) {
+        if (auto stage = framework::Lib::get_stage()) stage->removeEventListener("click", deathClick);
+        deathClick = nullptr;
+    }
+    auto state = G::mapState;
+    if (state) {
+        state->playTownTheme();
+        state->inBattle = false;
+        // The battle never ended: the slots and icons it disabled come back.
+        state->releaseBattleLocks();
+    }
+    GameData::inCave = false;
+    if (state) state->goToMap(TiledMap::TOWN, nullptr);
+    if (caveLayer) caveLayer->set_visible(false);
+    if (state && state->hero) state->hero->set_visible(false);
+    if (overBlack) {
+        auto props = make<runtime::DynamicObject>();
+        props->setField("alpha", Value(0));
+        if (auto actuator = ::tween::Tweener::tween(overBlack, 1.0, props)) {
+            actuator->ease(::tween::Linear::get_easeNone());
+            // The faded cover lets clicks through to the map again.
+            actuator->onComplete(runtime::Function::method<&UI::hideOverBlack>(this));
+            overBlack->tween(actuator);
+        }
+    }
+    if (state) state->titleStartGame();
+    GameData::updateEverything();
+    if (state)
+        if (auto hero = dynamic_cast<Hero*>(state->hero.get())) hero->setToRunMode();
+    Data::saveAllData(false);
+}
+
+void UI::hideOverBlack() {
+    if (overBlack && overBlack->get_alpha() <= 0) overBlack->set_visible(false);
+}
 
 void UI::tweenInSprite(const runtime::Ref<framework::DisplayObject>& sprite, bool overlay, double alpha, double overlayAlpha, double seconds, const runtime::Ref<runtime::Function>& onComplete) { notBuilt("tweenInSprite"); }
 

@@ -54,6 +54,8 @@ public:
     static void showSkillPointsAnim();
     static void adjustConstantsFor30FPS();
     static void adjustConstantsFor60FPS();
+    // The transition bars' thickness for the screen size and the live number of bars.
+    static int barThickness();
 
     // Construction and layout.
     virtual void initialize(bool firstTime);
@@ -199,6 +201,8 @@ public:
     virtual void floorStartChosen(int floor);
     virtual void showDeathText();
     virtual void finishDeath(const EventRef& event = nullptr);
+    // Hides the black cover once it has faded out, so it no longer catches clicks.
+    virtual void hideOverBlack();
 
     // Fades.
     virtual void tweenInSprite(const runtime::Ref<framework::DisplayObject>& sprite, bool overlay = true,
@@ -284,6 +288,8 @@ public:
     SpriteRef activeEffectsWindow;
     runtime::Ref<TextSprite> deathText;
     runtime::Ref<TextSprite> deathText2;
+    // The stage's click listener of the death screen while it waits.
+    runtime::Ref<runtime::Function> deathClick;
     SpriteRef skillTreeMenu;
     bool skillTreeOpen = false;
     bool mapOpen = false;
