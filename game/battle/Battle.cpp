@@ -190,7 +190,7 @@ void Battle::update() {
             monster->set_x(monster->tile->lev_x * TILE);
             monster->set_y(monster->tile->lev_y * TILE);
             monster->setToIdle();
-            mapState->correctHeroPostion();
+            map().correctHeroPostion();
             endBattle();
             return;
         }
@@ -331,8 +331,8 @@ void Battle::updateParticles() {
 }
 
 void Battle::addMapEffect(const Ref<BitmapSprite>& sprite) {
-    if (mapState->overSprite) mapState->overSprite->addChild(sprite);
-    mapState->mapEffects.push_back(sprite);
+    if (map().overSprite) map().overSprite->addChild(sprite);
+    map().mapEffects.push_back(sprite);
 }
 
 void Battle::addDamageText(int amount, int type, double x, double y, bool leftward, bool crit, int floorOffset) {
@@ -349,7 +349,7 @@ void Battle::floatText(const Ref<TextSprite>& text, double x, double y, double s
         actuator->ease(ease);
         text->tween(actuator);
     }
-    if (menuEffect) mapState->menuEffects.push_back(text);
+    if (menuEffect) map().menuEffects.push_back(text);
     else addMapEffect(text);
 }
 
@@ -471,7 +471,7 @@ void Battle::showSpellAtMonster() {
     const MonsterData& d = *monster->data;
     const double fly = d.flying ? Monster::FLY_HEIGHT : 0;
     const double gx = monster->get_x() + monster->groundPoint->x, gy = monster->get_y() + monster->groundPoint->y;
-    const double canvasScale = mapState->mapCanvas ? mapState->mapCanvas->get_scaleX() : 1;
+    const double canvasScale = map().mapCanvas ? map().mapCanvas->get_scaleX() : 1;
     if (spell->name == ICE_SWORD) {
         for (int i = 0; i < 50; ++i) {
             const bool slow = i < 30;
@@ -483,7 +483,7 @@ void Battle::showSpellAtMonster() {
             p->set_scaleX(p->get_scaleX() / canvasScale);
             p->set_scaleY(p->get_scaleY() / canvasScale);
             particles.push_back(p);
-            if (mapState->overSprite) mapState->overSprite->addChild(p);
+            if (map().overSprite) map().overSprite->addChild(p);
         }
     }
     Audio::playSound(spell->sound);
@@ -526,9 +526,9 @@ void Battle::showMonsterAttackEffect() {
     }
     effect->set_y(monster->get_y() + s->get_y() + monsterEffectY);
     const size_t row = static_cast<size_t>(std::max(0, hero->lev_y));
-    if (row < mapState->objectRows.size() && mapState->objectRows[row]) mapState->objectRows[row]->addChild(effect);
-    else if (mapState->overSprite) mapState->overSprite->addChild(effect);
-    mapState->mapEffects.push_back(effect);
+    if (row < map().objectRows.size() && map().objectRows[row]) map().objectRows[row]->addChild(effect);
+    else if (map().overSprite) map().overSprite->addChild(effect);
+    map().mapEffects.push_back(effect);
 }
 
 void Battle::emitSwordParticles() {
@@ -542,7 +542,7 @@ void Battle::emitSwordParticles() {
     int count = magicEffectJustStarted ? 30 : 6;
     if (Game::mobile) count /= 2;
     const double cell = heroAttackSprite->anim ? heroAttackSprite->anim->width : 0;
-    const double canvasScale = mapState->mapCanvas ? mapState->mapCanvas->get_scaleX() : 1;
+    const double canvasScale = map().mapCanvas ? map().mapCanvas->get_scaleX() : 1;
     for (int c = 0; c < count; ++c) {
         auto p = make<Particle>(spell->particle, magicEffectJustStarted);
         const size_t i = static_cast<size_t>(std::floor((points.size() - 1) * BattleRandom::next()));
@@ -579,13 +579,13 @@ void Battle::showRegenText(int amount, const Ref<SpriteFont>& font, double y, do
         actuator->ease(::tween::Quad::get_easeOut());
         text->tween(actuator);
     }
-    mapState->menuEffects.push_back(text);
+    map().menuEffects.push_back(text);
 }
 
 void Battle::monsterDead() {
     const MonsterData& d = *monster->data;
     if (d.id == Monster::SORCEROR_ID) {
-        mapState->sorcererDied = true;
+        map().sorcererDied = true;
         Achievements::submitSorcererKilled();
         Audio::playMusic("");
     } else if (d.id == Monster::GIANT_SPIDER_ID) {
@@ -595,7 +595,7 @@ void Battle::monsterDead() {
         GameData::setSwitch(SWITCH::YETI_DEAD, true);
         Achievements::submitYetiKilled();
     } else if (d.id == Monster::DEMON_ID) {
-        mapState->demonDie();
+        map().demonDie();
         if (GameData::successfulRuns + 1 < GameData::runsToBeatTheGame)
             GameData::runsToBeatTheGame = GameData::successfulRuns + 1;
         Achievements::submitDemonKilled();
@@ -662,9 +662,9 @@ void Battle::rollDrop() {
     icon->set_x(icon->origin->x);
     icon->set_y(icon->origin->y);
     const size_t row = static_cast<size_t>(std::max(0, monster->tile->lev_y));
-    if (row < mapState->objectRows.size() && mapState->objectRows[row]) mapState->objectRows[row]->addChild(icon);
-    mapState->animatedItemIcons.push_back(icon);
-    mapState->showFoundItemWindow(item);
+    if (row < map().objectRows.size() && map().objectRows[row]) map().objectRows[row]->addChild(icon);
+    map().animatedItemIcons.push_back(icon);
+    map().showFoundItemWindow(item);
     GameData::addItem(item, 1, data->type == ItemData::TYPE_CONSUMABLE);
 }
 
@@ -714,8 +714,8 @@ void Battle::startRunAway() {
                                        -5.0, 2, true);
         sprite->set_scaleX(0.5);
         sprite->set_scaleY(0.5);
-        if (mapState->overSprite) mapState->overSprite->addChild(sprite);
-        floatText(sprite, mapState->hero->get_x() + 16, mapState->hero->get_y() - 15, 2.0, 30,
+        if (map().overSprite) map().overSprite->addChild(sprite);
+        floatText(sprite, map().hero->get_x() + 16, map().hero->get_y() - 15, 2.0, 30,
                   ::tween::Quart::get_easeOut(), true);
         return;
     }
@@ -729,9 +729,9 @@ void Battle::startRunAway() {
     runAwayMeter->set_x(runAwayText->get_x() - 15);
     runAwayMeter->set_y(runAwayText->get_y() + 10);
     runAwayMeter->setPercent(0);
-    if (mapState->overSprite) {
-        mapState->overSprite->addChild(runAwayText);
-        mapState->overSprite->addChild(runAwayMeter);
+    if (map().overSprite) {
+        map().overSprite->addChild(runAwayText);
+        map().overSprite->addChild(runAwayMeter);
     }
     runningAway = true;
     runAwayTime = slowFactor() * RUN_AWAY_FRAMES;
@@ -751,7 +751,7 @@ void Battle::endBattle() {
         if (auto parent = monster->get_parent()) parent->removeChild(monster);
         monster->tile->tObj = nullptr;
     }
-    mapState->endBattle(wasRunning && !victory);
+    map().endBattle(wasRunning && !victory);
 }
 
 }  // namespace game

@@ -77,7 +77,8 @@ public:
 
     bool runningAway = false;
     runtime::String magicEffect = NO_EFFECT;
-    runtime::Ref<MapState> mapState;
+    // The exploration state, which owns the battle.
+    runtime::Weak<MapState> mapState;
     runtime::Ref<Hero> hero;
     PointRef heroStartPoint, heroRestPoint, heroAttackPoint;
     bool heroFirstAttack = true;
@@ -120,6 +121,7 @@ public:
     int monsterEffectY = 0;
 
 private:
+    MapState& map() const { return *mapState.get(); }
     void updateHeroPhase();
     bool updateMonsterPhase();
     void showSpellAtMonster();

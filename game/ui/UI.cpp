@@ -80,8 +80,10 @@ void setFrameConstants(bool at30) {
 void switchFrameRate(int rate) {
     if (Game::frameRate == rate) return;
     Game::frameRate = rate;
-    engine::EngG::set_updateFramerate(rate);
-    engine::EngG::set_drawFramerate(rate);
+    if (engine::EngG::game) {
+        engine::EngG::set_updateFramerate(rate);
+        engine::EngG::set_drawFramerate(rate);
+    }
     setFrameConstants(rate == 30);
     if (auto root = dynamic_cast<UI*>(Game::ui.get())) root->transitionBarThickness = UI::barThickness();
 }
