@@ -591,7 +591,7 @@ void MapState::drawObjects() {
             addToObjectRow(o->tile->lev_y, o);
         o->mapState = this;
         if (o->objType == TileObject::TYPE_DESK) {
-            Ref<MapState> self(this);
+            MapState* self = this;  // the objects live in this state's floor
             o->activationFunction = [self](TileObject&) { self->activateDiary(); };
         }
     }
@@ -931,7 +931,7 @@ bool MapState::npcMayAppear(const NPCData& data) {
 }
 
 Ref<TileObject> MapState::determineTileObject(Tile* tile, int id) {
-    Ref<MapState> self(this);
+    MapState* self = this;  // the objects live in this state's floor
     switch (id) {
         case 0:
             mapData->startPoint = make<Point>(tile->lev_x, tile->lev_y);
