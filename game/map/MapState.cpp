@@ -20,6 +20,10 @@
 #include "game/battle/Monster.h"
 #include "game/data/Achievements.h"
 #include "game/data/Data.h"
+#include "game/data/DataFloor.h"
+#include "game/data/DataMap.h"
+#include "game/floor/Chest.h"
+#include "game/floor/GoldBag.h"
 #include "store/StoreWrap.h"
 #include "game/data/GameData.h"
 #include "game/data/ItemData.h"
@@ -66,7 +70,10 @@ namespace {
 constexpr int T = C::TILE_SIZE;
 constexpr int KEY_ESCAPE = 27;
 
-Ref<framework::Stage> stage() { return framework::Lib::get_current()->get_stage(); }
+Ref<framework::Stage> stage() {
+    auto current = framework::Lib::get_current();
+    return current ? current->get_stage() : nullptr;
+}
 
 // The UI root is reached by name: a window it does not have yet is simply not opened.
 Value uiField(const char* name) { return Game::ui ? Value(Game::ui).field(name) : Value(); }
@@ -125,13 +132,73 @@ void removeFromParent(const Ref<framework::DisplayObject>& o) {
 
 Ref<MiniMap> miniMap() { return uiObject<MiniMap>("miniMap"); }
 
+// What the data model asks of the scene: the battle flag, the map's special-item modes and the
+// menu effects, and the floor a slot save writes.
+class SceneHooks : public DataMap, public DataFloor {
+public:
+    explicit SceneHooks(MapState* state) : state_(state) {}
+
+    bool inBattle() override { return state_->inBattle; }
+    void useAttackSpell(const Ref<Item>& item) override { callOn(state_->battle, "useAttackSpell", item); }
+    void revealMap() override {
+        if (state_->mapData && state_->fogData) state_->revealMap();
+    }
+    void startChooseTileMode(const Ref<Item>& item) override { state_->startChooseTileMode(item); }
+    void useWings() override { state_->useWings(); }
+    void addMenuEffect(const Ref<runtime::Object>& sprite) override {
+        if (auto s = sprite.cast<BitmapSprite>()) state_->menuEffects.push_back(s);
+    }
+
+    DataFloor::Tile tile(int i, int j) override {
+        DataFloor::Tile out;
+        const game::Tile* t = state_->mapData ? state_->mapData->tileAt(i, j) : nullptr;
+        if (!t) return out;
+        out.wall = t->wall;
+        out.hole = t->hole;
+        out.hidden = t->hidden;
+        out.fakeWall = t->fakeWall;
+        out.visibility = state_->mapData->fogTilesOpacity[i][j];
+        if (!t->tObj) return out;
+        const TileObject& o = *t->tObj;
+        out.objType = o.objType;
+        out.activated = o.activated;
+        if (auto* m = dynamic_cast<const Monster*>(&o)) {
+            out.monsterID = m->data ? m->data->id : 0;
+            out.hp = m->hp;
+        } else if (auto* g = dynamic_cast<const StatGem*>(&o)) {
+            out.statGemType = g->type;
+        } else if (auto* c = dynamic_cast<const Chest*>(&o)) {
+            out.chestType = c->type;
+            out.itemID = c->item && c->item->data ? c->item->data->id : 0;
+        } else if (auto* b = dynamic_cast<const GoldBag*>(&o)) {
+            out.amount = b->amount;
+        } else if (auto* n = dynamic_cast<const NPC*>(&o)) {
+            out.npcID = n->npcData ? n->npcData->id : 0;
+        }
+        return out;
+    }
+    bool secretRevealed() override { return state_->secretRevealed; }
+    int heroX() override { return state_->heroX(); }
+    int heroY() override { return state_->heroY(); }
+    int sorcererPhase() override { return state_->sorcererPhase; }
+    int numFloorObjects() override { return state_->mapData ? state_->mapData->numFloorObjects : 0; }
+    int foundFloorObjects() override { return state_->foundFloorObjects; }
+
+private:
+    MapState* state_;
+};
+
 }  // namespace
 
 MapState::MapState() : touchPoint(make<Point>(0, 0)), fakeWallHolder(make<BitmapSprite>()) {}
 
 MapState::MapState(runtime::NoInit n) : engine::EngState(n) {}
 
-MapState::~MapState() = default;
+MapState::~MapState() {
+    if (!hooksInstalled_) return;
+    DataMap::install(nullptr);
+    DataFloor::install(nullptr);
+}
 
 void MapState::setFrameRate(int framesPerSecond) {
     auto set = [framesPerSecond](int& live, int at60) { live = framesPerSecond == 30 ? static_cast<int>(at60 * 0.5) : at60; };
@@ -156,6 +223,10 @@ void MapState::setFrameRate(int framesPerSecond) {
 
 void MapState::create() {
     G::mapState = Ref<MapState>(this);
+    auto hooks = std::make_shared<SceneHooks>(this);
+    DataMap::install(hooks);
+    DataFloor::install(hooks);
+    hooksInstalled_ = true;
     startupFrames = 0;
 }
 
@@ -451,7 +522,7 @@ void MapState::startBuild(const Ref<TiledMap>& map, const PointRef& startPoint, 
     mapCanvas->addEventListener("mouseDown", runtime::Function::method<&MapState::mapMouseDown>(this));
     mapCanvas->addEventListener("mouseMove", runtime::Function::method<&MapState::mapMouseMove>(this));
     mapCanvas->addEventListener("mouseUp", runtime::Function::method<&MapState::mapMouseUp>(this));
-    stage()->addEventListener("mouseUp", runtime::Function::method<&MapState::stageMouseUp>(this));
+    if (auto s = stage()) s->addEventListener("mouseUp", runtime::Function::method<&MapState::stageMouseUp>(this));
     const bool dungeon = !map;
     const int floor = GameData::currentFloor;
     if (dungeon && floor == 100) addHoleBGGradient();

@@ -419,6 +419,10 @@ public:
     static void loadFogTemplate();
     // The floor test behind the stairs shortcut: a way from the hero's tile to (x, y).
     bool pathToStairs(int x, int y);
+
+private:
+    // create() installed this state as the data model's scene and floor.
+    bool hooksInstalled_ = false;
 };
 
 }  // namespace game
