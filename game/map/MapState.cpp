@@ -670,6 +670,10 @@ void MapState::drawObjects() {
 
 void MapState::placeHero() {
     hero->set_visible(true);
+    // A floor that set no start puts the hero on its first open tile.
+    if (!mapData->startPoint && !mapData->floorTiles.empty())
+        mapData->startPoint = make<Point>(mapData->floorTiles.front()->lev_x, mapData->floorTiles.front()->lev_y);
+    if (!mapData->startPoint) mapData->startPoint = make<Point>(0, 0);
     hero->lev_x = static_cast<int>(mapData->startPoint->x);
     hero->lev_y = static_cast<int>(mapData->startPoint->y);
     hero->set_x(hero->lev_x * T);
