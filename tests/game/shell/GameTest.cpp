@@ -21,6 +21,8 @@ protected:
         main = nullptr;
         if (Game::gameStage) stage()->removeChild(Game::gameStage);
         if (Game::ui) stage()->removeChild(Game::ui);
+        Game::ui = nullptr;
+        game::DataUI::install(nullptr);
         if (Game::appLoadingScreen) stage()->removeChild(Game::appLoadingScreen);
         Game::gameStage = nullptr;
         Game::appLoadingScreen = nullptr;
