@@ -1,8 +1,15 @@
 #pragma once
-// The monster on a floor tile: the ids of the bosses it knows and the hover height of flyers.
+// The monster on a floor tile: its definition chosen from the monster table by the floor (or
+// given by id), its current hit points, the idle picture with its shadow and the attack picture
+// shown in battle.
+#include "framework/display/Bitmap.h"
+#include "game/data/MonsterData.h"
+#include "game/floor/TileObject.h"
+
 namespace game {
 
-class Monster {
+class Monster : public TileObject {
+    RUNTIME_CLASS(Monster)
 public:
     static constexpr int GIANT_SPIDER_ID = 1150;
     static constexpr int YETI_ID = 2150;
@@ -11,6 +18,34 @@ public:
     // Pixels a flying monster's sprites are drawn above the ground; set by the monster table's
     // reader.
     static inline int FLY_HEIGHT = 0;
+
+    // monsterID -1 chooses by the current floor: the floor's boss with bossOfFloor, else a random
+    // kind (never a boss) whose floor range holds the floor.
+    explicit Monster(Tile* tile, int monsterID = -1, bool bossOfFloor = false);
+
+    // The definition for the current floor as the constructor chooses it; null when the table
+    // has none.
+    static runtime::Ref<MonsterData> chooseData(int monsterID, bool bossOfFloor);
+
+    // Stepping onto a monster is the exploration state's business.
+    void activate() override {}
+    void update() override;
+
+    int hp = 0;
+    runtime::Ref<MonsterData> data;
+    runtime::Ref<BitmapSprite> animSprite;
+    runtime::Ref<BitmapSprite> attackSprite;
+    // Where the feet touch the ground, in the object's pixels.
+    runtime::Ref<framework::Point> groundPoint;
+    bool inBattle = false;
+    bool isBoss = false;
+    int attackSpriteX = 0;
+    int attackSpriteXFlipped = 0;
+    runtime::Ref<BitmapSprite> explosion;
+    bool exploding = false;
+    runtime::Ref<framework::Bitmap> shadow;
+    double idleOriginY = 0;
+    double attackOriginY = 0;
 };
 
 }  // namespace game

@@ -14,6 +14,8 @@ public:
     virtual void submitLevel() {}
     // When a run ends by escape with at least one artifact found.
     virtual void submitEscapedWithArtifact() {}
+    // After a secret room was found.
+    virtual void submitSecretRoomsFound() {}
 };
 
 }  // namespace game

@@ -10,6 +10,8 @@
 
 namespace game {
 
+class StatGem;
+
 class DataUI : public Installable<DataUI> {
 public:
     virtual ~DataUI() = default;
@@ -24,6 +26,17 @@ public:
     virtual void updateFloor() {}
     // The level-up stat choice (no gem).
     virtual void showStatChooseMenu() {}
+    // The stat choice of a choose gem; the answer goes to the gem's statChosen.
+    virtual void showStatChooseMenu(const runtime::Ref<StatGem>& gem) {}
+    // A one-time hint window (MessageWindow's WIN_ ids).
+    virtual void openMessageWin(int id) {}
+    // The crafting window with the forge available (menu opened, crafting tab selected).
+    virtual void openForgeCrafting() {}
+    // The choice of the floor a new run starts on.
+    virtual void openChooseFloorWin() {}
+    // The minimap redraws one cell, or all of itself.
+    virtual void updateMiniMapTile(int x, int y) {}
+    virtual void drawMiniMap() {}
     virtual void setStartButtonText() {}
     // The equipment tab: level text and slots, its statistics panel, its new-game-plus text and
     // its item details panel (cleared, or showing the inventory's selected stack again after a

@@ -9,6 +9,7 @@ class StoreAchievements : public DataAchievements {
 public:
     void submitLevel() override { Achievements::submitLevel(); }
     void submitEscapedWithArtifact() override { Achievements::submitEscapedWithArtifact(); }
+    void submitSecretRoomsFound() override { Achievements::submitSecretRoomsFound(); }
 };
 
 }  // namespace game

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "BMDCache.h"
-#include "FirstState.h"
 #include "game/floor/TiledMap.h"
+#include "game/map/MapState.h"
 #include "game/floor/ZoneData.h"
 #include "engine/EngG.h"
 #include "engine/input/mouse/EngMouse.h"
@@ -50,7 +50,7 @@ void readScreenSize() {
 Game::Game() : Game(prepare()) {}
 
 Game::Game(const EngineOptions& o)
-    : engine::EngGame(o.width, o.height, &FirstState::staticClass(), 1.0, o.frameRate, o.frameRate, true,
+    : engine::EngGame(o.width, o.height, &MapState::staticClass(), 1.0, o.frameRate, o.frameRate, true,
                       o.fullscreen) {
     if (EngG::mouse) EngG::mouse->set_useSystemCursor(true);
 }

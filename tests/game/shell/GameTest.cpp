@@ -7,7 +7,7 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
 #include "game/shell/BMDCache.h"
-#include "game/shell/FirstState.h"
+#include "game/map/MapState.h"
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/Main.h"
@@ -97,7 +97,7 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     EXPECT_EQ(static_cast<uint32_t>(colours.back().args[1].toInt()), 0xFF000000u);
     ASSERT_TRUE(game::BMDCache::blackSquare2x2);
     ASSERT_TRUE(game::G::mapState);
-    EXPECT_NE(dynamic_cast<game::FirstState*>(game::G::mapState.get()), nullptr);
+    EXPECT_NE(dynamic_cast<game::MapState*>(game::G::mapState.get()), nullptr);
     // The engine's reset at the first state turns the fixed step back on.
     EXPECT_TRUE(engine::EngG::fixedTimestep);
     EXPECT_FALSE(Game::ui);
