@@ -775,5 +775,12 @@ RUNTIME_DEFINE_CLASS(Battle, "Battle", runtime::Object, (auto& b) {
         .template method<&Battle::startRunAway>("startRunAway")
         .template method<&Battle::stopRunAway>("stopRunAway")
         .template method<&Battle::endBattle>("endBattle")
-        .emptyInstance();
+        .emptyInstance()
+        .constructor([](const runtime::Value* args, int argc) -> runtime::Ref<runtime::Object> {
+            if (argc < 3) return nullptr;
+            auto state = Ref<game::MapState>(args[0].as<game::MapState>());
+            auto monster = Ref<game::Monster>(args[1].as<game::Monster>());
+            if (!state || !monster || !monster->data) return nullptr;
+            return runtime::make<Battle>(state, monster, args[2].toInt());
+        });
 })

@@ -1,7 +1,9 @@
 // The floor overviews: tile colours, object symbols and the secret room, fog, the hero marker,
 // the minimap's frame, click and reveal flash, and the map window's layout.
 #include "framework/geom/Rectangle.h"
+#include "game/floor/Chest.h"
 #include "game/floor/MapData.h"
+#include "game/floor/StatGem.h"
 #include "game/floor/TiledMap.h"
 #include "game/map/FloorMap.h"
 #include "game/map/MapState.h"
@@ -114,12 +116,22 @@ TEST_F(FloorMapTest, SymbolsFollowTheKindAndAUsedObjectLeavesPlainFloor) {
                           {TileObject::TYPE_FORGE, 0, 3}, {TileObject::TYPE_STAIRS, 1, 3},
                           {TileObject::TYPE_NPC, -1, -1}, {TileObject::TYPE_SECRET_ENTRANCE, -1, -1},
                           {TileObject::TYPE_SOUL_CRYSTAL, -1, -1}};
+    // Chests (made opened, then marked unused: no item needed) and gems by their own kind.
+    const int chestCells[][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}};
+    const int gemCells[][2] = {{1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}, {2, 2}};
     for (int scale : {3, 12}) {
         auto sheet = game::PixelSmoother::smoothAsset(scale == 3 ? "assets/ui/minimapSymbols.png"
                                                                  : "assets/ui/largeMapSymbols.png");
         auto data = floor(32, 32);
         std::vector<Ref<TileObject>> objects;
         for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) objects.push_back(put(*data, i, 5, cases[i].kind));
+        for (int kind = 0; kind < 4; ++kind) {
+            auto chest = make<game::Chest>(data->tiles[kind][8].get(), kind, -1, true);
+            chest->activated = false;
+            data->tiles[kind][8]->tObj = chest;
+        }
+        for (int kind = 0; kind < 6; ++kind)
+            data->tiles[kind][9]->tObj = make<game::StatGem>(data->tiles[kind][9].get(), kind);
         auto map = make<FloorMap>(scale, sheet, nullptr);
         map->drawMap(data);
         for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
@@ -127,6 +139,16 @@ TEST_F(FloorMapTest, SymbolsFollowTheKindAndAUsedObjectLeavesPlainFloor) {
             if (c.column < 0) EXPECT_TRUE(solid(*map, i, 5, FloorMap::FLOOR)) << "kind " << c.kind;
             else EXPECT_TRUE(showsSymbol(*map, i, 5, c.column, c.row, FloorMap::FLOOR)) << "kind " << c.kind;
         }
+        for (int kind = 0; kind < 4; ++kind)
+            EXPECT_TRUE(showsSymbol(*map, kind, 8, chestCells[kind][0], chestCells[kind][1], FloorMap::FLOOR))
+                << "chest " << kind << " at scale " << scale;
+        for (int kind = 0; kind < 6; ++kind)
+            EXPECT_TRUE(showsSymbol(*map, kind, 9, gemCells[kind][0], gemCells[kind][1], FloorMap::FLOOR))
+                << "gem " << kind << " at scale " << scale;
+        // An opened chest has no symbol.
+        data->tiles[2][8]->tObj->activated = true;
+        map->drawTile(2, 8);
+        EXPECT_TRUE(solid(*map, 2, 8, FloorMap::FLOOR));
         // A killed monster (object gone) and a used gold bag repaint as plain floor.
         data->tiles[1][5]->tObj = nullptr;
         objects[0]->activated = true;
