@@ -27,6 +27,8 @@ public:
 
     // The exploration state installed in G::mapState, when it implements this link.
     static MapStateLink* current();
+    // Plays an effect through the current exploration state, or straight through Audio.
+    static void sound(const runtime::String& name, double volume = 1.0);
 
     // The path from the cell next to the hero to the target (empty when none was found).
     virtual void setFoundMovePath(const std::vector<runtime::Ref<framework::Point>>& path,
@@ -62,6 +64,9 @@ public:
     virtual void addMapEffect(const runtime::Ref<framework::DisplayObject>& sprite) {}
     // A chest's item icon, moved towards the hero and removed at the end.
     virtual void addAnimatedItemIcon(const runtime::Ref<framework::DisplayObject>& icon) {}
+    // Draws the wall picture of cell (x, y) into target at (dx, dy), as the floor's own walls.
+    virtual void drawWall(const runtime::Ref<framework::BitmapData>& target, int x, int y, int dx, int dy,
+                          bool forceWall) {}
     // Plays a sound effect by name (the game's Audio by default).
     virtual void playSound(const runtime::String& name, double volume = 1.0);
 

@@ -19,8 +19,10 @@ protected:
     void TearDown() override {
         if (main) stage()->removeChild(main);
         main = nullptr;
-        for (auto* s : {&Game::gameStage, &Game::ui})
-            if (*s) stage()->removeChild(*s);
+        if (Game::gameStage) stage()->removeChild(Game::gameStage);
+        if (Game::ui) stage()->removeChild(Game::ui);
+        Game::ui = nullptr;
+        game::DataUI::install(nullptr);
         if (Game::appLoadingScreen) stage()->removeChild(Game::appLoadingScreen);
         Game::gameStage = nullptr;
         Game::appLoadingScreen = nullptr;
@@ -57,7 +59,7 @@ TEST_F(GameTest, TheScaleFactorShrinksSmallScreensAndGrowsTheLargeInterface) {
         {800, 600, false, 800.0 / 960, 960, 720}, {960, 400, false, 400.0 / 540, 1296, 540},
         {1280, 1024, false, 1, 1280, 1024},
     };
-    Game::gameStage = runtime::make<framework::Sprite>();
+    Game::gameStage = runtime::make<game::BitmapSprite>();
     for (const Case& c : cases) {
         Game::screenWidth = c.width;
         Game::screenHeight = c.height;
