@@ -238,5 +238,6 @@ RUNTIME_DEFINE_CLASS(EnemyDetailsWindow, "EnemyDetailsWindow", game::BasicWindow
     b.template field<&EnemyDetailsWindow::showing>("showing")
         .template method<&EnemyDetailsWindow::show>("show")
         .template method<&EnemyDetailsWindow::hide>("hide")
+        .template method<&EnemyDetailsWindow::updateHP>("updateHP")
         .emptyInstance();
 })

@@ -5,13 +5,12 @@
 // run. It sizes itself to its content on every fill, and records the monster as met.
 #include <optional>
 
+#include "game/battle/Monster.h"
 #include "game/kit/BasicProgressBar.h"
 #include "game/kit/BasicWindow.h"
 #include "game/kit/TextSprite.h"
 
 namespace game {
-
-class Monster;
 
 class EnemyDetailsWindow : public BasicWindow {
     RUNTIME_CLASS(EnemyDetailsWindow)

@@ -98,5 +98,7 @@ RUNTIME_DEFINE_CLASS(HPMPHud, "HPMPHud", game::BitmapSprite, (auto& b) {
         .template field<&HPMPHud::largeExp>("largeExp")
         .template field<&HPMPHud::largeVisible>("largeVisible")
         .template method<&HPMPHud::updateLowHPAnim>("updateLowHPAnim")
+        .template method<&HPMPHud::update>("update")
+        .template method<&HPMPHud::setSize>("setSize")
         .emptyInstance();
 })

@@ -46,8 +46,6 @@ public:
 
     // A sprite put on the hero's map figure (a floating label).
     virtual void addToHero(const runtime::Ref<BitmapSprite>& sprite) {}
-    // The found-item window has started to fade away.
-    virtual void foundItemWindowGone() {}
 };
 
 }  // namespace game

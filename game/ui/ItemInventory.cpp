@@ -139,6 +139,7 @@ RUNTIME_DEFINE_CLASS(ItemInventory, "ItemInventory", game::BasicWindow, (auto& b
         .template field<&ItemInventory::currentTab>("currentTab")
         .template field<&ItemInventory::tabLabel>("tabLabel")
         .template method<&ItemInventory::update>("update")
+        .template method<&ItemInventory::setScrollerFunctions>("setScrollerFunctions")
         .template method<&ItemInventory::updateItems>("updateItems")
         .template method<&ItemInventory::deselectItem>("deselectItem")
         .template method<&ItemInventory::isAnItemSelected>("isAnItemSelected")

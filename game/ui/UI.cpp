@@ -5,7 +5,12 @@
 #include <set>
 #include <string>
 
+#include "EnemyDetailsWindow.h"
+#include "HPMPHud.h"
+#include "HotkeyWindow.h"
+#include "ItemInventory.h"
 #include "UIDataHook.h"
+#include "UIHudLink.h"
 #include "framework/events/MouseEvent.h"
 #include "game/map/MapState.h"
 #include "engine/EngG.h"
@@ -85,6 +90,7 @@ UI::UI() {
     selectedWindow = -1;
     initialize(true);
     DataUI::install(std::make_shared<UIDataHook>(Ref<UI>(this)));
+    HudLink::install(std::make_shared<UIHudLink>(Ref<UI>(this)));
 }
 
 Value UI::send(const Ref<runtime::Object>& window, const char* operation, std::initializer_list<Value> args) {
@@ -94,6 +100,13 @@ Value UI::send(const Ref<runtime::Object>& window, const char* operation, std::i
     }
     notBuilt(operation);
     return Value();
+}
+
+Ref<Function> UI::equipmentCallback(const char* operation, bool deselect) {
+    if (equipment)
+        if (const Value method = Value(equipment).field(operation); method.function())
+            return Ref<Function>(method.function());
+    return deselect ? Function::of<&UI::nullItemDeselect>() : Function::of<&UI::nullItemSelectUse>();
 }
 
 void UI::notBuilt([[maybe_unused]] const char* operation) {
@@ -248,6 +261,14 @@ void UI::initialize(bool firstTime) {
         skillPointsButton->addEventListener(framework::MouseEvent::CLICK,
                                             Function::method<&UI::skillPointsButtonClick>(this));
 
+        hpmpHud = make<HPMPHud>();
+        hpmpHud->set_x(5);
+        hpmpHud->set_y(5);
+        enemyDetailsWindow = make<EnemyDetailsWindow>();
+        enemyDetailsWindow->ignoreDestroy = true;
+        enemyDetailsWindow->set_x(-EnemyDetailsWindow::WIDTH);
+        enemyDetailsWindow->set_y(70);
+
         createChooseFloorWindow();
         createOptionsWindow();
 
@@ -312,8 +333,10 @@ void UI::initialize(bool firstTime) {
     panel = nullptr;
     equipment = nullptr;
     crafting = nullptr;
-    inventory = nullptr;
-    hotkeys = nullptr;
+    inventory = make<ItemInventory>(equipmentCallback("selectItem", false), equipmentCallback("useItem", false),
+                                    equipmentCallback("deselectItem", true));
+    inventory->set_y(Hm - INVENTORY_HEIGHT);
+    hotkeys = make<HotkeyWindow>(hotkeyBarWidth(), HOTKEYS_HEIGHT);
     shop = nullptr;
     currentLootWindow = nullptr;
     lootDetails = nullptr;
@@ -898,9 +921,53 @@ void UI::closeChooseHeroWin() { notBuilt("closeChooseHeroWin"); }
 void UI::setNewHeroType() { notBuilt("setNewHeroType"); }
 void UI::openCurrentLoot() { notBuilt("openCurrentLoot"); }
 void UI::closeCurrentLoot() { notBuilt("closeCurrentLoot"); }
-void UI::openHotkeyWindow() { notBuilt("openHotkeyWindow"); }
-void UI::hotkeyBlacknessClicked(const EventRef& event) { notBuilt("hotkeyBlacknessClicked"); }
-void UI::closeHotkeyWindow() { notBuilt("closeHotkeyWindow"); }
+void UI::openHotkeyWindow() {
+    auto bar = hotkeys.cast<HotkeyWindow>();
+    auto panel = inventory.cast<ItemInventory>();
+    if (!bar || !panel) return;
+    if (enemyDetailsWindow) enemyDetailsWindow.cast<EnemyDetailsWindow>()->hide();
+    hotkeysOpen = true;
+    G::pauseGame = true;
+    inventoryOpen = true;
+    // The cover dims the map and the HUD but lies below the main layer: bar and panel stay bright.
+    tweenInSprite(overBlack, false, 0.5);
+    addChildAt(overBlack, getChildIndex(mainLayer));
+    overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::hotkeyBlacknessClicked>(this));
+    itemsButton->disable();
+    mainLayer->addChild(panel);
+    panel->set_y(Game::gameHeight - bar->winHeight - INVENTORY_HEIGHT);
+    panel->set_x((Game::gameWidth - UI_WIN_MAX_WIDTH) * 0.5);
+    panel->updateItems();
+    panel->setScrollerFunctions(Function::method<&HotkeyWindow::selectItem>(bar.get()),
+                                Function::method<&HotkeyWindow::useItem>(bar.get()),
+                                Function::method<&HotkeyWindow::deselectItem>(bar.get()));
+    bar->showInstructions();
+}
+
+void UI::hotkeyBlacknessClicked(const EventRef& event) { closeHotkeyWindow(); }
+
+void UI::closeHotkeyWindow() {
+    auto bar = hotkeys.cast<HotkeyWindow>();
+    auto panel = inventory.cast<ItemInventory>();
+    hotkeysOpen = false;
+    if (bar) bar->deselectSlot();
+    G::pauseGame = false;
+    inventoryOpen = false;
+    tweenOutSprite(overBlack, true);
+    itemsButton->enable();
+    if (panel) {
+        removeFrom(mainLayer, panel);
+        panel->set_x(0);
+        panel->set_y(menuHeight() - INVENTORY_HEIGHT);
+    }
+    if (bar) {
+        bar->itemDetailsWindow->set_visible(false);
+        // Deselected: the selected look would otherwise stay on the closed editor's button.
+        bar->editButton->deselectWindow();
+    }
+    overBlack->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::hotkeyBlacknessClicked>(this));
+    if (bar) bar->hideInstructions();
+}
 void UI::openUseSpecialWindow(const runtime::Ref<Item>& item) { notBuilt("openUseSpecialWindow"); }
 void UI::useSpecialBlacknessClicked(const EventRef& event) { notBuilt("useSpecialBlacknessClicked"); }
 void UI::closeUseSpecialWindow() { notBuilt("closeUseSpecialWindow"); }

@@ -396,6 +396,8 @@ protected:
     // lacks the operation gives null (traced in debug builds).
     runtime::Value send(const runtime::Ref<runtime::Object>& window, const char* operation,
                         std::initializer_list<runtime::Value> args = {});
+    // The equipment tab's select, use or deselect callback; a do-nothing one while it is missing.
+    runtime::Ref<runtime::Function> equipmentCallback(const char* operation, bool deselect);
     // An operation of a window class not made yet: nothing happens (traced in debug builds).
     static void notBuilt(const char* operation);
 };

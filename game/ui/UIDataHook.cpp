@@ -1,5 +1,7 @@
 #include "UIDataHook.h"
 
+#include "HeldItemIcon.h"
+#include "HotkeyWindow.h"
 #include "game/kit/YesNoWindow.h"
 
 namespace game {
@@ -107,6 +109,18 @@ bool UIDataHook::museumOpen() {
 }
 void UIDataHook::openCompareScreen(const Ref<Item>& item) {
     if (auto ui = ui_.lock()) ui->openCompareScreen(item);
+}
+
+std::optional<std::vector<Ref<Item>>> UIDataHook::hotkeyBarItems() {
+    auto ui = ui_.lock();
+    auto bar = ui ? ui->hotkeys.cast<HotkeyWindow>() : nullptr;
+    if (!bar) return std::nullopt;
+    std::vector<Ref<Item>> items;
+    for (const Ref<HotkeySlot>& slot : bar->slots) items.push_back(slot->item());
+    return items;
+}
+Ref<InventoryIcon> UIDataHook::createItemIcon(const Ref<Item>& item, bool buyPrice) {
+    return runtime::make<HeldItemIcon>(item, buyPrice);
 }
 
 }  // namespace game

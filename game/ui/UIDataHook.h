@@ -42,6 +42,8 @@ public:
     bool hotkeysOpen() override;
     bool museumOpen() override;
     void openCompareScreen(const runtime::Ref<Item>& item) override;
+    std::optional<std::vector<runtime::Ref<Item>>> hotkeyBarItems() override;
+    runtime::Ref<InventoryIcon> createItemIcon(const runtime::Ref<Item>& item, bool buyPrice) override;
 
 private:
     // Runs operation of the root's field window with args; nothing when either is missing.

@@ -92,7 +92,6 @@ struct HudRoot : game::HudLink {
         detailsItem = item;
     }
     void addToHero(const runtime::Ref<game::BitmapSprite>& sprite) override { onHero.push_back(sprite); }
-    void foundItemWindowGone() override { calls.push_back("foundItemGone"); }
 };
 
 class HudFixture : public KitFixture {
