@@ -127,11 +127,21 @@ void Game::createUI(bool isLoadingScreen) {
         s->removeChild(gameStage);
     }
     layoutScreen(GameData::guiSizeLarge);
-    // The UI root: made here the first time (then switched to 30 frames per second when the
-    // settings ask for it), re-laid out on later calls, scaled by scaleFactor, its hotkey bar
-    // rebuilt and its frame counter hidden.
+    if (!ui) {
+        ui = runtime::make<UI>();
+        if (!GameData::fps60) UI::adjustConstantsFor30FPS();
+    } else {
+        ui->reCreateUI();
+    }
+    ui->set_scaleY(scaleFactor);
+    ui->set_scaleX(scaleFactor);
+    if (ui->hotkeys) {
+        const runtime::Value rebuild = runtime::Value(ui->hotkeys).field("initializeHotkeySlots");
+        if (auto* f = rebuild.function()) (*f)();
+    }
+    ui->fps->set_visible(false);
     s->addChild(gameStage);
-    if (ui) s->addChild(ui);
+    s->addChild(ui);
     if (isLoadingScreen && appLoadingScreen) {
         s->addChild(appLoadingScreen);
         auto props = runtime::make<runtime::DynamicObject>();

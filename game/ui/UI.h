@@ -20,6 +20,8 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/TextSprite.h"
 #include "game/kit/YesNoWindow.h"
+#include "game/map/MapWindow.h"
+#include "game/map/MiniMap.h"
 #include "game/shell/FPSCounter.h"
 
 namespace game {
@@ -261,7 +263,7 @@ public:
     bool yesNoWinOpen = false;
     bool gemShopOpen = false;
     bool messageWinOpen = false;
-    SpriteRef miniMap;
+    runtime::Ref<MiniMap> miniMap;
     int transitionProgress = 0;
     SpriteRef mainLayer;
     SpriteRef caveLayer;
@@ -287,7 +289,7 @@ public:
     SpriteRef skillTreeMenu;
     bool skillTreeOpen = false;
     bool mapOpen = false;
-    SpriteRef mapWindow;
+    runtime::Ref<MapWindow> mapWindow;
     SpriteRef museum;
     runtime::Ref<YesNoWindow> yesNoWin;
     SpriteRef stairsShortcutWindow;
@@ -364,7 +366,26 @@ public:
     runtime::Ref<framework::Bitmap> rainBG;
     bool startingNewGame = false;
 
+    // The menu and movement locks before the first of a run of message windows.
+    struct Locks {
+        bool menu = false;
+        bool movement = false;
+    };
+    Locks lockedBeforeMessage;
+
+    // A window that keeps the in-game menu shut is up: slot or hero choice, level-up ring, death
+    // screen, question, message, loading or resize notice.
+    bool modalWindowOpen() const;
+    // Width of the hotkey bar for the current game area.
+    static int hotkeyBarWidth();
+
 protected:
+    // Sets the inventory's select, use and deselect callbacks to the named operations of owner.
+    void setInventoryCallbacks(const SpriteRef& owner, const char* select, const char* use, const char* deselect);
+    // Opens window the first time the hint id comes up in this save.
+    void showHintOnce(int id, const runtime::Ref<MessageWindow>& window);
+    // Sinks a floating text 20 units while it fades out over 3 s, as a menu effect.
+    void startFloatingText(const runtime::Ref<TextSprite>& text);
     // Runs operation on a window held by its base type, passing args; a window that is missing or
     // lacks the operation gives null (traced in debug builds).
     runtime::Value send(const runtime::Ref<runtime::Object>& window, const char* operation,
