@@ -31,6 +31,8 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
 #include "game/map/MiniMap.h"
+#include "game/ui/HotkeySlot.h"
+#include "game/ui/HotkeyWindow.h"
 #include "game/map/NPC.h"
 #include "game/shell/Audio.h"
 #include "game/shell/BMDCache.h"
@@ -1637,7 +1639,9 @@ void MapState::endBattle(bool ranAway) {
 }
 
 void MapState::releaseBattleLocks() {
-    callOn(uiObject<runtime::Object>("hotkeys"), "enableAllSlots");
+    if (auto bar = uiObject<HotkeyWindow>("hotkeys"))
+        for (const auto& slot : bar->slots)
+            if (slot) slot->enable();
     callOn(uiObject<runtime::Object>("equipment"), "enableIconsAfterBattle");
 }
 
