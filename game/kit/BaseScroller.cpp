@@ -220,5 +220,6 @@ RUNTIME_DEFINE_CLASS(BaseScroller, "BaseScroller", game::BitmapSprite, (auto& b)
         .template field<&BaseScroller::noScroll>("noScroll")
         .template field<&BaseScroller::scrollTweening>("scrollTweening")
         .template method<&BaseScroller::update>("update")
+        .template method<&BaseScroller::removeAllEventListeners>("removeAllEventListeners")
         .emptyInstance();
 })

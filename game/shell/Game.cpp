@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "BMDCache.h"
-#include "FirstState.h"
 #include "game/floor/TiledMap.h"
+#include "game/map/MapState.h"
 #include "game/floor/ZoneData.h"
 #include "engine/EngG.h"
 #include "engine/input/mouse/EngMouse.h"
@@ -17,6 +17,8 @@
 #include "game/data/Data.h"
 #include "game/data/GameData.h"
 #include "game/data/StoreAchievements.h"
+#include "game/battle/Effects.h"
+#include "game/battle/Particle.h"
 #include "game/data/ItemData.h"
 #include "game/data/MonsterData.h"
 #include "game/kit/ItemIcon.h"
@@ -50,7 +52,7 @@ void readScreenSize() {
 Game::Game() : Game(prepare()) {}
 
 Game::Game(const EngineOptions& o)
-    : engine::EngGame(o.width, o.height, &FirstState::staticClass(), 1.0, o.frameRate, o.frameRate, true,
+    : engine::EngGame(o.width, o.height, &MapState::staticClass(), 1.0, o.frameRate, o.frameRate, true,
                       o.fullscreen) {
     if (EngG::mouse) EngG::mouse->set_useSystemCursor(true);
 }
@@ -80,8 +82,8 @@ Game::EngineOptions Game::prepare() {
     GameData::initializeStaticStuff();
     GameData::uiColor = UIColor::DARK_PURPLE_GRAY;
     GameData::initializeGameStuff();
-    // Effects::setup();
-    // Particle::setupAnims();
+    Effects::setup();
+    Particle::setupAnims();
     // DiaryEntry::initialize();
     YesNoWindow::createCachedWindows();
     MessageWindow::createStaticWindows();
@@ -93,7 +95,7 @@ Game::EngineOptions Game::prepare() {
     DataAchievements::install(std::make_shared<StoreAchievements>());
     if (steam) Achievements::setupSteam();
 
-    gameStage = runtime::make<framework::Sprite>();
+    gameStage = runtime::make<BitmapSprite>();
     return EngineOptions{screenWidth, screenHeight, frameRate, GameData::fullscreen && desktop};
 }
 
@@ -127,11 +129,21 @@ void Game::createUI(bool isLoadingScreen) {
         s->removeChild(gameStage);
     }
     layoutScreen(GameData::guiSizeLarge);
-    // The UI root: made here the first time (then switched to 30 frames per second when the
-    // settings ask for it), re-laid out on later calls, scaled by scaleFactor, its hotkey bar
-    // rebuilt and its frame counter hidden.
+    if (!ui) {
+        ui = runtime::make<UI>();
+        if (!GameData::fps60) UI::adjustConstantsFor30FPS();
+    } else {
+        ui->reCreateUI();
+    }
+    ui->set_scaleY(scaleFactor);
+    ui->set_scaleX(scaleFactor);
+    if (ui->hotkeys) {
+        const runtime::Value rebuild = runtime::Value(ui->hotkeys).field("initializeHotkeySlots");
+        if (auto* f = rebuild.function()) (*f)();
+    }
+    ui->fps->set_visible(false);
     s->addChild(gameStage);
-    if (ui) s->addChild(ui);
+    s->addChild(ui);
     if (isLoadingScreen && appLoadingScreen) {
         s->addChild(appLoadingScreen);
         auto props = runtime::make<runtime::DynamicObject>();

@@ -7,6 +7,8 @@
 #include "engine/EngGame.h"
 #include "framework/display/Sprite.h"
 #include "framework/geom/Point.h"
+#include "game/kit/BitmapSprite.h"
+#include "game/ui/UI.h"
 
 namespace game {
 
@@ -36,9 +38,9 @@ public:
     static inline bool newgrounds = false;
     static inline bool isOnKong = false;
     // The container of the drawn map and world.
-    static inline runtime::Ref<framework::Sprite> gameStage;
+    static inline runtime::Ref<BitmapSprite> gameStage;
     // The UI root, made by the first createUI.
-    static inline runtime::Ref<framework::Sprite> ui;
+    static inline runtime::Ref<UI> ui;
     static inline bool splashPlaying = false;
     static inline runtime::Ref<AppLoadingScreen> appLoadingScreen;
 

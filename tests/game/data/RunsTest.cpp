@@ -2,8 +2,11 @@
 // (with and without new game plus) and the display mode.
 #include "SaveFixture.h"
 #include "engine/EngG.h"
+#include "game/kit/SpriteFont.h"
+#include "game/kit/UIColor.h"
 #include "game/data/MonsterData.h"
 #include "game/data/SWITCH.h"
+#include "game/shell/BMDCache.h"
 #include "game/shell/Game.h"
 
 using game::GameData;
@@ -137,7 +140,11 @@ TEST_F(RunsTest, NewGamePlusKeepsTheHeroAndRescalesTheMonstersEachTime) {
 
 TEST_F(RunsTest, DisplayModeSwitchesAndLaysTheInterfaceOutEachTime) {
     using game::Game;
-    Game::gameStage = runtime::make<framework::Sprite>();
+    // The UI root is built by the first layout: it needs the shared bitmaps and fonts.
+    game::BMDCache::load();
+    game::UIColor::createColors();
+    game::SpriteFont::createFonts();
+    Game::gameStage = runtime::make<game::BitmapSprite>();
     stageWidth = 1920;
     stageHeight = 1080;
     media::FakeMediaModule::get().returns("media_native_stage_get_stage_width", runtime::Value(stageWidth));
@@ -154,8 +161,11 @@ TEST_F(RunsTest, DisplayModeSwitchesAndLaysTheInterfaceOutEachTime) {
     GameData::goFullscreen();
     EXPECT_TRUE(GameData::fullscreen);
     EXPECT_TRUE(engine::EngG::fullscreen);
+    EXPECT_DOUBLE_EQ(Game::ui->get_scaleX(), 2.0);
     stage()->removeChild(Game::gameStage);
+    stage()->removeChild(Game::ui);
     Game::gameStage = nullptr;
+    Game::ui = nullptr;
     Game::gameCenter = nullptr;
     GameData::fullscreen = false;
     engine::EngG::fullscreen = false;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngState.h"
+#include "game/map/MapState.h"
 #include "game/data/SWITCH.h"
 #include "game/floor/FloorRandom.h"
 #include "game/floor/MapData.h"
@@ -19,11 +19,11 @@
 #include "game/shell/G.h"
 #include "tests/game/data/DataFixture.h"
 
-class RecordingMapState : public engine::EngState, public game::MapStateLink {
+class RecordingMapState : public game::MapState {
 public:
     using DisplayRef = runtime::Ref<framework::DisplayObject>;
 
-    explicit RecordingMapState(DataRecorder& r) : engine::EngState(0), r(r) {}
+    explicit RecordingMapState(DataRecorder& r) : r(r) {}
 
     void setFoundMovePath(const std::vector<runtime::Ref<framework::Point>>&,
                           const runtime::Ref<framework::Point>&) override {}

@@ -1,17 +1,15 @@
 // Map cells: the edge ring, and which objects a cell lets the hero and the path search through.
 #include <gtest/gtest.h>
 
-#include "engine/EngState.h"
-#include "game/floor/MapStateLink.h"
+#include "game/map/MapState.h"
 #include "game/floor/Tile.h"
 #include "game/shell/G.h"
 #include "StandInObjects.h"
 
 namespace tests_floor {
 
-class HeroState : public engine::EngState, public game::MapStateLink {
+class HeroState : public game::MapState {
 public:
-    void setFoundMovePath(const std::vector<runtime::Ref<framework::Point>>&, const runtime::Ref<framework::Point>&) override {}
     std::optional<std::pair<int, int>> heroCell() const override { return hero; }
     std::optional<std::pair<int, int>> hero;
 };

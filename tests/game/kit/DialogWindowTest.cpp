@@ -7,6 +7,7 @@
 #include "game/kit/ItemIcon.h"
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
+#include "game/ui/UI.h"
 
 using game::BasicButton;
 using game::BasicWindow;
@@ -18,12 +19,13 @@ using runtime::Ref;
 
 namespace {
 // A stand-in UI root that logs the operations the windows ask of it.
-class LoggingUIRoot : public framework::Sprite {
+class LoggingUIRoot : public game::UI {
     RUNTIME_CLASS(LoggingUIRoot)
 public:
+    LoggingUIRoot() : game::UI(runtime::NoInit{}) {}
     static inline std::vector<std::string> log;
-    void closeYesNoWin() { log.push_back("closeYesNoWin"); }
-    void closeMessageWin() { log.push_back("closeMessageWin"); }
+    void closeYesNoWin() override { log.push_back("closeYesNoWin"); }
+    void closeMessageWin() override { log.push_back("closeMessageWin"); }
 };
 
 std::vector<std::string> texts(framework::DisplayObjectContainer& c) {
@@ -46,10 +48,7 @@ std::vector<Ref<BasicWindow>> hintBoxes(framework::DisplayObjectContainer& c) {
 }
 }  // namespace
 
-RUNTIME_DEFINE_CLASS(LoggingUIRoot, "LoggingUIRoot", framework::Sprite, (auto& b) {
-    b.template method<&LoggingUIRoot::closeYesNoWin>("closeYesNoWin")
-        .template method<&LoggingUIRoot::closeMessageWin>("closeMessageWin");
-})
+RUNTIME_DEFINE_CLASS(LoggingUIRoot, "LoggingUIRoot", game::UI, (auto&) {})
 
 class DialogWindowTest : public KitFixture {
 protected:
