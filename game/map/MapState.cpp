@@ -38,6 +38,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/ui/UI.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -1181,9 +1182,8 @@ void MapState::closeFreeShop() {
 
 bool MapState::modalWindowOpen() {
     // Windows that must be answered before anything else happens on the map.
-    for (const char* flag : {"slotWinOpen", "chooseHeroOpen", "chooseMenuOpen", "deathScreenOpen", "yesNoWinOpen"})
-        if (uiFlag(flag)) return true;
-    return false;
+    auto* ui = dynamic_cast<UI*>(Game::ui.get());
+    return ui && ui->modalWindowOpen();
 }
 
 void MapState::mapMouseDown(const EventRef& event) {
