@@ -40,6 +40,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/ui/UI.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -138,28 +139,34 @@ Ref<MiniMap> miniMap() { return uiObject<MiniMap>("miniMap"); }
 // menu effects, and the floor a slot save writes.
 class SceneHooks : public DataMap, public DataFloor {
 public:
-    explicit SceneHooks(MapState* state) : state_(state) {}
+    explicit SceneHooks(MapState* state) : weak_(state) {}
 
-    bool inBattle() override { return state_->inBattle; }
-    void useAttackSpell(const Ref<Item>& item) override { callOn(state_->battle, "useAttackSpell", item); }
-    void revealMap() override {
-        if (state_->mapData && state_->fogData) state_->revealMap();
+    bool inBattle() override { return st() && st()->inBattle; }
+    void useAttackSpell(const Ref<Item>& item) override {
+        if (st()) callOn(st()->battle, "useAttackSpell", item);
     }
-    void startChooseTileMode(const Ref<Item>& item) override { state_->startChooseTileMode(item); }
-    void useWings() override { state_->useWings(); }
+    void revealMap() override {
+        if (st() && st()->mapData && st()->fogData) st()->revealMap();
+    }
+    void startChooseTileMode(const Ref<Item>& item) override {
+        if (st()) st()->startChooseTileMode(item);
+    }
+    void useWings() override {
+        if (st()) st()->useWings();
+    }
     void addMenuEffect(const Ref<runtime::Object>& sprite) override {
-        if (auto s = sprite.cast<BitmapSprite>()) state_->menuEffects.push_back(s);
+        if (auto s = sprite.cast<BitmapSprite>(); s && st()) st()->menuEffects.push_back(s);
     }
 
     DataFloor::Tile tile(int i, int j) override {
         DataFloor::Tile out;
-        const game::Tile* t = state_->mapData ? state_->mapData->tileAt(i, j) : nullptr;
+        const game::Tile* t = st() && st()->mapData ? st()->mapData->tileAt(i, j) : nullptr;
         if (!t) return out;
         out.wall = t->wall;
         out.hole = t->hole;
         out.hidden = t->hidden;
         out.fakeWall = t->fakeWall;
-        out.visibility = state_->mapData->fogTilesOpacity[i][j];
+        out.visibility = st()->mapData->fogTilesOpacity[i][j];
         if (!t->tObj) return out;
         const TileObject& o = *t->tObj;
         out.objType = o.objType;
@@ -179,15 +186,17 @@ public:
         }
         return out;
     }
-    bool secretRevealed() override { return state_->secretRevealed; }
-    int heroX() override { return state_->heroX(); }
-    int heroY() override { return state_->heroY(); }
-    int sorcererPhase() override { return state_->sorcererPhase; }
-    int numFloorObjects() override { return state_->mapData ? state_->mapData->numFloorObjects : 0; }
-    int foundFloorObjects() override { return state_->foundFloorObjects; }
+    bool secretRevealed() override { return st() && st()->secretRevealed; }
+    int heroX() override { return st() ? st()->heroX() : 0; }
+    int heroY() override { return st() ? st()->heroY() : 0; }
+    int sorcererPhase() override { return st() ? st()->sorcererPhase : 0; }
+    int numFloorObjects() override { return st() && st()->mapData ? st()->mapData->numFloorObjects : 0; }
+    int foundFloorObjects() override { return st() ? st()->foundFloorObjects : 0; }
 
 private:
-    MapState* state_;
+    // The scene may go before the hooks (at exit): then they answer as the silent stand-ins.
+    MapState* st() const { return weak_.get(); }
+    runtime::Weak<MapState> weak_;
 };
 
 }  // namespace
@@ -196,11 +205,7 @@ MapState::MapState() : touchPoint(make<Point>(0, 0)), fakeWallHolder(make<Bitmap
 
 MapState::MapState(runtime::NoInit n) : engine::EngState(n) {}
 
-MapState::~MapState() {
-    if (!hooksInstalled_) return;
-    DataMap::install(nullptr);
-    DataFloor::install(nullptr);
-}
+MapState::~MapState() = default;
 
 void MapState::setFrameRate(int framesPerSecond) {
     auto set = [framesPerSecond](int& live, int at60) { live = framesPerSecond == 30 ? static_cast<int>(at60 * 0.5) : at60; };
@@ -1183,9 +1188,8 @@ void MapState::closeFreeShop() {
 
 bool MapState::modalWindowOpen() {
     // Windows that must be answered before anything else happens on the map.
-    for (const char* flag : {"slotWinOpen", "chooseHeroOpen", "chooseMenuOpen", "deathScreenOpen", "yesNoWinOpen"})
-        if (uiFlag(flag)) return true;
-    return false;
+    auto* ui = dynamic_cast<UI*>(Game::ui.get());
+    return ui && ui->modalWindowOpen();
 }
 
 void MapState::mapMouseDown(const EventRef& event) {

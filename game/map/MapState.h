@@ -409,7 +409,7 @@ public:
     // The table's placement conditions of a character hold.
     static bool npcMayAppear(const NPCData& data);
     // A window that must be answered first is up: slot or hero choice, level-up ring, death
-    // screen, a yes/no question.
+    // screen, a question, a message or the loading and resize notices.
     static bool modalWindowOpen();
     // The developer keys (debug builds only).
     void developerKeys();

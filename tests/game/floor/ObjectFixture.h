@@ -13,6 +13,7 @@
 #include "game/floor/FloorRandom.h"
 #include "game/floor/MapData.h"
 #include "game/floor/MapStateLink.h"
+#include "game/map/MapState.h"
 #include "game/floor/StatGem.h"
 #include "game/floor/ZoneData.h"
 #include "game/map/NPCData.h"
