@@ -1,6 +1,7 @@
 #include "PictureMaker.h"
 
 #include "Sprites.h"
+#include "TitlePictures.h"
 
 #include <array>
 #include <cmath>
@@ -1488,30 +1489,7 @@ void addUi(Builder& b) {
         skin(c, 0, 0, 120, 40, 0xFF361212, 0xFFC8A060, 0xFF75272C, 2);
         Sprites::text(c, 10, 14, "COMING SOON", 0xFFFFF0C0, 2);
     });
-    b.add("ui/glv2logo.png", 366, 170, 0, 0, 1, "the title logo: GLINTVAULT II over a sword", "title screen places it at (297, 34)",
-          [](Canvas& c, std::mt19937&) {
-              Sprites::sword(c, 100, -20, 170, 0xFFC8C8D0, 0xFFC0A040);
-              c.multiplyAlpha(0.6);
-              Sprites::text(c, 10, 40, "GLINTVAULT", 0xFFF0C030, 9);
-              Sprites::text(c, 150, 100, "II", 0xFFE04020, 9);
-              c.outline(0xFF201008);
-          });
-    auto names = [](int count, int perRow, int scale) {
-        return [=](Canvas& c, std::mt19937& r) {
-            static const char* syl[] = {"AR", "BEL", "COR", "DA", "EN", "FI", "GOR", "HA", "IL", "JO", "KA", "LIN", "MO", "NOR", "OS", "PER", "RA", "SIL", "TOR", "VA"};
-            int colW = c.width() / perRow;
-            for (int i = 0; i < count; ++i) {
-                std::string n;
-                int k = 2 + static_cast<int>(uni(r) * 2);
-                for (int j = 0; j < k; ++j) n += syl[r() % 20];
-                int x = (i % perRow) * colW + (colW - Sprites::textWidth(n, scale)) / 2, y = 4 + (i / perRow) * 8 * scale;
-                Sprites::text(c, x, y, n, 0xFFE0E0E0, scale);
-            }
-        };
-    };
-    b.add("ui/creditsTested.png", 348, 193, 0, 0, 1, "credits: names of the testers", "credits layout (306, 424), item backers 20 below", names(24, 3, 2));
-    b.add("ui/creditsItemBackers.png", 572, 946, 0, 0, 1, "credits: names of the item backers", "credits layout (229, 637), other backers at 1603", names(200, 4, 2));
-    b.add("ui/creditsOtherBackers.png", 704, 600, 0, 0, 1, "credits: names of the other backers", "credits layout x 128; height chosen", names(280, 5, 2));
+    for (PictureRecipe& recipe : TitlePictures::recipes()) b.recipes.push_back(std::move(recipe));
     b.add("ui/statChooseBack.png", 43, 43, 0, 0, 1, "stat choice button, unselected", "43x43", buttonSkin(0xFF000000, false));
     b.add("ui/statChooseBackOver.png", 43, 43, 0, 0, 1, "stat choice button, hovered", "43x43", buttonSkin(0xFF202020, false));
     b.add("ui/statChooseBackSelected.png", 43, 43, 0, 0, 1, "stat choice button, selected", "43x43", buttonSkin(0xFF474747, false));
