@@ -13,17 +13,18 @@
 #include "game/floor/FloorRandom.h"
 #include "game/floor/MapData.h"
 #include "game/floor/MapStateLink.h"
+#include "game/map/MapState.h"
 #include "game/floor/StatGem.h"
 #include "game/floor/ZoneData.h"
 #include "game/map/NPCData.h"
 #include "game/shell/G.h"
 #include "tests/game/data/DataFixture.h"
 
-class RecordingMapState : public engine::EngState, public game::MapStateLink {
+class RecordingMapState : public game::MapState {
 public:
     using DisplayRef = runtime::Ref<framework::DisplayObject>;
 
-    explicit RecordingMapState(DataRecorder& r) : engine::EngState(0), r(r) {}
+    explicit RecordingMapState(DataRecorder& r) : r(r) {}
 
     void setFoundMovePath(const std::vector<runtime::Ref<framework::Point>>&,
                           const runtime::Ref<framework::Point>&) override {}
