@@ -40,6 +40,7 @@ void Lib::initClass() {
         media_get_url = MEDIA_LOAD(media_native_get_url);
         media_pause_animation = MEDIA_LOAD(media_native_pause_animation);
         media_resume_animation = MEDIA_LOAD(media_native_resume_animation);
+        media_show_error_box = MEDIA_LOAD(media_native_show_error_box);
         // The back end makes byte arrays through callbacks registered here.
         ByteArray::initClass();
         return true;
@@ -108,6 +109,12 @@ void Lib::setPackage(const runtime::String& company_, const runtime::String& fil
     packageName = packageName_;
     version = version_;
     media_set_package(company, file, packageName, version);
+}
+
+bool Lib::showErrorBox(const runtime::String& title, const runtime::String& message) {
+    initClass();
+    if (!media_show_error_box) return false;
+    return media_show_error_box(title, message).toBool();
 }
 
 void Lib::getURL(const runtime::Ref<URLRequest>& request, const runtime::String&) {

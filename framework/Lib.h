@@ -32,6 +32,7 @@ public:
     static inline runtime::Primitive media_get_url;
     static inline runtime::Primitive media_pause_animation;
     static inline runtime::Primitive media_resume_animation;
+    static inline runtime::Primitive media_show_error_box;
 
     // Looks up a primitive taking argCount arguments (-1: variable). Null when not found.
     static runtime::Primitive load(const std::string& library, const std::string& name, int argCount = 0);
@@ -77,6 +78,8 @@ public:
     static void exit();
     static void forceClose();
     static void setIcon(const runtime::String& path);
+    // A modal error box titled title with one OK button; false when the back end could not show it.
+    static bool showErrorBox(const runtime::String& title, const runtime::String& message);
     static void postUICallback(const runtime::Ref<runtime::Function>& handler) { runtime::call(handler); }
     static void setUncaughtExceptionHandler(const runtime::Ref<runtime::Function>& handler) {
         uncaughtExceptionHandler_ = handler;

@@ -1,6 +1,8 @@
 #include "ApplicationMain.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "DocumentClass.h"
 #include "Main.h"
@@ -9,6 +11,7 @@
 #include "framework/display/LoaderInfo.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
+#include "platform/runtime/Thrown.h"
 #include "platform/system/FileSystem.h"
 
 namespace game {
@@ -19,6 +22,26 @@ void ApplicationMain::main() {
     Lib::setPackage(COMPANY, FILE, PACKAGE, RELEASE);
     Lib::create(runtime::Function::of<&ApplicationMain::onLoaded>(), WIDTH, HEIGHT, FRAME_RATE, COLOR,
                 Lib::RESIZABLE | Lib::HARDWARE | Lib::VSYNC | Lib::ALLOW_SHADERS | Lib::STENCIL_BUFFER, TITLE);
+}
+
+int ApplicationMain::runGuarded(void (*entry)()) {
+    std::string message;
+    try {
+        entry();
+        return 0;
+    } catch (const runtime::Thrown& e) {
+        message = e.value().toText();
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "unknown exception";
+    }
+    std::fprintf(stderr, "Error: %s\n", message.c_str());
+    try {
+        Lib::showErrorBox("Error", message);
+    } catch (...) {
+    }
+    return -1;
 }
 
 void ApplicationMain::onLoaded() {

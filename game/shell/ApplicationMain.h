@@ -25,6 +25,9 @@ public:
 
     // Returns when the back end's frame loop ends.
     static void main();
+    // Runs entry (main by default) inside the start-up guard: an exception that escapes it is
+    // shown in an "Error" box and gives the exit status -1; otherwise 0.
+    static int runGuarded(void (*entry)() = &ApplicationMain::main);
     static void onLoaded();
     // The folder of the running executable becomes the working folder; failures are ignored.
     static void enterExecutableFolder();

@@ -4,6 +4,7 @@
 
 #include "Game.h"
 #include "framework/Lib.h"
+#include "platform/runtime/Value.h"
 
 namespace game {
 
@@ -12,7 +13,9 @@ FPSCounter::FPSCounter() {
     greenDot = runtime::make<framework::BitmapData>(2, 2, false, static_cast<int>(0xFF00FF00));
     yellowDot = runtime::make<framework::BitmapData>(2, 2, false, static_cast<int>(0xFFFFFF00));
     if (Game::releaseVersion) return;
-    // The rate text (at x 30) goes here once bitmap-font text exists.
+    fpsText = runtime::make<TextSprite>(TextSprite::MEDIEVAL_SANS_14);
+    fpsText->set_x(30);
+    addChild(fpsText);
     for (int i = 0; i < 50; ++i) {
         auto dot = runtime::make<framework::Bitmap>(greenDot);
         dot->set_x(2 * i);
@@ -28,6 +31,7 @@ void FPSCounter::update() {
     time = framework::Lib::getTimer();
     if (timeFrames != 10) return;
     rate = std::floor(100000 / (timeCount / 10.0)) / 100;
+    if (fpsText) fpsText->set_text(runtime::Value(rate).toText() + " fps");
     timeFrames = 0;
     timeCount = 0;
     if (dots.size() != 50) return;
@@ -42,6 +46,6 @@ void FPSCounter::update() {
 
 using game::FPSCounter;
 
-RUNTIME_DEFINE_CLASS(FPSCounter, "FPSCounter", framework::Sprite, (auto& b) {
+RUNTIME_DEFINE_CLASS(FPSCounter, "FPSCounter", game::BitmapSprite, (auto& b) {
     b.template method<&FPSCounter::update>("update").emptyInstance();
 })

@@ -5,23 +5,24 @@
 
 #include "framework/display/Bitmap.h"
 #include "framework/display/BitmapData.h"
-#include "framework/display/Sprite.h"
+#include "game/kit/TextSprite.h"
 
 namespace game {
 
-class FPSCounter : public framework::Sprite {
+class FPSCounter : public BitmapSprite {
     RUNTIME_CLASS(FPSCounter)
 public:
     FPSCounter();
-    explicit FPSCounter(runtime::NoInit n) : framework::Sprite(n) {}
+    explicit FPSCounter(runtime::NoInit n) : BitmapSprite(n) {}
 
     virtual void update();
 
     int time = 0;
     int timeCount = 0;
     int timeFrames = 0;
-    // The last measured rate (its text goes into the rate text once bitmap-font text exists).
+    // The last measured rate, shown by fpsText followed by " fps".
     double rate = 0;
+    runtime::Ref<TextSprite> fpsText;
     std::vector<runtime::Ref<framework::Bitmap>> dots;
     runtime::Ref<framework::BitmapData> yellowDot;
     runtime::Ref<framework::BitmapData> greenDot;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "G.h"
+#include "Game.h"
 #include "framework/assets/Assets.h"
 #include "framework/geom/Matrix.h"
 #include "framework/geom/Rectangle.h"
@@ -83,11 +85,12 @@ void PixelSmoother::updateFilterChange() {
         reRender(keys[filterChangeProgress]);
         ++filterChangeProgress;
         if (++done == 2) {
-            // Game::ui->loadingScreen->update(filterChangeProgress / keys.size()) once the UI root exists.
+            if (Game::ui && Game::ui->loadingScreen)
+                Game::ui->loadingScreen->update(static_cast<double>(filterChangeProgress) / keys.size());
             return;
         }
     }
-    // G::mapState->finishFilterChange() once the exploration state exists.
+    if (G::mapState) G::mapState->finishFilterChange();
 }
 
 void PixelSmoother::loadPalettes() {

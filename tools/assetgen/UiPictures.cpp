@@ -288,9 +288,9 @@ void addButtonPictures(PictureBuilder& b) {
         skin(c, 0, 0, 120, 40, 0xFF361212, 0xFFC8A060, 0xFF75272C, 2);
         Sprites::text(c, 10, 14, "COMING SOON", 0xFFFFF0C0, 2);
     });
-    b.add("ui/glv2logo.png", 366, 170, 0, 0, 1, "the title logo: GLINTVAULT II over a sword", "title screen places it at (297, 34)",
+    b.add("ui/glv2logo.png", 366, 168, 0, 0, 1, "the title logo: GLINTVAULT II over a sword", "366x168; the title screen places it at (297, 34)",
           [](Canvas& c, std::mt19937&) {
-              Sprites::sword(c, 100, -20, 170, 0xFFC8C8D0, 0xFFC0A040);
+              Sprites::sword(c, 100, -20, 168, 0xFFC8C8D0, 0xFFC0A040);
               c.multiplyAlpha(0.6);
               Sprites::text(c, 10, 40, "GLINTVAULT", 0xFFF0C030, 9);
               Sprites::text(c, 150, 100, "II", 0xFFE04020, 9);
@@ -313,9 +313,9 @@ void addMenuPictures(PictureBuilder& b) {
             }
         };
     };
-    b.add("ui/creditsTested.png", 348, 193, 0, 0, 1, "credits: names of the testers", "credits layout (306, 424), item backers 20 below", names(24, 3, 2));
-    b.add("ui/creditsItemBackers.png", 572, 946, 0, 0, 1, "credits: names of the item backers", "credits layout (229, 637), other backers at 1603", names(200, 4, 2));
-    b.add("ui/creditsOtherBackers.png", 704, 600, 0, 0, 1, "credits: names of the other backers", "credits layout x 128; height chosen", names(280, 5, 2));
+    b.add("ui/creditsTested.png", 347, 193, 0, 0, 1, "credits: names of the testers", "347x193; credits layout (306, 424), item backers 20 below", names(33, 3, 2));
+    b.add("ui/creditsItemBackers.png", 571, 946, 0, 0, 1, "credits: names of the item backers", "571x946; credits layout (229, 637), other backers at 1603", names(236, 4, 2));
+    b.add("ui/creditsOtherBackers.png", 703, 2238, 0, 0, 1, "credits: names of the other backers", "703x2238; credits layout x 128", names(695, 5, 2));
     b.add("ui/statChooseBack.png", 43, 43, 0, 0, 1, "stat choice button, unselected", "43x43", buttonSkin(0xFF000000, false));
     b.add("ui/statChooseBackOver.png", 43, 43, 0, 0, 1, "stat choice button, hovered", "43x43", buttonSkin(0xFF202020, false));
     b.add("ui/statChooseBackSelected.png", 43, 43, 0, 0, 1, "stat choice button, selected", "43x43", buttonSkin(0xFF474747, false));

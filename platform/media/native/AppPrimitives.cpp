@@ -1,4 +1,6 @@
 // Application, frame, clock and stage primitives.
+#include <SDL.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -45,6 +47,12 @@ MEDIA_EXPORT(media_native_create_main_frame, MULT) {
     media::Backend::get().createMainFrame(cb, MEDIA_ARG(1).toInt(), MEDIA_ARG(2).toInt(), MEDIA_ARG(3).toInt(),
                                           text(MEDIA_ARG(4)));
     return {};
+}
+
+// A modal error box with one OK button and no owner window; false when none could be shown.
+MEDIA_EXPORT(media_native_show_error_box, 2) {
+    return Value(SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, text(MEDIA_ARG(0)).c_str(), text(MEDIA_ARG(1)).c_str(),
+                                          nullptr) == 0);
 }
 
 MEDIA_EXPORT(media_native_get_frame_stage, 1) {

@@ -6,11 +6,13 @@
 #include "game/data/GameData.h"
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
+#include "game/shell/ApplicationMain.h"
 #include "game/shell/BMDCache.h"
 #include "game/map/MapState.h"
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/Main.h"
+#include "platform/runtime/Thrown.h"
 
 using game::Game;
 
@@ -151,4 +153,25 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     g->onFocusLost(nullptr);
     frame(17);
     EXPECT_EQ(game::G::frameCount, counted + 1);
+}
+
+TEST_F(GameTest, AnErrorEscapingStartUpIsShownInAnErrorBoxAndEndsTheProcessWithMinusOne) {
+    auto& fake = media::FakeMediaModule::get();
+    struct Case {
+        void (*entry)();
+        const char* message;
+    };
+    for (const Case& c : {Case{[] { throw std::runtime_error("table missing"); }, "table missing"},
+                          Case{[] { throw runtime::Thrown(runtime::Value("Null Function Pointer")); },
+                               "Null Function Pointer"}}) {
+        const int before = fake.count("media_native_show_error_box");
+        EXPECT_EQ(game::ApplicationMain::runGuarded(c.entry), -1);
+        auto boxes = fake.callsTo("media_native_show_error_box");
+        ASSERT_EQ(static_cast<int>(boxes.size()), before + 1);
+        EXPECT_EQ(boxes.back().args[0].toText(), "Error");
+        EXPECT_EQ(boxes.back().args[1].toText(), c.message);
+    }
+    const int before = fake.count("media_native_show_error_box");
+    EXPECT_EQ(game::ApplicationMain::runGuarded([] {}), 0);
+    EXPECT_EQ(fake.count("media_native_show_error_box"), before);
 }
