@@ -143,6 +143,67 @@ void Rasterizer::useCairo() {
     cairoReady_ = true;
 }
 
+bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, int w, int h) {
+    if (m.b != 0 || m.c != 0 || !(m.a > 0) || !(m.d > 0) || (m.a == 1 && m.d == 1)) return false;
+    pixman_image_t* src = s->pixmanImage();
+    // The part of the region inside the sheet (outside it nothing shows), in tile pixels.
+    int u0 = std::max(0, -sx), v0 = std::max(0, -sy);
+    int u1 = std::min(w, pixman_image_get_width(src) - sx), v1 = std::min(h, pixman_image_get_height(src) - sy);
+    if (u0 >= u1 || v0 >= v1) return true;
+    // Device pixels whose centres fall in [tx + u0·a, tx + u1·a) × [ty + v0·d, ty + v1·d).
+    double left = m.tx + u0 * m.a, right = m.tx + u1 * m.a, top = m.ty + v0 * m.d, bottom = m.ty + v1 * m.d;
+    if (!(std::fabs(left) < 1e7 && std::fabs(right) < 1e7 && std::fabs(top) < 1e7 && std::fabs(bottom) < 1e7)) return false;
+    int x0 = std::max(static_cast<int>(std::ceil(left - 0.5)), target_->x0);
+    int x1 = std::min(static_cast<int>(std::ceil(right - 0.5)), target_->x1);
+    int y0 = std::max(static_cast<int>(std::ceil(top - 0.5)), target_->y0);
+    int y1 = std::min(static_cast<int>(std::ceil(bottom - 0.5)), target_->y1);
+    if (x0 >= x1 || y0 >= y1) return true;
+    if (backdrop_) backdrop_->settle();
+    const uint32_t* from = pixman_image_get_data(src);
+    int fromStride = pixman_image_get_stride(src) / 4;
+    uint32_t* to = pixman_image_get_data(target_->image);
+    int toStride = pixman_image_get_stride(target_->image) / 4;
+    int n = x1 - x0;
+    columns_.resize(static_cast<std::size_t>(n));
+    for (int x = x0; x < x1; ++x) {
+        // Truncation is the floor here: anything below u0 is clamped to it.
+        int u = std::clamp(static_cast<int>((x + 0.5 - m.tx) / m.a), u0, u1 - 1);
+        columns_[static_cast<std::size_t>(x - x0)] = sx + u;
+    }
+    // Runs of device columns showing consecutive sheet columns (nearly the whole row when the
+    // scale is close to 1) are copied or blended straight from the sheet's row.
+    runs_.clear();
+    for (int i = 0; i < n; ++i) {
+        int col = columns_[static_cast<std::size_t>(i)];
+        if (!runs_.empty() && runs_.back().from + runs_.back().length == col && runs_.back().at + runs_.back().length == i)
+            ++runs_.back().length;
+        else
+            runs_.push_back({i, col, 1});
+    }
+    bool byRuns = runs_.size() * 4 <= static_cast<std::size_t>(n);
+    if (!byRuns) row_.resize(static_cast<std::size_t>(n));
+    bool opaque = !s->transparent();
+    for (int y = y0; y < y1; ++y) {
+        int v = std::clamp(static_cast<int>((y + 0.5 - m.ty) / m.d), v0, v1 - 1);
+        const uint32_t* line = from + static_cast<std::ptrdiff_t>(sy + v) * fromStride;
+        uint32_t* out = to + static_cast<std::ptrdiff_t>(y) * toStride + x0;
+        if (byRuns) {
+            for (const Run& r : runs_) {
+                if (opaque) std::memcpy(out + r.at, line + r.from, static_cast<std::size_t>(r.length) * 4);
+                else if (HAS_AVX2) overRowAvx2(out + r.at, line + r.from, r.length);
+                else overRow(out + r.at, line + r.from, r.length);
+            }
+            continue;
+        }
+        uint32_t* gathered = opaque ? out : row_.data();
+        for (int i = 0; i < n; ++i) gathered[i] = line[columns_[static_cast<std::size_t>(i)]];
+        if (opaque) continue;
+        if (HAS_AVX2) overRowAvx2(out, gathered, n);
+        else overRow(out, gathered, n);
+    }
+    return true;
+}
+
 pixman_image_t* Rasterizer::solidMask(unsigned alpha8) {
     pixman_image_t*& m = masks_[alpha8];
     if (!m) {
@@ -628,6 +689,9 @@ void Rasterizer::tiles(const Command& c) {
             int tx = static_cast<int>(m.tx), ty = static_cast<int>(m.ty);
             if (composite(direct, s, false, directOp, alpha, tx, ty, tx + w, ty + h, tx - sx, ty - sy)) continue;
         }
+        if (direct && !tinted && alpha == 1 && directOp == PIXMAN_OP_OVER && filter == CAIRO_FILTER_NEAREST &&
+            compositeScaled(s, m, sx, sy, w, h))
+            continue;
         if (!cairoSet) {
             useCairo();
             cairo_set_operator(cr_, op);

@@ -5,7 +5,9 @@
 //
 // Where it gives the same pixels, a bitmap rectangle or a tile whose pixels land one to one on
 // whole device pixels (no rotation or scale, integer offset) is composited with pixman directly
-// on the target image: no cairo state, path, clip or pattern per draw. Everything else (and
+// on the target image: no cairo state, path, clip or pattern per draw. A nearest-sampled tile
+// scaled along the axes is composited directly too, with hard edges (a device pixel belongs to
+// the tile when its centre does) where cairo would blend the edge pixels. Everything else (and
 // anything under a clip that is not a pixel-aligned box) goes through cairo.
 #include <cairo.h>
 #include <pixman.h>
@@ -96,6 +98,11 @@ private:
     // (null for a colour-transformed copy). False, drawing nothing, when alpha is not a number.
     bool composite(pixman_image_t* src, Surface* plain, bool repeat, pixman_op_t op, double alpha, int x0, int y0, int x1, int y1,
                    int ox, int oy);
+    // Composites a sheet region (sx, sy, w, h) of the untinted surface s over the target at full
+    // alpha through m, an axis-aligned scale and offset, sampled nearest: a device pixel whose
+    // centre lies inside the placed region shows the sheet pixel under that centre. False when
+    // m is not such a matrix (nothing drawn).
+    bool compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, int w, int h);
     pixman_image_t* solidMask(unsigned alpha8);
     void strokeAll();
     // Sets the source for a fill or line paint; returns the alpha still to apply (for bitmap
@@ -129,6 +136,14 @@ private:
 
     // Tinted tiles are drawn from here.
     std::vector<uint32_t> scratch_;
+    // The scaled tile path: the sheet column of each device column, the runs of consecutive
+    // columns among them, and one gathered row.
+    struct Run {
+        int at, from, length;
+    };
+    std::vector<int> columns_;
+    std::vector<Run> runs_;
+    std::vector<uint32_t> row_;
     cairo_surface_t* scratchSurface_ = nullptr;
     cairo_pattern_t* scratchPattern_ = nullptr;
     int scratchW_ = 0, scratchH_ = 0;
