@@ -12,6 +12,7 @@
 #include "UIDataHook.h"
 #include "UIHudLink.h"
 #include "framework/events/MouseEvent.h"
+#include "game/map/MapState.h"
 #include "game/data/Data.h"
 #include "game/data/GameData.h"
 #include "game/shell/BMDCache.h"
@@ -41,12 +42,10 @@ double centerY() { return Game::gameCenter ? Game::gameCenter->y : 0; }
 int menuWidth() { return static_cast<int>(std::min(static_cast<double>(UI::UI_WIN_MAX_WIDTH), static_cast<double>(Game::gameWidth))); }
 int menuHeight() { return static_cast<int>(std::min(static_cast<double>(UI::UI_WIN_MAX_HEIGHT), static_cast<double>(Game::gameHeight))); }
 
-// A field of the exploration state, null while it lacks one.
-Value mapStateField(const char* name) { return G::mapState ? Value(G::mapState).field(name) : Value(); }
+bool inBattle() { return G::mapState && G::mapState->inBattle; }
 
-void setMapStateField(const char* name, const Value& value) {
-    if (!G::mapState || !G::mapState->classInfo()->findMember(name)) return;
-    Value(G::mapState).setField(name, value);
+void setMovementDisabled(bool disabled) {
+    if (G::mapState) G::mapState->disableMovement = disabled;
 }
 
 Ref<runtime::DynamicObject> props(std::initializer_list<std::pair<const char*, double>> values) {
@@ -105,7 +104,6 @@ void UI::notBuilt([[maybe_unused]] const char* operation) {
 #endif
 }
 
-int UI::miniMapSize() { return C::MAP_SIZE * 3 + 16; }
 
 bool UI::modalWindowOpen() const {
     return slotWinOpen || chooseHeroWinOpen || chooseMenuOpen || yesNoWinOpen || messageWinOpen ||
@@ -158,6 +156,10 @@ void UI::initialize(bool firstTime) {
         itemsIcon->set_y(std::trunc(itemsButton->buttonHeight * 0.5 - iconHeight * 0.5) + 3);
         itemsButton->addChild(itemsIcon);
 
+        MiniMap::MAP_WIDTH = MiniMap::MAP_HEIGHT = C::MAP_SIZE * 3 + 16;
+        mapWindow = make<MapWindow>();
+        mapWindow->initialize();
+        miniMap = make<MiniMap>();
         fps = make<FPSCounter>();
 
         goldSprite = make<BitmapSprite>();
@@ -218,7 +220,7 @@ void UI::initialize(bool firstTime) {
         mainLayer->addChild(itemsButton);
         mainLayer->addChild(UIWinHolder);
         UIWinHolder->addChild(UIWinBG);
-        addTo(caveLayer, miniMap);
+        caveLayer->addChild(miniMap);
         mainLayer->addChild(fps);
         caveLayer->addChild(goldSprite);
         caveLayer->addChild(floorText);
@@ -299,9 +301,9 @@ void UI::initialize(bool firstTime) {
     UIWinBG->set_width(W);
     UIWinBG->set_height(H);
 
-    if (mapWindow) centre(mapWindow, numberField(mapWindow, "winWidth"), numberField(mapWindow, "winHeight"));
-    if (miniMap) miniMap->set_x(W - miniMapSize());
-    fps->set_x(W - miniMapSize() - 100);
+    centre(mapWindow, mapWindow->winWidth, mapWindow->winHeight);
+    miniMap->set_x(W - MiniMap::MAP_WIDTH);
+    fps->set_x(W - MiniMap::MAP_WIDTH - 100);
     fps->set_y(30);
 
     updateGold();
@@ -322,14 +324,14 @@ void UI::initialize(bool firstTime) {
     deathText2->set_x(centerX());
     deathText2->set_y(centerY() + 200);
     skillPointsButton->set_x(W);
-    skillPointsButton->set_y(miniMapSize() + 10);
+    skillPointsButton->set_y(MiniMap::MAP_HEIGHT + 10);
     if (chooseFloorWin) centre(chooseFloorWin, chooseFloorWin->winWidth, chooseFloorWin->winHeight);
     if (optionsWindow) centre(optionsWindow, optionsWindow->winWidth, optionsWindow->winHeight);
     createTitleScreenStuff(firstTime);
     if (gemShop) centre(gemShop, numberField(gemShop, "winWidth"), numberField(gemShop, "winHeight"));
     if (stairsShortcutWindow) {
-        stairsShortcutWindow->set_x(W - numberField(stairsShortcutWindow, "buttonWidth") - miniMapSize());
-        stairsShortcutWindow->set_y(miniMapSize() - numberField(stairsShortcutWindow, "buttonHeight"));
+        stairsShortcutWindow->set_x(W - numberField(stairsShortcutWindow, "buttonWidth") - MiniMap::MAP_WIDTH);
+        stairsShortcutWindow->set_y(MiniMap::MAP_HEIGHT - numberField(stairsShortcutWindow, "buttonHeight"));
         send(stairsShortcutWindow, "setOrigin");
     }
     if (rainCreated) createRain(firstTime);
@@ -344,7 +346,7 @@ void UI::reCreateUI() {
     initialize(false);
     if (titleShowing) updateTitleScreenButtons();
     if (chooseHeroWinOpen) openChooseHeroWin();
-    send(G::mapState, "updateCamera");
+    if (G::mapState) G::mapState->updateCamera();
     updateFloorPosition();
 }
 
@@ -391,20 +393,20 @@ void UI::itemsClick(const EventRef&) {
 
 void UI::disableButtons() {
     itemsButton->disable();
-    if (miniMap) send(Value(miniMap).field("button").as<runtime::Object>(), "disable");
+    miniMap->button->disable();
     if (hotkeys) send(Value(hotkeys).field("editButton").as<runtime::Object>(), "disable");
 }
 
 void UI::enableButtons() {
     itemsButton->enable();
-    if (miniMap) send(Value(miniMap).field("button").as<runtime::Object>(), "enable");
+    miniMap->button->enable();
     if (hotkeys) send(Value(hotkeys).field("editButton").as<runtime::Object>(), "enable");
 }
 
 void UI::openInventory() {
     G::pauseGame = true;
     inventoryOpen = true;
-    for (const SpriteRef& figure : {hpmpHud, SpriteRef(floorText), goldSprite, miniMap}) removeFrom(caveLayer, figure);
+    for (const SpriteRef& figure : {hpmpHud, SpriteRef(floorText), goldSprite, SpriteRef(miniMap)}) removeFrom(caveLayer, figure);
     addTo(UIWinHolder, inventory);
     UIWinBG->set_visible(true);
     send(inventory, "updateItems");
@@ -416,7 +418,7 @@ void UI::closeInventory() {
     inventoryOpen = false;
     removeFrom(UIWinHolder, inventory);
     UIWinBG->set_visible(false);
-    for (const SpriteRef& figure : {hpmpHud, SpriteRef(floorText), goldSprite, miniMap}) addTo(caveLayer, figure);
+    for (const SpriteRef& figure : {hpmpHud, SpriteRef(floorText), goldSprite, SpriteRef(miniMap)}) addTo(caveLayer, figure);
 }
 
 void UI::setInventoryCallbacks(const SpriteRef& owner, const char* select, const char* use, const char* deselect) {
@@ -433,7 +435,7 @@ void UI::openMenu() {
     caveLayer->set_visible(false);
     openInventory();
     setInventoryCallbacks(equipment, "selectItem", "useItem", "deselectItem");
-    if (mapStateField("inBattle").toBool()) send(equipment, "disableIconsForBattle");
+    if (inBattle()) send(equipment, "disableIconsForBattle");
     openWindow(WIN_EQUIPMENT);
     send(panel, "selectTab", {Value(selectedWindow)});
 }
@@ -559,7 +561,7 @@ void UI::openSettings() {
     if (GameData::inCave) setInCaveSettingsButtons();
     else setInTownSettingsButtons();
     if (saveButton) {
-        if (mapStateField("inBattle").toBool()) saveButton->disable();
+        if (inBattle()) saveButton->disable();
         else saveButton->enable();
     }
 }
@@ -652,14 +654,14 @@ void UI::openMessageWin(const Ref<MessageWindow>& win) {
     // The locks as they were before the first of a run of message windows, so that closing it
     // gives back only what it took (a scripted scene keeps its own locks).
     if (!messageWinOpen) {
-        lockedBeforeMessage = {G::disableMenu, mapStateField("disableMovement").toBool()};
+        lockedBeforeMessage = {G::disableMenu, G::mapState && G::mapState->disableMovement};
     }
     messageWindow = win;
     win->set_x(std::trunc(centerX() - win->winWidth * 0.5));
     win->set_y(std::trunc(centerY() - win->winHeight * 0.5));
     tweenInSprite(overBlack2, false, 0.5);
     tweenInSprite(win, false);
-    setMapStateField("disableMovement", Value(true));
+    setMovementDisabled(true);
     G::disableMenu = true;
     messageWinOpen = true;
 }
@@ -671,7 +673,7 @@ void UI::closeMessageWin() {
         return;
     }
     tweenOutSprite(overBlack2, false);
-    setMapStateField("disableMovement", Value(lockedBeforeMessage.movement));
+    setMovementDisabled(lockedBeforeMessage.movement);
     G::disableMenu = lockedBeforeMessage.menu;
     messageWinOpen = false;
 }
@@ -684,7 +686,7 @@ void UI::openLoadingScreen(bool instant) {
     } else {
         tweenInSprite(loadingScreen, false);
     }
-    setMapStateField("disableMovement", Value(true));
+    setMovementDisabled(true);
     G::disableMenu = true;
     loadingScreenOpen = true;
     loadingScreen->update(0);
@@ -693,14 +695,14 @@ void UI::openLoadingScreen(bool instant) {
 void UI::closeLoadingScreen(bool instant) {
     if (!instant) tweenOutSprite(loadingScreen, false);
     else if (auto parent = loadingScreen->get_parent()) parent->removeChild(loadingScreen);
-    setMapStateField("disableMovement", Value(false));
+    setMovementDisabled(false);
     G::disableMenu = false;
     loadingScreenOpen = false;
 }
 
 void UI::openResizeScreen() {
     overLayer->addChild(resizeScreen);
-    setMapStateField("disableMovement", Value(true));
+    setMovementDisabled(true);
     G::disableMenu = true;
     resizeScreenOpen = true;
 }
@@ -708,7 +710,7 @@ void UI::openResizeScreen() {
 void UI::closeResizeScreen() {
     if (auto parent = resizeScreen->get_parent()) parent->removeChild(resizeScreen);
     if (!titleShowing) {
-        setMapStateField("disableMovement", Value(false));
+        setMovementDisabled(false);
         G::disableMenu = false;
     }
     resizeScreenOpen = false;
@@ -731,7 +733,7 @@ void UI::updateGoldPosition() {
         goldSprite->set_x(guyWindow.field("winWidth").toFloat() - textWidth - goldText->get_x() - 120 - 4);
         goldSprite->set_y(28);
     } else {
-        goldSprite->set_x(Game::gameWidth - textWidth - goldText->get_x() - 10 - miniMapSize());
+        goldSprite->set_x(Game::gameWidth - textWidth - goldText->get_x() - 10 - MiniMap::MAP_WIDTH);
         goldSprite->set_y(5);
     }
 }
@@ -752,8 +754,8 @@ void UI::updateFloorPosition() {
 void UI::updateHPMPExp(std::optional<int> hpChange, std::optional<int> mpChange, std::optional<int> expChange) {
     auto asValue = [](std::optional<int> v) { return v ? Value(*v) : Value(); };
     if (hpmpHud) send(hpmpHud, "update", {asValue(hpChange), asValue(mpChange), asValue(expChange)});
-    setMapStateField("healthIsLow",
-                     Value(static_cast<double>(GameData::hp) / static_cast<double>(GameData::maxHP) < 0.2));
+    if (G::mapState)
+        G::mapState->healthIsLow = static_cast<double>(GameData::hp) / static_cast<double>(GameData::maxHP) < 0.2;
 }
 
 void UI::startFloatingText(const Ref<TextSprite>& text) {
@@ -761,7 +763,7 @@ void UI::startFloatingText(const Ref<TextSprite>& text) {
         actuator->ease(::tween::Quart::get_easeOut());
         text->tween(actuator);
     }
-    send(G::mapState, "addMenuEffect", {Value(text)});
+    if (G::mapState) G::mapState->menuEffects.push_back(text);
 }
 
 void UI::showGoldAnim(int amount) {
@@ -783,7 +785,7 @@ void UI::showExpAnim(int amount) {
     startFloatingText(text);
 }
 
-void UI::drawMiniMap(const Ref<MapData>& mapData) { send(miniMap, "updateMap", {Value(mapData)}); }
+void UI::drawMiniMap(const Ref<MapData>& mapData) { miniMap->updateMap(mapData); }
 
 void UI::showSaveText() {
     gameSavedText->set_visible(true);

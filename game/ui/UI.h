@@ -20,6 +20,8 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/TextSprite.h"
 #include "game/kit/YesNoWindow.h"
+#include "game/map/MapWindow.h"
+#include "game/map/MiniMap.h"
 #include "game/shell/FPSCounter.h"
 
 namespace game {
@@ -261,7 +263,7 @@ public:
     bool yesNoWinOpen = false;
     bool gemShopOpen = false;
     bool messageWinOpen = false;
-    SpriteRef miniMap;
+    runtime::Ref<MiniMap> miniMap;
     int transitionProgress = 0;
     SpriteRef mainLayer;
     SpriteRef caveLayer;
@@ -287,7 +289,7 @@ public:
     SpriteRef skillTreeMenu;
     bool skillTreeOpen = false;
     bool mapOpen = false;
-    SpriteRef mapWindow;
+    runtime::Ref<MapWindow> mapWindow;
     SpriteRef museum;
     runtime::Ref<YesNoWindow> yesNoWin;
     SpriteRef stairsShortcutWindow;
@@ -374,8 +376,6 @@ public:
     // A window that keeps the in-game menu shut is up: slot or hero choice, level-up ring, death
     // screen, question, message, loading or resize notice.
     bool modalWindowOpen() const;
-    // Width and height of the HUD minimap.
-    static int miniMapSize();
     // Width of the hotkey bar for the current game area.
     static int hotkeyBarWidth();
 
