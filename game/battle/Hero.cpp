@@ -4,10 +4,10 @@
 
 #include "framework/display/Bitmap.h"
 #include "game/data/GameData.h"
+#include "game/map/MapState.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/G.h"
 #include "game/shell/PixelSmoother.h"
-#include "platform/runtime/Value.h"
 
 namespace game {
 
@@ -67,7 +67,8 @@ bool Hero::isRun(const Ref<Anim>& anim) { return anim == RUN_RIGHT || anim == RU
 bool Hero::isIdle(const Ref<Anim>& anim) { return anim == IDLE_RIGHT || anim == IDLE_DOWN || anim == IDLE_UP; }
 
 bool Hero::mapMoving() {
-    return G::mapState && runtime::Value(G::mapState).field("moving").toBool();
+    auto* state = dynamic_cast<MapState*>(G::mapState.get());
+    return state && state->moving;
 }
 
 void Hero::update() {

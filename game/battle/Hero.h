@@ -70,7 +70,7 @@ public:
 private:
     static bool isRun(const runtime::Ref<Anim>& anim);
     static bool isIdle(const runtime::Ref<Anim>& anim);
-    // The exploration state is moving the hero (its "moving" field, read by name).
+    // The exploration state is moving the hero.
     static bool mapMoving();
     void removeFromMiddle(const runtime::Ref<BitmapSprite>& sprite);
 };

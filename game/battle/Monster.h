@@ -1,7 +1,7 @@
 #pragma once
 // The monster on a floor tile: its definition chosen from the monster table by the floor (or
 // given by id), its current hit points, the idle picture with its shadow and the attack picture
-// shown in battle.
+// shown in battle, and the blood-splat death after which it leaves the floor.
 #include "framework/display/Bitmap.h"
 #include "game/data/MonsterData.h"
 #include "game/floor/TileObject.h"
@@ -18,6 +18,7 @@ public:
     // Pixels a flying monster's sprites are drawn above the ground; set by the monster table's
     // reader.
     static inline int FLY_HEIGHT = 0;
+    static inline const runtime::Ref<Anim> BLOOD_SPLAT_ANIM = runtime::make<Anim>(0, 0, 32, 32, 9, false, 4);
 
     // monsterID -1 chooses by the current floor: the floor's boss with bossOfFloor, else a random
     // kind (never a boss) whose floor range holds the floor.
@@ -30,6 +31,16 @@ public:
     // Stepping onto a monster is the exploration state's business.
     void activate() override {}
     void update() override;
+    // Battle start and end: the attack sprite replaces the idle one (and back), the shadow
+    // following the attack pose's offset.
+    virtual void setToAttack();
+    virtual void setToIdle();
+    // Mirrors the attack sprite to face the hero; the ground point moves with it.
+    virtual void setAttackSpriteFlip(bool flip);
+    // The death: the splat replaces the attack sprite and the tile is freed at once.
+    virtual void explode();
+    // One frame of the splat; at its end the monster leaves its parent and the floor.
+    virtual void updateExplosion();
 
     int hp = 0;
     runtime::Ref<MonsterData> data;

@@ -6,6 +6,7 @@
 #include "game/data/DataUI.h"
 #include "game/data/GameData.h"
 #include "game/data/ItemData.h"
+#include "game/kit/TextSprite.h"
 #include "game/shell/PixelSmoother.h"
 
 namespace game {
@@ -109,7 +110,8 @@ void Chest::activate() {
     default: MapStateLink::sound("chestNormalOpen"); break;
     }
     auto* link = MapStateLink::current();
-    if (item) {
+    // The icon needs the game's fonts; without them (no UI) the item is given without the flight.
+    if (item && TextSprite::MEDIEVAL_SANS_14_OUTLINE) {
         itemIconAnimated = runtime::make<ItemIconAnimated>(item);
         itemIconAnimated->origin = runtime::make<framework::Point>(get_x() + 5, get_y() - 12);
         itemIconAnimated->set_x(itemIconAnimated->origin->x);

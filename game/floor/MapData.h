@@ -79,6 +79,7 @@ public:
     void expandZones(bool shop = false, bool boss = false);
     void deleteExtraZones();
     void connectZones();
+    // Rebuilds the floor from the current slot's save data (Data::slotData).
     void loadMapFromSave();
 
     // Cells a and b are joined by side-by-side passable cells (good-path cells with goodPathOnly),
@@ -98,26 +99,55 @@ public:
     // The kind of dungeon floor `floor` is, by the story switches.
     static FloorKind floorKind(int floor);
 
-private:
-    // One search step: false when the call of updateGetMovePath ends (found, or no node left).
-    bool searchStep();
-    // Marks cells as reached by the running search.
-    std::vector<char> reached_;
+    // Floors redrawn from scratch because one could not place what it must (stairs, the hero's
+    // start, the secret tunnel's target) within MAX_DRAWS draws.
+    int regenerations = 0;
+    static constexpr int MAX_DRAWS = 10000;
+    static constexpr int MAX_REGENERATIONS = 100;
 
-    // Builders of the floor's furniture and special rooms, run in generateLevel's order.
-    void finishBossRoom();
+    // Furnishing (in generateLevel's order).
     void placeStairs(bool shop = false, bool boss = false);
     void placeShop();
     void placeForge(bool shop = false);
     void placeSolidItems();
     void placeRemoveableItems();
     void placeEnemies();
-    void placeHero(bool shop = false);
+    void placeHero(bool shop = false, bool unused = false);
+    // The positions of the cell's open side neighbours: left, right, up, down.
+    std::vector<PointRef> getAdjacentFloorTiles(Tile* tile);
+    // The neighbours stay joined to one another with tile closed.
+    bool tilesAreConnected(const std::vector<PointRef>& adjacent, Tile* tile);
+    // Special floors and secret rooms.
+    runtime::Ref<TileObject> determineBossTreasure(Tile* tile);
     void createSecretRoom();
     void addItemsToSecretRoom();
     void createSorcerorRoom();
     void createDemonRoom();
     void createEmptyDemonRoom();
+    // A 32 x 48 bookshelf picture with random ornaments and books.
+    runtime::Ref<framework::BitmapData> createBookshelf();
+    // The restore route from a slot's save data object (see loadMapFromSave).
+    void loadMapFromSave(const runtime::Ref<runtime::Object>& save);
+
+private:
+    // One search step: false when the call of updateGetMovePath ends (found, or no node left).
+    bool searchStep();
+    // Marks cells as reached by the running search.
+    std::vector<char> reached_;
+
+    void finishBossRoom();
+    // The exploration state the floor calls: mapState, else the installed one.
+    MapStateLink* link() const;
+    // Stores the object in its cell and lists it; one on a hidden cell starts invisible.
+    void place(const runtime::Ref<TileObject>& object, Tile* tile);
+    // Back to solid rock with nothing listed, for a fresh generation.
+    void clearFloor();
+    // The ordinary floor's builders.
+    void generateOrdinary();
+    runtime::Ref<TileObject> makeDesk(Tile* tile);
+    runtime::Ref<TileObject> makeBookshelf(Tile* tile);
+    // The story trigger of that type (sorcerer 1 to 4, demon) bound to the exploration state.
+    runtime::Ref<TileObject> makeTrigger(Tile* tile, int type);
 };
 
 }  // namespace game

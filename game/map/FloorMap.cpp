@@ -1,10 +1,13 @@
 #include "FloorMap.h"
 
+#include "MapState.h"
+
 #include "framework/geom/Point.h"
 #include "framework/geom/Rectangle.h"
+#include "game/floor/Chest.h"
+#include "game/floor/StatGem.h"
 #include "game/shell/C.h"
 #include "game/shell/G.h"
-#include "platform/runtime/Value.h"
 
 namespace game {
 
@@ -16,10 +19,17 @@ using runtime::Ref;
 namespace {
 
 // The secret room shows once the exploration state has revealed it.
-bool secretRevealed() { return G::mapState && runtime::Value(G::mapState).field("secretRevealed").toBool(); }
+bool secretRevealed() {
+    auto* state = dynamic_cast<MapState*>(G::mapState.get());
+    return state && state->secretRevealed;
+}
 
-// A chest's or stat gem's own kind.
-int subKind(TileObject& object) { return runtime::Value(Ref<TileObject>(&object)).field("type").toInt(); }
+// A chest's or stat gem's own kind; -1 for another object.
+int subKind(TileObject& object) {
+    if (auto* chest = dynamic_cast<Chest*>(&object)) return chest->type;
+    if (auto* gem = dynamic_cast<StatGem*>(&object)) return gem->type;
+    return -1;
+}
 
 }  // namespace
 
@@ -40,6 +50,9 @@ FloorMap::FloorMap(int mapScale, const Ref<BitmapData>& symbols, const Ref<frame
 bool FloorMap::symbolCell(TileObject& object, int& column, int& row) {
     // Chest kinds (normal, artifact, crafting, consumable) and gem kinds (HP, MP, attack,
     // defence, magic, of choice) run along the sheet in reading order.
+    static_assert(Chest::TYPE_NORMAL == 0 && Chest::TYPE_ARTIFACT == 1 && Chest::TYPE_CRAFT == 2 &&
+                  Chest::TYPE_CONSUMABLE == 3);
+    static_assert(StatGem::TYPE_HP == 0 && StatGem::TYPE_MAGIC == 4 && StatGem::TYPE_CHOOSE == 5);
     static constexpr int CHEST[][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}};
     static constexpr int GEM[][2] = {{1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}, {2, 2}};
     auto pick = [&](const int (*cells)[2], int count, int kind) {

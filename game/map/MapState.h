@@ -18,8 +18,15 @@
 #include "game/kit/BitmapSprite.h"
 #include "game/kit/ItemIconAnimated.h"
 #include "game/kit/TextSprite.h"
+#include "game/battle/Hero.h"
+#include "game/floor/Door.h"
+#include "game/floor/SecretTile.h"
+#include "game/floor/StatGem.h"
+#include "game/map/NPCData.h"
 
 namespace game {
+
+class Monster;
 
 class MapState : public engine::EngState, public MapStateLink {
     RUNTIME_CLASS(MapState)
@@ -93,7 +100,7 @@ public:
 
     // Hero, movement and pointer.
     bool findingPath = false;
-    SpriteRef hero;
+    runtime::Ref<Hero> hero;
     bool mouseIsDown = false;
     bool moving = false;
     bool midMove = false;
@@ -134,15 +141,11 @@ public:
     bool saveAfterBuild = true;
     int timeCheck = 0;
     bool stairsFound = false;
-    int foundFloorObjects = 0;
     runtime::Ref<TileObject> secretEntrance;
-    bool revealSecret = false;
-    bool secretRevealed = false;
     int revealFrame = 0;
-    std::vector<SpriteRef> fakeWalls;
+    std::vector<runtime::Ref<SecretTile>> fakeWalls;
     SpriteRef fakeWallHolder;
     bool pickaxeUsedThisFloor = false;
-    bool wingsExistOnFloor = false;
 
     // Battle.
     runtime::Ref<runtime::Object> battle;
@@ -151,27 +154,21 @@ public:
 
     // Floor changes.
     bool mapTransition = false;
-    bool transitionToPremade = false;
-    runtime::Ref<TiledMap> transitionToMap;
-    PointRef transitionToPoint;
-    PointRef transitionWalkToPoint;
-    runtime::Ref<Anim> transitionFace;
     bool startingNewRun = false;
-    bool ignoreTeleportTiles = false;
     bool stairsWinOpen = false;
 
     // Effects and rewards.
     std::vector<SpriteRef> mapEffects;
     std::vector<SpriteRef> menuEffects;
     std::vector<runtime::Ref<ItemIconAnimated>> animatedItemIcons;
-    std::vector<SpriteRef> boughtGems;
+    std::vector<runtime::Ref<StatGem>> boughtGems;
     std::vector<runtime::Value> gemsToCredit;
     int gemGiveTime = 0;
     int shakeTime = 0;
     SpriteRef foundItemWin;
     bool foundItemWinShowing = false;
     bool openStatChooseMenu = false;
-    SpriteRef chooseGem;
+    runtime::Ref<StatGem> chooseGem;
 
     // Speech.
     runtime::Ref<runtime::Object> currentSpeech;
@@ -196,7 +193,7 @@ public:
     // Title intro.
     int titleIntroFrame = 0;
     bool titleIntroPlaying = false;
-    runtime::Ref<TileObject> titleDoor;
+    runtime::Ref<Door> titleDoor;
 
     // Wings.
     bool usingWings = false;
@@ -205,7 +202,6 @@ public:
     SpriteRef wingsTarget;
 
     // Sorcerer.
-    int sorcererPhase = 0;
     bool sorcererDied = false;
     bool sorcererWounded = false;
     bool sorcererDieing = false;
@@ -293,6 +289,10 @@ public:
     virtual void updateBuildLevel();
     virtual void drawWall(const runtime::Ref<framework::BitmapData>& bmd, int x, int y, double px, double py,
                           bool forceWall = false, bool floorUnder = false);
+    void drawWall(const runtime::Ref<framework::BitmapData>& target, int x, int y, int dx, int dy,
+                  bool forceWall) override {
+        drawWall(target, x, y, static_cast<double>(dx), static_cast<double>(dy), forceWall, false);
+    }
     virtual void finishBuild();
     virtual void drawSecretTiles();
     virtual void drawGroundDetails();
@@ -313,12 +313,12 @@ public:
     // Battles, stairs and floor changes.
     virtual void endBattle(bool ranAway);
     virtual void startBattle();
-    virtual void showFoundItemWindow(const runtime::Ref<Item>& item);
+    void showFoundItemWindow(const runtime::Ref<Item>& item) override;
     virtual void confirmStairs();
     virtual void cancelStairs();
-    virtual void startMapTransition();
-    virtual void setShopInventory();
-    virtual void openStatChooseMenuThisTile();
+    void startMapTransition() override;
+    void setShopInventory() override;
+    void openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) override;
     virtual void useWings();
     virtual void updateWings();
     virtual void fadeAfterWings();
@@ -342,10 +342,10 @@ public:
     virtual void loadMapFogFromSave();
     virtual void revealMap(bool silent = false);
     virtual void checkForStairsShortcut(bool afterBattle = false);
-    virtual void sorcerorFirstTrigger();
-    virtual void sorcerorSecondTrigger();
-    virtual void sorcerorThirdTrigger();
-    virtual void sorcerorFourthTrigger();
+    void sorcerorFirstTrigger(TileObject& trigger) override;
+    void sorcerorSecondTrigger(TileObject& trigger) override;
+    void sorcerorThirdTrigger(TileObject& trigger) override;
+    void sorcerorFourthTrigger(TileObject& trigger) override;
     virtual void sorcerorSpawnMonster();
     virtual void sorcerorSpawnMonsterPickaxe();
     virtual void moveSorceror();
@@ -366,7 +366,7 @@ public:
     virtual void removeWingedNPC();
     virtual void updateGivingGems();
     virtual void addHoleBGGradient();
-    virtual void activateDemonTrigger();
+    void activateDemonTrigger(TileObject& trigger) override;
     virtual void demonExpandWalls();
     virtual void updateDemonHoleExpansion();
     virtual void createDemonParts();
@@ -374,15 +374,55 @@ public:
     virtual void demonDie();
     virtual void updateDemonDeath();
     virtual void spawnDemonTreasure();
-    virtual void findFloorObject();
+    void findFloorObject() override;
 
     // The floor's hero cell (MapStateLink).
     std::optional<std::pair<int, int>> heroCell() const override;
+    std::optional<std::pair<double, double>> heroPosition() const override;
+    MapData* currentMapData() override { return mapData.get(); }
+    void addToObjectRow(int row, const runtime::Ref<framework::DisplayObject>& sprite) override;
+    void addToMapCanvas(const runtime::Ref<framework::DisplayObject>& sprite) override;
+    void addMenuEffect(const runtime::Ref<framework::DisplayObject>& sprite) override;
+    void addMapEffect(const runtime::Ref<framework::DisplayObject>& sprite) override;
+    void addAnimatedItemIcon(const runtime::Ref<framework::DisplayObject>& icon) override;
     // The hero's tile column and row (0 while there is no hero).
     int heroX() const;
     int heroY() const;
+    // Copies a w x h piece at (sx, sy) of source onto target at (dx, dy), blending by alpha.
+    static void copyPiece(const runtime::Ref<framework::BitmapData>& source,
+                          const runtime::Ref<framework::BitmapData>& target, double sx, double sy, double w, double h,
+                          double dx, double dy);
+    // The tileset piece (column, row) onto target at (px, py).
+    void drawPiece(const runtime::Ref<framework::BitmapData>& target, int column, int row, double px, double py);
+    // The tile is a wall; off the map counts as wall.
+    bool isWallAt(int x, int y) const;
+    // The strips that soften the feet of walls beside floor tiles: the lower halves before the
+    // walls, the upper halves after them.
+    void drawWallFeet(bool lower);
+    // One of the four cobweb rules of secret-room walls.
+    void drawCobweb(const runtime::Ref<framework::BitmapData>& bmd, int rule, int x, int y, double px, double py);
+    // Pixel (x, y) of fogData: black at that opacity.
+    void setFog(int x, int y, double opacity);
+    // The table's placement conditions of a character hold.
+    static bool npcMayAppear(const NPCData& data);
+    // A window that must be answered first is up: slot or hero choice, level-up ring, death
+    // screen, a yes/no question.
+    static bool modalWindowOpen();
+    // The developer keys (debug builds only).
+    void developerKeys();
+    static bool movementKeyHeld();
+    // Turns the hero toward a tile he stopped in front of.
+    void faceTile(const Tile& tile);
+    // The battle against the monster the hero stepped onto.
+    runtime::Ref<runtime::Object> makeBattle(const runtime::Ref<Monster>& monster);
+    // Fills FOG_TEMPLATE from its picture.
+    static void loadFogTemplate();
     // The floor test behind the stairs shortcut: a way from the hero's tile to (x, y).
     bool pathToStairs(int x, int y);
+
+private:
+    // create() installed this state as the data model's scene and floor.
+    bool hooksInstalled_ = false;
 };
 
 }  // namespace game

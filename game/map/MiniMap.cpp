@@ -67,7 +67,11 @@ void MiniMap::reveal() {
     white->set_alpha(1);
     auto props = make<runtime::DynamicObject>();
     props->setField("alpha", runtime::Value(0));
-    if (auto actuator = ::tween::Tweener::tween(white, 0.6, props)) actuator->ease(::tween::Linear::get_easeNone());
+    // The square stays shown, at alpha 0, once the flash is over.
+    if (auto actuator = ::tween::Tweener::tween(white, 0.6, props)) {
+        actuator->ease(::tween::Linear::get_easeNone());
+        actuator->autoVisible(false);
+    }
 }
 
 }  // namespace game

@@ -34,6 +34,8 @@ public:
 
     // Forgets recorded calls and scripted answers.
     void reset();
+    // Forgets recorded calls only (long-running tests).
+    void forgetCalls() { calls_.clear(); }
     void on(const std::string& name, Answer answer);
     void returns(const std::string& name, runtime::Value value);
 

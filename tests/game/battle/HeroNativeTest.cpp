@@ -2,6 +2,7 @@
 // mirroring of the attack and die sprites, and the sheets chosen by look.
 #include "game/battle/Hero.h"
 #include "game/data/GameData.h"
+#include "game/map/MapState.h"
 #include "game/shell/PixelSmoother.h"
 #include "tests/game/kit/KitFixture.h"
 
@@ -92,6 +93,15 @@ TEST_F(HeroTest, StoppingWhileRunningWaitsForTheNextFootDownFrame) {
     hero->setRunAnim(Hero::IDLE_DOWN);
     EXPECT_TRUE(hero->goingToIdle);
     EXPECT_EQ(hero->runSprite->anim, Hero::RUN_DOWN);
+    // While the exploration state still moves the hero, the run goes on past foot-down frames.
+    auto state = make<game::MapState>();
+    G::mapState = state;
+    state->moving = true;
+    step(*hero, 30);
+    EXPECT_EQ(hero->runSprite->anim, Hero::RUN_DOWN);
+    EXPECT_TRUE(hero->goingToIdle);
+    while (hero->runSprite->frame != 3) step(*hero);
+    state->moving = false;
     std::vector<int> framesSeen;
     while (hero->runSprite->anim == Hero::RUN_DOWN && framesSeen.size() < 40) {
         step(*hero);
@@ -103,6 +113,7 @@ TEST_F(HeroTest, StoppingWhileRunningWaitsForTheNextFootDownFrame) {
     // It ran through frame 4 and turned idle on reaching frame 5.
     ASSERT_GE(framesSeen.size(), 2u);
     EXPECT_EQ(framesSeen[framesSeen.size() - 2], 4);
+    G::mapState = nullptr;
 }
 
 TEST_F(HeroTest, IdleToRunSwitchesAtOnceAndKeepFrameContinuesTheCycle) {

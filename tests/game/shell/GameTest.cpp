@@ -32,6 +32,7 @@ protected:
         // The windows made at start-up hold display nodes of the fake back end: gone before it.
         using game::MessageWindow;
         game::YesNoWindow::ESCAPE_WINGS_CONFIRMATION = nullptr;
+        game::YesNoWindow::STAIRS_CONFIRMATION = nullptr;
         for (auto* w : {&MessageWindow::WIN_INTRO, &MessageWindow::WIN_WINGS, &MessageWindow::WIN_LOW_HEALTH,
                         &MessageWindow::WIN_NEW_SHOP, &MessageWindow::WIN_LOTSA_ITEMS, &MessageWindow::WIN_BATTLE_SPEED,
                         &MessageWindow::WIN_CRAFTING, &MessageWindow::WIN_BEAT_THE_SORCEROR,
@@ -82,6 +83,8 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     fake.returns("media_native_stage_get_stage_width", runtime::Value(stageWidth));
     fake.returns("media_native_stage_get_stage_height", runtime::Value(stageHeight));
 
+    // The one town character whose picture is cut by the story's progress.
+    embed("assets/x2/npcs/missingSign.png", std::string(4005, 'm'), 148, 102);
     main = runtime::make<game::Main>();
     stage()->addChild(main);
     ASSERT_EQ(main->get_numChildren(), 1);
@@ -102,14 +105,33 @@ TEST_F(GameTest, MainStartsTheGameWhichShowsAndFadesTheLoadingScreen) {
     EXPECT_TRUE(engine::EngG::fixedTimestep);
     EXPECT_FALSE(Game::ui);
 
+    // Updates 1 to 3 only count, the 4th shows the loading screen, the 5th lays the screen out
+    // and initializes the exploration state; the 6th is the first counted frame.
+    auto* state = game::G::mapState.get();
+    for (int i = 1; i <= 3; ++i) {
+        frame(17);
+        EXPECT_EQ(state->startupFrames, i);
+        EXPECT_FALSE(Game::appLoadingScreen);
+    }
     frame(17);
     ASSERT_TRUE(Game::appLoadingScreen);
     EXPECT_TRUE(stage()->contains(Game::appLoadingScreen));
     EXPECT_FALSE(stage()->contains(Game::gameStage));
-    frame(17);
+    EXPECT_FALSE(state->hero);
     frame(17);
     EXPECT_TRUE(stage()->contains(Game::gameStage));
     EXPECT_EQ(stage()->getChildIndex(Game::appLoadingScreen), stage()->get_numChildren() - 1);
+    ASSERT_TRUE(state->hero);
+    EXPECT_TRUE(state->scaledIntialScreen);
+    // The town is built behind the title: its start tile, no hero shown, movement off.
+    EXPECT_EQ(state->currentTiledMap, game::TiledMap::TOWN);
+    EXPECT_EQ(state->hero->lev_x, 10);
+    EXPECT_EQ(state->hero->lev_y, 8);
+    EXPECT_FALSE(state->hero->get_visible());
+    EXPECT_TRUE(state->disableMovement);
+    EXPECT_EQ(game::G::frameCount, 0);
+    frame(17);
+    EXPECT_EQ(game::G::frameCount, 1);
     // The large interface is the setting until a save says otherwise.
     EXPECT_EQ(Game::gameWidth, 960);
     EXPECT_DOUBLE_EQ(Game::scaleFactor, 1280.0 / 960);

@@ -1,0 +1,377 @@
+// The exploration state over the real back end: dungeon builds over frames, the wall picture
+// table, the fog, walking by keys, hold-to-inspect and the town's objects.
+#include <cstdlib>
+#include <filesystem>
+
+#include "engine/EngG.h"
+#include "engine/input/keyboard/EngKeyboard.h"
+#include "game/battle/Monster.h"
+#include "game/data/Data.h"
+#include "game/data/GameData.h"
+#include "game/data/ItemData.h"
+#include "game/data/MonsterData.h"
+#include "game/floor/Chest.h"
+#include "game/floor/Door.h"
+#include "game/floor/TeleportTile.h"
+#include "game/map/MiniMap.h"
+#include "framework/events/MouseEvent.h"
+#include "game/floor/TiledMap.h"
+#include "game/floor/ZoneData.h"
+#include "game/map/MapState.h"
+#include "game/map/NPC.h"
+#include "game/map/NPCData.h"
+#include "game/shell/C.h"
+#include "game/shell/PixelSmoother.h"
+#include "tests/game/kit/KitFixture.h"
+
+using game::C;
+using game::GameData;
+using game::MapState;
+using game::Tile;
+using runtime::make;
+using runtime::Ref;
+
+namespace {
+
+constexpr int T = C::TILE_SIZE;
+
+// Counts its updates: shows whether the map frame ran.
+class CountingObject : public game::TileObject {
+public:
+    using TileObject::TileObject;
+    void update() override { ++updates; }
+    int updates = 0;
+};
+
+class MapStateTest : public KitFixture {
+protected:
+    void SetUp() override {
+        KitFixture::SetUp();
+        const std::string data = ::testing::TempDir() + "glv-mapstate-" + std::to_string(getpid());
+        std::filesystem::create_directories(data);
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
+        static bool tables = false;
+        if (!tables) {
+            game::TiledMap::createMaps();
+            game::ItemData::createItems();
+            game::MonsterData::createMonsters();
+            game::NPCData::createNPCs();
+            game::GameData::initializeStaticStuff();
+            game::ZoneData::setZones();
+            tables = true;
+        }
+        GameData::initializeGameStuff();
+        engine::EngG::keys = make<engine::EngKeyboard>();
+        game::Game::gameStage = make<framework::Sprite>();
+        game::Game::gameWidth = 960;
+        game::Game::gameHeight = 540;
+        game::Game::gameCenter = make<framework::Point>(480, 270);
+        MapState::timer = [this] { return clock; };
+        MapState::setFrameRate(60);
+        state = make<MapState>();
+        state->create();
+        MapState::loadFogTemplate();
+        state->hero = make<game::Hero>();
+        state->scaledIntialScreen = true;
+    }
+
+    void TearDown() override {
+        state = nullptr;
+        game::G::mapState = nullptr;
+        engine::EngG::keys = nullptr;
+        game::Game::gameStage = nullptr;
+        game::Game::gameCenter = nullptr;
+        MapState::timer = [] { return framework::Lib::getTimer(); };
+        game::G::pauseGame = game::G::disableMenu = false;
+        KitFixture::TearDown();
+    }
+
+    // A dungeon floor built to the end, frame by frame; returns the frames it took.
+    int buildFloor(int floor) {
+        GameData::currentFloor = floor;
+        GameData::inCave = true;
+        state->goToMap(nullptr, nullptr);
+        int frames = 0;
+        while (state->building && frames < 100) {
+            state->update();
+            ++frames;
+        }
+        return frames;
+    }
+
+    // Holds a key for the next update (just pressed on the first).
+    void press(int code) {
+        engine::EngG::keys->updateKeyStates(code, true);
+    }
+    void release(int code) { engine::EngG::keys->updateKeyStates(code, false); }
+    void step(int frames = 1) {
+        for (int i = 0; i < frames; ++i) {
+            state->update();
+            engine::EngG::keys->update();
+        }
+    }
+
+    // An open room of floor tiles around (16, 16) with no objects, the hero in its middle.
+    void openRoom() {
+        for (auto& column : state->mapData->tiles)
+            for (auto& t : column) {
+                const bool inside = t->lev_x >= 8 && t->lev_x <= 24 && t->lev_y >= 8 && t->lev_y <= 24;
+                t->wall = !inside;
+                t->hole = t->hidden = t->fakeWall = false;
+                t->tObj = nullptr;
+            }
+        state->mapData->tileObjects.clear();
+        state->hero->lev_x = state->hero->lev_y = 16;
+        state->correctHeroPostion();
+    }
+
+    int clock = 0;
+    Ref<MapState> state;
+};
+
+}  // namespace
+
+TEST_F(MapStateTest, ADungeonBuildOverBudgetDrawsOneColumnPerFrameAndSavesOnce) {
+    GameData::currentFloor = 1;
+    GameData::inCave = true;
+    // Every clock reading is 60 ms later than the one before.
+    MapState::timer = [this] { return clock += 60; };
+    state->goToMap(nullptr, nullptr);
+    ASSERT_TRUE(state->building);
+    auto counter = make<CountingObject>(state->mapData->tiles[1][1].get());
+    state->mapData->tileObjects.push_back(counter);
+    game::Data::showSavedText = false;
+    for (int frame = 1; frame <= 32; ++frame) {
+        ASSERT_TRUE(state->building) << frame;
+        state->update();
+        EXPECT_EQ(state->buildX, frame);
+    }
+    EXPECT_FALSE(state->building);
+    EXPECT_EQ(counter->updates, 0);
+    EXPECT_FALSE(state->disableMovement);
+    EXPECT_TRUE(game::Data::showSavedText);  // the build's save shows its notice
+    state->update();
+    EXPECT_EQ(counter->updates, 1);
+
+    // Rebuilt from the save: no save.
+    game::Data::showSavedText = false;
+    state->startBuild(nullptr, nullptr, false, false);
+    while (state->building) state->update();
+    EXPECT_FALSE(game::Data::showSavedText);
+}
+
+TEST_F(MapStateTest, WallPiecesFollowTheirNeighbours) {
+    buildFloor(1);
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, int>> walls;  // walls around (10, 10) besides itself
+        int column, row;
+    };
+    std::vector<std::pair<int, int>> all;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx || dy) all.push_back({dx, dy});
+    auto allBut = [&](std::pair<int, int> gap) {
+        auto v = all;
+        v.erase(std::find(v.begin(), v.end(), gap));
+        return v;
+    };
+    const Case cases[] = {
+        {"enclosed", all, 2, 1},
+        {"lone", {}, 6, 0},
+        {"top of a vertical run", {{0, 1}}, 7, 0},
+        {"middle of a vertical run", {{0, -1}, {0, 1}}, 7, 1},
+        {"bottom of a vertical run", {{0, -1}}, 7, 2},
+        {"open only at the lower right", allBut({1, 1}), 4, 0},
+        {"left end of a horizontal run", {{1, 0}}, 1, 3},
+        {"inside a horizontal run", {{-1, 0}, {1, 0}}, 2, 3},
+    };
+    auto tileset = state->tilesetBMD;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int x = 8; x <= 12; ++x)
+            for (int y = 8; y <= 12; ++y) {
+                auto& t = state->mapData->tiles[x][y];
+                t->wall = false;
+                t->hidden = t->fakeWall = t->hole = false;
+                t->tObj = nullptr;
+            }
+        state->mapData->tiles[10][10]->wall = true;
+        for (auto [dx, dy] : c.walls) state->mapData->tiles[10 + dx][10 + dy]->wall = true;
+        auto out = make<framework::BitmapData>(T, T, true, 0);
+        state->drawWall(out, 10, 10, 0, 0);
+        int differing = 0;
+        for (int x = 0; x < T; ++x)
+            for (int y = 0; y < T; ++y)
+                differing += out->getPixel32(x, y) != tileset->getPixel32(c.column * T + x, c.row * T + y);
+        EXPECT_EQ(differing, 0);
+    }
+    // A corner of the map counts the outside as wall: floor only at its lower right.
+    for (auto& column : state->mapData->tiles)
+        for (auto& t : column) t->wall = true;
+    state->mapData->tiles[1][1]->wall = false;
+    auto out = make<framework::BitmapData>(T, T, true, 0);
+    state->drawWall(out, 0, 0, 0, 0);
+    EXPECT_EQ(out->getPixel32(5, 5), tileset->getPixel32(4 * T + 5, 5));
+    EXPECT_EQ(out->getPixel32(30, 30), tileset->getPixel32(4 * T + 30, 30));
+    // A floor tile gets no wall piece.
+    auto floor = make<framework::BitmapData>(T, T, true, 0);
+    state->mapData->tiles[1][1]->wall = false;
+    state->drawWall(floor, 1, 1, 0, 0);
+    EXPECT_EQ(floor->getPixel32(16, 16), 0);
+}
+
+TEST_F(MapStateTest, FogIsTheTemplateAroundTheHeroAndNeverRises) {
+    buildFloor(1);
+    const int hx = state->hero->lev_x, hy = state->hero->lev_y;
+    const auto& fog = state->mapData->fogTilesOpacity;
+    const int r = game::MiniMap::FOG_RADIUS;
+    for (int i = 0; i < C::MAP_SIZE; ++i)
+        for (int j = 0; j < C::MAP_SIZE; ++j) {
+            if (std::abs(i - hx) <= r && std::abs(j - hy) <= r) {
+                EXPECT_DOUBLE_EQ(fog[i][j], MapState::FOG_TEMPLATE[r + i - hx][r + j - hy]) << i << "," << j;
+                const uint32_t pixel = static_cast<uint32_t>(state->fogData->getPixel32(i, j));
+                EXPECT_EQ(pixel >> 24, static_cast<uint32_t>(fog[i][j] * 255)) << i << "," << j;
+            } else {
+                EXPECT_DOUBLE_EQ(fog[i][j], 1.0) << i << "," << j;
+            }
+        }
+    // Moving away keeps what was seen.
+    auto before = fog;
+    state->hero->lev_x = std::min(hx + 5, C::MAP_SIZE - 1);
+    state->revealFog();
+    for (int i = 0; i < C::MAP_SIZE; ++i)
+        for (int j = 0; j < C::MAP_SIZE; ++j) EXPECT_LE(fog[i][j], before[i][j]);
+
+    // Floor 100 and map files are clear from the start.
+    buildFloor(100);
+    for (auto& column : state->mapData->fogTilesOpacity)
+        for (double f : column) ASSERT_EQ(f, 0.0);
+    state->goToMap(game::TiledMap::TOWN, nullptr);
+    for (auto& column : state->mapData->fogTilesOpacity)
+        for (double f : column) ASSERT_EQ(f, 0.0);
+}
+
+TEST_F(MapStateTest, KeysWalkOneTileInTwelveFramesWithTheirPriority) {
+    buildFloor(1);
+    openRoom();
+    struct Case {
+        const char* what;
+        std::vector<int> keys;
+        bool azerty;
+        int dx, dy;
+    };
+    const Case cases[] = {
+        {"left over right", {39, 37}, false, -1, 0},   {"right over down", {40, 39}, false, 1, 0},
+        {"down over up", {38, 40}, false, 0, 1},        {"W is up", {87}, false, 0, -1},
+        {"A is left", {65}, false, -1, 0},              {"AZERTY Q is left", {81}, true, -1, 0},
+        {"AZERTY Z is up", {90}, true, 0, -1},          {"AZERTY A does not move", {65}, true, 0, 0},
+        {"AZERTY W does not move", {87}, true, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameData::azerty = c.azerty;
+        openRoom();
+        for (int k : c.keys) press(k);
+        step();  // the key's search ends at once and the step starts on the same frame
+        for (int k : c.keys) release(k);
+        int frames = 1;
+        while (state->moving && frames < 40) {
+            step();
+            ++frames;
+        }
+        EXPECT_EQ(state->hero->lev_x, 16 + c.dx);
+        EXPECT_EQ(state->hero->lev_y, 16 + c.dy);
+        if (c.dx || c.dy) {
+            EXPECT_EQ(frames, MapState::WALK_TIME);
+            EXPECT_FALSE(state->midMove);
+            EXPECT_EQ(state->hero->get_x(), (16 + c.dx) * T);
+            EXPECT_EQ(state->hero->get_y(), (16 + c.dy) * T);
+        }
+    }
+    GameData::azerty = false;
+    // At 30 frames per second a step takes 6.
+    MapState::setFrameRate(30);
+    EXPECT_EQ(MapState::WALK_TIME, 6);
+    MapState::setFrameRate(60);
+}
+
+TEST_F(MapStateTest, HoldingOnAMonsterInspectsItAndTheReleaseDoesNotMove) {
+    buildFloor(1);
+    openRoom();
+    Tile* tile = state->mapData->tiles[18][16].get();
+    auto monster = make<game::Monster>(tile);
+    tile->tObj = monster;
+    state->mapData->tileObjects.push_back(monster);
+    state->mouseIsDown = true;
+    state->lastTileFlashX = 18;
+    state->lastTileFlashY = 16;
+    step(MapState::INFO_HOLD_TIME - 1);
+    EXPECT_FALSE(state->infoShownForTile);
+    step();
+    EXPECT_TRUE(state->infoShownForTile);
+    EXPECT_FALSE(state->mouseIsDown);  // the release will not move the hero
+    state->mapMouseUp(make<framework::MouseEvent>("mouseUp"));
+    step(3);
+    EXPECT_FALSE(state->moving);
+    EXPECT_FALSE(state->findingPath);
+    EXPECT_EQ(state->hero->lev_x, 16);
+}
+
+TEST_F(MapStateTest, TheHeroStopsBesideAChestOpensItAndFacesIt) {
+    buildFloor(1);
+    openRoom();
+    Tile* tile = state->mapData->tiles[18][16].get();
+    auto chest = make<game::Chest>(tile);
+    tile->tObj = chest;
+    state->mapData->tileObjects.push_back(chest);
+    state->tryToMoveToTile(tile, false);
+    for (int i = 0; i < 60 && (state->findingPath || state->moving); ++i) step();
+    EXPECT_EQ(state->hero->lev_x, 17);
+    EXPECT_EQ(state->hero->lev_y, 16);
+    EXPECT_TRUE(chest->activated);
+    EXPECT_FALSE(state->hero->runSprite->get_flipped());
+    EXPECT_EQ(state->hero->runSprite->anim, game::Hero::IDLE_RIGHT);
+}
+
+TEST_F(MapStateTest, NoKeyMovesTheHeroWhileMovementIsDisabled) {
+    buildFloor(1);
+    openRoom();
+    state->disableMovement = true;
+    press(37);
+    step(3);
+    release(37);
+    EXPECT_EQ(state->hero->lev_x, 16);
+    EXPECT_FALSE(state->findingPath);
+}
+
+TEST_F(MapStateTest, TheTownPlacesItsObjectsAndOnlyTheCharactersWhoseConditionsHold) {
+    GameData::inCave = false;
+    state->goToMap(game::TiledMap::TOWN, nullptr);
+    EXPECT_EQ(state->hero->lev_x, 10);
+    EXPECT_EQ(state->hero->lev_y, 8);
+    auto& tiles = state->mapData->tiles;
+    ASSERT_TRUE(tiles[10][9]->tObj);
+    EXPECT_TRUE(tiles[10][9]->tObj->walkable);
+    EXPECT_TRUE(tiles[10][9]->tObj->oneTimeActivation);
+    ASSERT_TRUE(tiles[5][11]->tObj);
+    EXPECT_TRUE(tiles[5][11]->tObj->activateOnStop);
+    EXPECT_FALSE(tiles[5][11]->tObj->oneTimeActivation);
+    EXPECT_TRUE(tiles[14][11]->tObj.cast<game::Door>());
+    EXPECT_EQ(state->titleDoor, tiles[14][11]->tObj);
+    EXPECT_TRUE(tiles[10][8]->tObj.cast<game::TeleportTile>());
+    auto guard = tiles[11][9]->tObj.cast<game::NPC>();
+    ASSERT_TRUE(guard);
+    EXPECT_EQ(state->townGuard, guard);
+
+    // The guard's placement fails once the story has gone past his last run.
+    auto& data = *game::NPCData::NPCS[11];
+    const int maxRuns = data.maxRuns;
+    data.maxRuns = 0;
+    GameData::storyProgress = 1;
+    state->goToMap(game::TiledMap::TOWN, nullptr);
+    EXPECT_FALSE(state->mapData->tiles[11][9]->tObj);
+    for (auto& o : state->mapData->tileObjects) EXPECT_NE(o->tile, state->mapData->tiles[11][9].get());
+    data.maxRuns = maxRuns;
+    GameData::storyProgress = 0;
+}
