@@ -62,7 +62,7 @@ protected:
         }
         GameData::initializeGameStuff();
         engine::EngG::keys = make<engine::EngKeyboard>();
-        game::Game::gameStage = make<framework::Sprite>();
+        game::Game::gameStage = make<game::BitmapSprite>();
         game::Game::gameWidth = 960;
         game::Game::gameHeight = 540;
         game::Game::gameCenter = make<framework::Point>(480, 270);
