@@ -2,7 +2,9 @@
 
 #include "game/kit/BasicButton.h"
 #include "game/kit/TextSprite.h"
+#include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/ui/UI.h"
 
 namespace game {
 
@@ -35,7 +37,9 @@ void MapWindow::initialize() {
     addChild(floorMap);
 }
 
-void MapWindow::closeClicked(const Ref<framework::Event>&) { askUIRoot("closeMap"); }
+void MapWindow::closeClicked(const Ref<framework::Event>&) {
+    if (Game::ui) Game::ui->closeMap();
+}
 
 }  // namespace game
 

@@ -1,12 +1,11 @@
 #include "MiniMap.h"
 
 #include "MapWindow.h"
-#include "game/kit/BasicWindow.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/ui/UI.h"
 #include "platform/runtime/DynamicObject.h"
-#include "platform/runtime/Value.h"
 #include "tween/Tweener.h"
 #include "tween/easing/Linear.h"
 
@@ -40,10 +39,7 @@ MiniMap::MiniMap() {
     addEventListener("click", runtime::Function::method<&MiniMap::mapClick>(this));
 }
 
-Ref<MapWindow> MiniMap::rootMapWindow() {
-    if (!Game::ui) return nullptr;
-    return Ref<MapWindow>(runtime::Value(Game::ui).field("mapWindow").as<MapWindow>());
-}
+Ref<MapWindow> MiniMap::rootMapWindow() { return Game::ui ? Game::ui->mapWindow : nullptr; }
 
 void MiniMap::updateMap(const Ref<MapData>& mapData) {
     map->drawMap(mapData);
@@ -59,7 +55,7 @@ void MiniMap::setHeroPos(int x, int y) {
 }
 
 void MiniMap::mapClick(const Ref<framework::Event>&) {
-    if (!button->disabled) BasicWindow::askUIRoot("openMap");
+    if (!button->disabled && Game::ui) Game::ui->openMap();
 }
 
 void MiniMap::reveal() {

@@ -1033,9 +1033,22 @@ void UI::tweenAwayTitleStuff() { notBuilt("tweenAwayTitleStuff"); }
 void UI::removeTitleStuff() { notBuilt("removeTitleStuff"); }
 void UI::openEscapeLoot() { notBuilt("openEscapeLoot"); }
 void UI::closeEscapeLoot() { notBuilt("closeEscapeLoot"); }
-void UI::openMap() { notBuilt("openMap"); }
-void UI::closeMapBlackClick(const EventRef& event) { notBuilt("closeMapBlackClick"); }
-void UI::closeMap() { notBuilt("closeMap"); }
+void UI::openMap() {
+    tweenInSprite(mapWindow, true);
+    mapWindow->floorMap->drawMap();
+    G::pauseGame = true;
+    mapOpen = true;
+    overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMapBlackClick>(this));
+}
+void UI::closeMapBlackClick(const EventRef& event) {
+    overBlack->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMapBlackClick>(this));
+    closeMap();
+}
+void UI::closeMap() {
+    tweenOutSprite(mapWindow, true);
+    G::pauseGame = false;
+    mapOpen = false;
+}
 void UI::openGemShop() { notBuilt("openGemShop"); }
 void UI::closeGemShop() { notBuilt("closeGemShop"); }
 void UI::showDiaryEntry() { notBuilt("showDiaryEntry"); }

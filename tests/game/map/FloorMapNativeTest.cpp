@@ -1,6 +1,7 @@
 // The floor overviews: tile colours, object symbols and the secret room, fog, the hero marker,
 // the minimap's frame, click and reveal flash, and the map window's layout.
 #include "framework/geom/Rectangle.h"
+#include "game/data/GameData.h"
 #include "game/floor/Chest.h"
 #include "game/floor/MapData.h"
 #include "game/floor/StatGem.h"
@@ -10,10 +11,14 @@
 #include "game/map/MapWindow.h"
 #include "game/map/MiniMap.h"
 #include "game/shell/C.h"
+#include "game/kit/MessageWindow.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/ui/UI.h"
+#include "framework/events/MouseEvent.h"
 #include "tests/game/kit/KitFixture.h"
 
 using game::FloorMap;
+using game::GameData;
 using game::MapData;
 using game::MiniMap;
 using game::TileObject;
@@ -241,4 +246,84 @@ TEST_F(FloorMapTest, TheMapWindowHoldsATwelvePixelMapUnderItsTitle) {
     window->floorMap->setHeroPos(3, 2);
     EXPECT_EQ(window->floorMap->hero->get_x(), 35);
     EXPECT_EQ(window->floorMap->hero->get_y(), 23);
+}
+
+namespace {
+
+// The minimap and map window inside a real UI root at 960 x 540.
+class MapWindowTest : public FloorMapTest {
+protected:
+    void SetUp() override {
+        FloorMapTest::SetUp();
+        game::Game::screenWidth = game::Game::gameWidth = 960;
+        game::Game::screenHeight = game::Game::gameHeight = 540;
+        game::Game::gameCenter = make<framework::Point>(480, 270);
+        game::Game::scaleFactor = 1;
+        game::G::pauseGame = false;
+        GameData::messageWins.assign(game::MessageWindow::NUM_WINS, false);
+        game::MessageWindow::createStaticWindows();
+        ui = make<game::UI>();
+        game::Game::ui = ui;
+    }
+    void TearDown() override {
+        game::Game::ui = nullptr;
+        ui = nullptr;
+        game::G::pauseGame = false;
+        FloorMapTest::TearDown();
+    }
+    static void click(const Ref<framework::DisplayObject>& target) {
+        target->dispatchEvent(make<framework::MouseEvent>("click"));
+    }
+    bool windowShown() { return ui->mapWindow->get_parent().get() == ui->overLayer.get(); }
+
+    Ref<game::UI> ui;
+};
+
+}  // namespace
+
+TEST_F(MapWindowTest, TheMinimapOpensTheWindowWhichRepaintsAndClosesByBackOrOverlay) {
+    auto data = floor(32, 32, {"#."});
+    ui->drawMiniMap(data);
+    ui->miniMap->setHeroPos(3, 4);
+    // The window holds the floor and the hero's place at once but paints only on opening.
+    auto& windowMap = *ui->mapWindow->floorMap;
+    EXPECT_EQ(windowMap.mapData, data);
+    EXPECT_EQ(windowMap.hero->get_x(), 35);
+    EXPECT_EQ(windowMap.hero->get_y(), 47);
+    EXPECT_EQ(pixel(windowMap, 12, 0), 0u);
+    EXPECT_TRUE(solid(*ui->miniMap->map, 1, 0, FloorMap::FLOOR));
+
+    click(ui->miniMap);
+    EXPECT_TRUE(ui->mapOpen);
+    EXPECT_TRUE(game::G::pauseGame);
+    EXPECT_TRUE(windowShown());
+    EXPECT_TRUE(solid(windowMap, 0, 0, FloorMap::WALL));
+    EXPECT_TRUE(solid(windowMap, 1, 0, FloorMap::FLOOR));
+
+    // "Back" closes it; the fade ends with the window taken off.
+    ui->mapWindow->closeClicked(nullptr);
+    EXPECT_FALSE(ui->mapOpen);
+    EXPECT_FALSE(game::G::pauseGame);
+    EXPECT_TRUE(runTweensUntil([&] { return !windowShown(); }));
+
+    // A click on the dark overlay closes it too, and stops listening.
+    ui->openMap();
+    EXPECT_TRUE(ui->mapOpen);
+    click(ui->overBlack);
+    EXPECT_FALSE(ui->mapOpen);
+    EXPECT_FALSE(game::G::pauseGame);
+    game::G::pauseGame = true;
+    click(ui->overBlack);
+    EXPECT_TRUE(game::G::pauseGame);
+    game::G::pauseGame = false;
+
+    // While the minimap's button is disabled a click does nothing.
+    EXPECT_TRUE(runTweensUntil([&] { return !windowShown(); }));
+    ui->disableButtons();
+    click(ui->miniMap);
+    EXPECT_FALSE(ui->mapOpen);
+    EXPECT_FALSE(windowShown());
+    ui->enableButtons();
+    click(ui->miniMap);
+    EXPECT_TRUE(ui->mapOpen);
 }
