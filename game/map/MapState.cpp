@@ -801,6 +801,7 @@ void MapState::drawGroundDetails() {
 
 void MapState::drawWall(const Ref<BitmapData>& bmd, int x, int y, double px, double py, bool forceWall,
                         bool floorUnder) {
+    if (!mapData) return;  // no floor yet: nothing to draw from
     const double r0 = random();
     const bool half = r0 < 0.5;
     if (floorUnder) drawPiece(bmd, 0, static_cast<int>(random() * 4), px, py);

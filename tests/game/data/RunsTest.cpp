@@ -143,6 +143,7 @@ TEST_F(RunsTest, DisplayModeSwitchesAndLaysTheInterfaceOutEachTime) {
     // The UI root is built by the first layout: it needs the shared bitmaps and fonts.
     game::BMDCache::load();
     game::UIColor::createColors();
+    GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
     game::SpriteFont::createFonts();
     Game::gameStage = runtime::make<game::BitmapSprite>();
     stageWidth = 1920;

@@ -67,9 +67,10 @@ TEST_F(UITest, AtNineSixtyByFiveFortyTheHudSitsInItsPlaces) {
     EXPECT_FALSE(ui->rainLayer->get_visible());
     EXPECT_EQ(ui->selectedWindow, -1);
 
-    // Hotkey bar 675 x 60 at (0, 480) with the items button 70 x 66 right of it on the bottom edge.
+    // Hotkey bar 675 x 60 at (92, 480), centred left of the minimap's column, with the items button
+    // 70 x 66 right of it on the bottom edge.
     EXPECT_EQ(UI::hotkeyBarWidth(), 675);
-    EXPECT_EQ(ui->itemsButton->get_x(), 675);
+    EXPECT_EQ(ui->itemsButton->get_x(), 92 + 675);
     EXPECT_EQ(ui->itemsButton->get_y(), 474);
     EXPECT_EQ(ui->itemsButton->buttonWidth, 70);
     EXPECT_EQ(ui->itemsButton->buttonHeight, 66);
@@ -121,7 +122,7 @@ TEST_F(UITest, ReLayoutCentresTheMenuHolderAndNarrowsTheHotkeyBar) {
         EXPECT_EQ(ui->UIWinBG->get_width(), c.w);
         EXPECT_EQ(ui->UIWinBG->get_height(), c.h);
         EXPECT_EQ(UI::hotkeyBarWidth(), c.barWidth);
-        EXPECT_EQ(ui->itemsButton->get_x(), c.barWidth);
+        EXPECT_EQ(ui->itemsButton->get_x(), static_cast<int>((c.w - 100) * 0.5 - c.barWidth * 0.5) + c.barWidth);
         EXPECT_EQ(ui->itemsButton->get_y(), c.h - 66);
         EXPECT_EQ(ui->miniMap->get_x(), c.w - 112);
         // Layers are not doubled by a re-layout.
@@ -140,7 +141,9 @@ TEST_F(UITest, OpeningTheMenuTwiceGivesOneMenuAndClosingGivesTheHudBack) {
     EXPECT_TRUE(G::pauseGame);
     EXPECT_FALSE(ui->caveLayer->get_visible());
     EXPECT_TRUE(ui->UIWinBG->get_visible());
-    EXPECT_EQ(ui->UIWinHolder->get_numChildren(), 1);  // the background; the tab windows are not made here
+    // The background and the inventory strip; the tab windows are not made here.
+    EXPECT_EQ(ui->UIWinHolder->get_numChildren(), 2);
+    EXPECT_EQ(ui->inventory->get_parent().get(), ui->UIWinHolder.get());
     EXPECT_EQ(ui->miniMap->get_parent(), nullptr);
 
     ui->closeMenu();
