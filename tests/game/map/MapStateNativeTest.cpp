@@ -22,6 +22,7 @@
 #include "game/map/NPCData.h"
 #include "game/shell/C.h"
 #include "game/shell/PixelSmoother.h"
+#include "tests/game/GameTables.h"
 #include "tests/game/kit/KitFixture.h"
 
 using game::C;
@@ -47,19 +48,8 @@ class MapStateTest : public KitFixture {
 protected:
     void SetUp() override {
         KitFixture::SetUp();
-        const std::string data = ::testing::TempDir() + "glv-mapstate-" + std::to_string(getpid());
-        std::filesystem::create_directories(data);
-        setenv("XDG_DATA_HOME", data.c_str(), 1);
-        static bool tables = false;
-        if (!tables) {
-            game::TiledMap::createMaps();
-            game::ItemData::createItems();
-            game::MonsterData::createMonsters();
-            game::NPCData::createNPCs();
-            game::GameData::initializeStaticStuff();
-            game::ZoneData::setZones();
-            tables = true;
-        }
+        testing_game::useOwnSaveFolder("glv-mapstate");
+        testing_game::loadGameTablesOnce();
         GameData::initializeGameStuff();
         engine::EngG::keys = make<engine::EngKeyboard>();
         game::Game::gameStage = make<game::BitmapSprite>();

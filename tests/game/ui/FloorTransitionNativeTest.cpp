@@ -1,21 +1,12 @@
 // The UI root's floor transition (bars closing, the held midpoint, bars opening) and the 30/60
 // frames-per-second switch.
 #include "game/battle/Battle.h"
-#include "game/data/GameData.h"
-#include "game/data/ItemData.h"
-#include "game/data/MonsterData.h"
-#include "game/floor/TiledMap.h"
-#include "game/floor/ZoneData.h"
-#include "game/map/NPCData.h"
 #include "game/floor/SecretTile.h"
 #include "game/map/MapState.h"
 #include "game/shell/BMDCache.h"
 #include "game/ui/UI.h"
+#include "tests/game/GameTables.h"
 #include "tests/game/kit/KitFixture.h"
-
-#include <filesystem>
-#include <string>
-#include <unistd.h>
 
 using game::Game;
 using game::UI;
@@ -26,19 +17,8 @@ protected:
     void SetUp() override {
         KitFixture::SetUp();
         // The midpoint builds the next floor: the tables, a save folder and a game stage.
-        const std::string data = ::testing::TempDir() + "glv-transition-" + std::to_string(getpid());
-        std::filesystem::create_directories(data);
-        setenv("XDG_DATA_HOME", data.c_str(), 1);
-        static bool tables = false;
-        if (!tables) {
-            game::TiledMap::createMaps();
-            game::ItemData::createItems();
-            game::MonsterData::createMonsters();
-            game::NPCData::createNPCs();
-            game::GameData::initializeStaticStuff();
-            game::ZoneData::setZones();
-            tables = true;
-        }
+        testing_game::useOwnSaveFolder("glv-transition");
+        testing_game::loadGameTablesOnce();
         game::GameData::initializeGameStuff();
         Game::gameStage = make<game::BitmapSprite>();
         Game::gameCenter = make<framework::Point>(480, 270);
