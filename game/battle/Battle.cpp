@@ -19,6 +19,7 @@
 #include "game/ui/EnemyDetailsWindow.h"
 #include "game/ui/UI.h"
 #include "game/ui/UIActiveEffectsHUD.h"
+#include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
 #include "tween/Tweener.h"
 #include "tween/easing/Cubic.h"
@@ -38,12 +39,6 @@ namespace {
 constexpr int TILE = 32;
 
 Ref<Point> point(double x, double y) { return make<Point>(x, y); }
-
-Ref<runtime::DynamicObject> props(std::initializer_list<std::pair<const char*, double>> values) {
-    auto p = make<runtime::DynamicObject>();
-    for (auto [name, v] : values) p->setField(name, Value(v));
-    return p;
-}
 
 UI* ui() { return dynamic_cast<UI*>(Game::ui.get()); }
 
@@ -153,7 +148,7 @@ Battle::Battle(const Ref<MapState>& mapState, const Ref<Monster>& monster, int d
         const double gx = Game::gameCenter ? Game::gameCenter->x : 0, gy = Game::gameCenter ? Game::gameCenter->y : 0;
         auto actuator = ::tween::Tweener::tween(
             canvas, 0.4,
-            props({{"x", (-endPoint->x - 16) * canvas->get_scaleX() + gx},
+            TweenProps::of({{"x", (-endPoint->x - 16) * canvas->get_scaleX() + gx},
                    {"y", (-endPoint->y - 16) * canvas->get_scaleY() + gy}}));
         if (actuator) actuator->onComplete(runtime::Function::method<&Battle::cameraDoneSettingUp>(this));
         else cameraSet = true;
@@ -345,7 +340,7 @@ void Battle::floatText(const Ref<TextSprite>& text, double x, double y, double s
     text->set_y(y);
     text->set_alpha(1);
     text->set_visible(true);
-    if (auto actuator = ::tween::Tweener::tween(text, seconds, props({{"y", y - rise}, {"alpha", 0}}))) {
+    if (auto actuator = ::tween::Tweener::tween(text, seconds, TweenProps::of({{"y", y - rise}, {"alpha", 0}}))) {
         actuator->ease(ease);
         text->tween(actuator);
     }
@@ -575,7 +570,7 @@ void Battle::showRegenText(int amount, const Ref<SpriteFont>& font, double y, do
     text->set_x(16);
     text->set_y(y);
     hero->addChild(text);
-    if (auto actuator = ::tween::Tweener::tween(text, 2.0, props({{"y", y - rise}, {"alpha", 0}}))) {
+    if (auto actuator = ::tween::Tweener::tween(text, 2.0, TweenProps::of({{"y", y - rise}, {"alpha", 0}}))) {
         actuator->ease(::tween::Quad::get_easeOut());
         text->tween(actuator);
     }
@@ -690,7 +685,7 @@ void Battle::heroDead() {
             black->set_visible(true);
             black->set_alpha(0);
             if (root->overLayer) root->overLayer->addChild(black);
-            auto actuator = ::tween::Tweener::tween(black, 4.0, props({{"alpha", 1}}));
+            auto actuator = ::tween::Tweener::tween(black, 4.0, TweenProps::of({{"alpha", 1}}));
             if (actuator) {
                 actuator->ease(::tween::Cubic::get_easeIn());
                 actuator->onComplete(runtime::Function::methodStrong<&Battle::showDeathText>(Ref<Battle>(this)));

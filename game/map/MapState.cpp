@@ -41,6 +41,7 @@
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
 #include "game/ui/UI.h"
+#include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -99,12 +100,6 @@ void callOn(const Ref<runtime::Object>& target, const char* name, A&&... args) {
     if (!target) return;
     Value method = Value(target).field(name);
     if (auto* f = method.function()) (*f)(std::forward<A>(args)...);
-}
-
-Ref<runtime::DynamicObject> props(std::initializer_list<std::pair<const char*, double>> values) {
-    auto p = make<runtime::DynamicObject>();
-    for (auto& [k, v] : values) p->setField(k, Value(v));
-    return p;
 }
 
 bool keyIs(int code, int status) { return engine::EngG::keys && engine::EngG::keys->checkStatus(code, status); }
@@ -488,7 +483,7 @@ void MapState::goToNextFloor(bool increment) {
     if (auto cave = uiObject<framework::DisplayObject>("caveLayer"); cave && !cave->get_visible()) {
         cave->set_visible(true);
         cave->set_alpha(0);
-        tween::Tweener::tween(cave, 0.6, props({{"alpha", 1}}));
+        tween::Tweener::tween(cave, 0.6, TweenProps::of({{"alpha", 1}}));
     }
 }
 
@@ -604,7 +599,7 @@ void MapState::startBuildFromSave() {
     startBuild(nullptr, nullptr, false, true);
     loadMapFogFromSave();
     if (auto black = uiObject<framework::DisplayObject>("overBlack")) {
-        if (auto a = tween::Tweener::tween(black, 0.2, props({{"x", static_cast<double>(Game::gameWidth)}}))) {
+        if (auto a = tween::Tweener::tween(black, 0.2, TweenProps::of({{"x", static_cast<double>(Game::gameWidth)}}))) {
             a->ease(tween::Linear::get_easeNone());
             a->onComplete(runtime::Function::method<&MapState::resetOverBlackPosition>(this));
         }
@@ -1105,7 +1100,7 @@ void MapState::updateTitleIntro() {
         if (auto main = uiObject<framework::DisplayObject>("mainLayer")) {
             main->set_visible(true);
             main->set_alpha(0);
-            if (auto a = tween::Tweener::tween(main, 1, props({{"alpha", 1}}))) a->ease(tween::Linear::get_easeNone());
+            if (auto a = tween::Tweener::tween(main, 1, TweenProps::of({{"alpha", 1}}))) a->ease(tween::Linear::get_easeNone());
         }
         disableMovement = false;
         titleIntroPlaying = false;

@@ -10,6 +10,7 @@
 #include "game/data/GameData.h"
 #include "game/data/MonsterData.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
 #include "tween/Tweener.h"
 
@@ -64,12 +65,6 @@ std::array<int, 6> defenseValues(const MonsterData& d) {
 Ref<Rectangle> weaknessCell(int element) {
     const int i = element - Element::TYPE_FIRE;
     return make<Rectangle>((i % 3) * 19, (i / 3) * 20, 19, 20);
-}
-
-Ref<runtime::DynamicObject> props(std::initializer_list<std::pair<const char*, double>> values) {
-    auto p = make<runtime::DynamicObject>();
-    for (const auto& [name, value] : values) p->setField(name, runtime::Value(value));
-    return p;
 }
 
 }  // namespace
@@ -215,13 +210,13 @@ void EnemyDetailsWindow::show() {
     set_x(-WIDTH);
     set_alpha(1);
     set_visible(true);
-    ::tween::Tweener::tween(Ref<runtime::Object>(this), SLIDE_SECONDS, props({{"x", SHOWN_X}, {"alpha", 1}}));
+    ::tween::Tweener::tween(Ref<runtime::Object>(this), SLIDE_SECONDS, TweenProps::of({{"x", SHOWN_X}, {"alpha", 1}}));
     showing = true;
 }
 
 void EnemyDetailsWindow::hide() {
     if (!showing) return;
-    ::tween::Tweener::tween(Ref<runtime::Object>(this), SLIDE_SECONDS, props({{"alpha", 0}}));
+    ::tween::Tweener::tween(Ref<runtime::Object>(this), SLIDE_SECONDS, TweenProps::of({{"alpha", 0}}));
     showing = false;
 }
 

@@ -17,6 +17,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
 #include "tween/Tweener.h"
 #include "tween/easing/Quad.h"
@@ -29,12 +30,6 @@ using runtime::make;
 using runtime::Ref;
 
 namespace {
-
-Ref<runtime::DynamicObject> props(std::initializer_list<std::pair<const char*, double>> values) {
-    auto p = make<runtime::DynamicObject>();
-    for (const auto& [name, value] : values) p->setField(name, runtime::Value(value));
-    return p;
-}
 
 void stopAndRemove(const Ref<framework::DisplayObject>& label) {
     if (!label) return;
@@ -184,7 +179,7 @@ void HotkeySlot::useEquipment(const Ref<Item>& held) {
     text->set_x(static_cast<int>(C::TILE_SIZE * 0.5));
     text->set_y(-40);
     HudLink::get().addToHero(text);
-    if (auto actuator = ::tween::Tweener::tween(text, 1, props({{"y", -80}, {"alpha", 0}}))) {
+    if (auto actuator = ::tween::Tweener::tween(text, 1, TweenProps::of({{"y", -80}, {"alpha", 0}}))) {
         actuator->ease(::tween::Quad::get_easeOut());
         text->tween(actuator);
     }
@@ -227,7 +222,7 @@ void HotkeySlot::riseIn(const Ref<framework::DisplayObject>& label, double y) {
     addChild(label);
     label->set_visible(true);
     label->set_alpha(0);
-    ::tween::Tweener::tween(label, 0.2, props({{"y", y - 10}, {"alpha", 1}}));
+    ::tween::Tweener::tween(label, 0.2, TweenProps::of({{"y", y - 10}, {"alpha", 1}}));
 }
 
 void HotkeySlot::showName() {
@@ -242,8 +237,8 @@ void HotkeySlot::showName() {
 
 void HotkeySlot::hideName() {
     if (!itemIcon) return;
-    ::tween::Tweener::tween(nameLabel, 0.2, props({{"alpha", 0}}));
-    if (mpUseSprite) ::tween::Tweener::tween(mpUseSprite, 0.2, props({{"alpha", 0}}));
+    ::tween::Tweener::tween(nameLabel, 0.2, TweenProps::of({{"alpha", 0}}));
+    if (mpUseSprite) ::tween::Tweener::tween(mpUseSprite, 0.2, TweenProps::of({{"alpha", 0}}));
 }
 
 void HotkeySlot::mouseOver(const Ref<framework::Event>& event) { showName(); }
@@ -262,7 +257,7 @@ void HotkeySlot::mouseUp(const Ref<framework::Event>& event) {
     if (!itemIcon) return;
     for (const Ref<framework::DisplayObject>& label : {Ref<framework::DisplayObject>(nameLabel), Ref<framework::DisplayObject>(mpUseSprite)})
         if (label)
-            if (auto actuator = ::tween::Tweener::tween(label, 3, props({{"alpha", 0}})))
+            if (auto actuator = ::tween::Tweener::tween(label, 3, TweenProps::of({{"alpha", 0}})))
                 actuator->ease(::tween::Quad::get_easeIn());
 }
 

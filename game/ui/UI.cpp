@@ -33,6 +33,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -58,12 +59,6 @@ bool inBattle() { return G::mapState && G::mapState->inBattle; }
 
 void setMovementDisabled(bool disabled) {
     if (G::mapState) G::mapState->disableMovement = disabled;
-}
-
-Ref<runtime::DynamicObject> props(std::initializer_list<std::pair<const char*, double>> values) {
-    auto p = make<runtime::DynamicObject>();
-    for (const auto& [name, value] : values) p->setField(name, Value(value));
-    return p;
 }
 
 void addTo(const Ref<framework::DisplayObjectContainer>& parent, const Ref<DisplayObject>& child) {
@@ -814,7 +809,7 @@ void UI::updateHPMPExp(std::optional<int> hpChange, std::optional<int> mpChange,
 }
 
 void UI::startFloatingText(const Ref<TextSprite>& text) {
-    if (auto actuator = ::tween::Tweener::tween(text, 3, props({{"y", text->get_y() + 20}, {"alpha", 0}}))) {
+    if (auto actuator = ::tween::Tweener::tween(text, 3, TweenProps::of({{"y", text->get_y() + 20}, {"alpha", 0}}))) {
         actuator->ease(::tween::Quart::get_easeOut());
         text->tween(actuator);
     }
@@ -846,12 +841,12 @@ void UI::showSaveText() {
     gameSavedText->set_visible(true);
     gameSavedText->set_alpha(1);
     gameSavedText->set_x(-gameSavedText->textWidth);
-    if (auto actuator = ::tween::Tweener::tween(gameSavedText, 0.4, props({{"x", 4}})))
+    if (auto actuator = ::tween::Tweener::tween(gameSavedText, 0.4, TweenProps::of({{"x", 4}})))
         actuator->onComplete(Function::method<&UI::fadeOutSaveText>(this));
 }
 
 void UI::fadeOutSaveText() {
-    if (auto actuator = ::tween::Tweener::tween(gameSavedText, 1, props({{"alpha", 0}}))) actuator->delay(0.5);
+    if (auto actuator = ::tween::Tweener::tween(gameSavedText, 1, TweenProps::of({{"alpha", 0}}))) actuator->delay(0.5);
 }
 
 // ---- fades ----
@@ -866,7 +861,7 @@ void UI::tweenInSprite(const Ref<DisplayObject>& sprite, bool overlay, double al
     overLayer->addChild(sprite);
     sprite->set_alpha(0);
     sprite->set_visible(true);
-    if (auto actuator = ::tween::Tweener::tween(sprite, seconds, props({{"alpha", alpha}}))) {
+    if (auto actuator = ::tween::Tweener::tween(sprite, seconds, TweenProps::of({{"alpha", alpha}}))) {
         actuator->ease(::tween::Linear::get_easeNone());
         actuator->onComplete(onComplete ? onComplete : Function::of<&UI::nullItemDeselect>());
     }
@@ -874,7 +869,7 @@ void UI::tweenInSprite(const Ref<DisplayObject>& sprite, bool overlay, double al
 
 void UI::tweenOutSprite(const Ref<DisplayObject>& sprite, bool overlay, double seconds) {
     if (overlay) tweenOutSprite(overBlack, false);
-    if (auto actuator = ::tween::Tweener::tween(sprite, seconds, props({{"alpha", 0}}))) {
+    if (auto actuator = ::tween::Tweener::tween(sprite, seconds, TweenProps::of({{"alpha", 0}}))) {
         runtime::Weak<UI> self(this);
         actuator->onComplete(Function::of([self, sprite] {
             if (auto ui = self.lock()) ui->removeSpriteAfterTween(sprite);
