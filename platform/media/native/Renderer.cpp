@@ -115,6 +115,7 @@ int Renderer::blendModeOf(const std::string& text) {
 
 void Renderer::callDirect(const runtime::Value& callback) {
     drewDirect_ = true;
+    alphaTouched_ = true;
     // The rectangle handed over is the whole target, in its pixels.
     cairo_surface_t* surface = cairo_get_target(cr_);
     auto rect = runtime::make<runtime::DynamicObject>();
@@ -257,6 +258,7 @@ void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& cont
             if (target_.backdrop) target_.backdrop->settle();
             cairo_set_source_rgba(cr_, r, g, bl, a);
             cairo_set_operator(cr_, Rasterizer::blendOperator(blend));
+            if (!Rasterizer::keepsOpaque(Rasterizer::blendOperator(blend))) alphaTouched_ = true;
             cairo_new_path(cr_);
             cairo_rectangle(cr_, b.x, b.y, b.width, b.height);
             cairo_fill(cr_);
@@ -326,10 +328,12 @@ void Renderer::drawTree(NodeStore& store, int root, Surface& target, const Matri
     store_ = &store;
     cr_ = cr;
     target_ = targetOf(direct_ ? target.pixmanImage() : nullptr, target.width(), target.height(), clip);
+    raster_.resetAlphaTouched();
+    alphaTouched_ = false;
     renderNode(root, matrix, ct, blendMode, false);
     cr_ = nullptr;
     target_ = {};
-    target.endDrawing(cr);
+    target.endDrawing(cr, !alphaTouched_ && !raster_.alphaTouched());
 }
 
 void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
@@ -371,7 +375,7 @@ void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& mat
         Rasterizer::Target fast = targetOf(target.pixmanImage(), target.width(), target.height(), clip);
         raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode), &fast);
     }
-    target.endDrawing(cr);
+    target.endDrawing(cr, !raster.alphaTouched());
 }
 
 }  // namespace media

@@ -68,6 +68,7 @@ private:
     Rasterizer::Backdrop backdrop_;
     bool direct_ = true;
     bool drewDirect_ = false;
+    bool alphaTouched_ = false;  // the renderer itself drew with an operator that may change alpha
     // Masks nest a few levels deep at most (a mask cycle stops there).
     static constexpr int MAX_MASK_DEPTH = 4;
     int maskDepth_ = 0;
