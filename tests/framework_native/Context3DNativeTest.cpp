@@ -52,6 +52,21 @@ struct Scene {
     Ref<framework::VertexBuffer3D> fullScreen, lowerLeft;
     Ref<framework::IndexBuffer3D> triangle;
 
+    // The programs and buffers, made through the context.
+    void make(const Ref<Context3D>& c) {
+        context = c;
+        colour = c->createProgram();
+        colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS), compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
+        sampling = c->createProgram();
+        sampling->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
+                         compiledShader(GL::FRAGMENT_SHADER, SAMPLING_FS));
+        fullScreen = c->createVertexBuffer(3, 2);
+        fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
+        lowerLeft = c->createVertexBuffer(3, 2);
+        lowerLeft->uploadFromVector(numbers({-1, -1, 1, -1, -1, 1}), 0, 3);
+        triangle = c->createIndexBuffer(3);
+        triangle->uploadFromVector(numbers({0, 1, 2}), 0, 3);
+    }
     void drawWith(const Ref<framework::Program3D>& program, const Ref<framework::VertexBuffer3D>& vertices) {
         context->setProgram(program);
         context->setVertexBufferAt(0, vertices, 0, Context3DVertexBufferFormat::FLOAT_2);
@@ -136,21 +151,9 @@ const std::vector<Outcome>* outcomes() {
         auto stage3D = Lib::get_stage()->stage3Ds->at(0).as<framework::Stage3D>();
         stage3D->addEventListener("context3DCreate", runtime::Function::of([&](Value) { ++created; }));
         stage3D->requestContext3D();
-        auto& context = scene.context = stage3D->context3D;
-        context->configureBackBuffer(WIDTH, HEIGHT, 0, true);
-        scene.colour = context->createProgram();
-        scene.colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
-                             compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
-        scene.sampling = context->createProgram();
-        scene.sampling->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
-                               compiledShader(GL::FRAGMENT_SHADER, SAMPLING_FS));
-        scene.fullScreen = context->createVertexBuffer(3, 2);
-        scene.fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
-        scene.lowerLeft = context->createVertexBuffer(3, 2);
-        scene.lowerLeft->uploadFromVector(numbers({-1, -1, 1, -1, -1, 1}), 0, 3);
-        scene.triangle = context->createIndexBuffer(3);
-        scene.triangle->uploadFromVector(numbers({0, 1, 2}), 0, 3);
-        context->setRenderMethod(runtime::Function::of([&](Value) {
+        stage3D->context3D->configureBackBuffer(WIDTH, HEIGHT, 0, true);
+        scene.make(stage3D->context3D);
+        scene.context->setRenderMethod(runtime::Function::of([&](Value) {
             if (next >= SCENES.size()) return;
             Outcome& outcome = results[next];
             SCENES[next++](scene, outcome);
@@ -232,18 +235,9 @@ TEST(Context3DNative, ABackBufferSmallerThanTheStageShowsWholeAtTheTopLeft) {
         }
         auto stage3D = Lib::get_stage()->stage3Ds->at(0).as<framework::Stage3D>();
         stage3D->requestContext3D();
-        auto& context = scene.context = stage3D->context3D;
-        context->configureBackBuffer(WIDTH, HEIGHT, 0, false);
-        scene.colour = context->createProgram();
-        scene.colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
-                             compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
-        scene.fullScreen = context->createVertexBuffer(3, 2);
-        scene.fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
-        scene.lowerLeft = context->createVertexBuffer(3, 2);
-        scene.lowerLeft->uploadFromVector(numbers({-1, -1, 1, -1, -1, 1}), 0, 3);
-        scene.triangle = context->createIndexBuffer(3);
-        scene.triangle->uploadFromVector(numbers({0, 1, 2}), 0, 3);
-        context->setRenderMethod(runtime::Function::of([&](Value rect) {
+        stage3D->context3D->configureBackBuffer(WIDTH, HEIGHT, 0, false);
+        scene.make(stage3D->context3D);
+        scene.context->setRenderMethod(runtime::Function::of([&](Value rect) {
             ++renders;
             EXPECT_EQ(rect.field("width").toInt(), WIDTH);
             EXPECT_EQ(rect.field("height").toInt(), HEIGHT);
