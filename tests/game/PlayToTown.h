@@ -54,14 +54,21 @@ inline bool shownFully(const runtime::Ref<framework::DisplayObject>& window) {
     return window && window->get_parent() && window->get_visible() && window->get_alpha() >= 1;
 }
 
-inline GameDriver& playToTown(GameDriver& d) {
+// Waits for the title over the built town, once the start-up cover (which fades out over it for a
+// second and takes clicks until it leaves) is gone.
+inline GameDriver& untilTitle(GameDriver& d) {
     using game::Game;
     using game::G;
-    // The start-up cover fades out over the title for a second and takes clicks until it leaves.
-    d.until("the title is up over the built town", [] {
+    return d.until("the title is up over the built town", [] {
         return Game::ui && Game::ui->titleShowing && Game::ui->logo && Game::ui->logo->get_parent() && G::mapState &&
                !G::mapState->building && !(Game::appLoadingScreen && Game::appLoadingScreen->get_parent());
     });
+}
+
+inline GameDriver& playToTown(GameDriver& d) {
+    using game::Game;
+    using game::G;
+    untilTitle(d);
     clickButton(d, "Play", [] { return Game::ui->startButton; });
     d.until("the slot window is in", [] { return Game::ui->slotWinOpen && shownFully(Game::ui->slotWindow); });
     clickButton(d, "slot 0", [] {

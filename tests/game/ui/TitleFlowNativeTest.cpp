@@ -22,17 +22,11 @@ using game::UISlotWindow;
 using runtime::make;
 using runtime::Ref;
 using testing_game::GameDriver;
+using testing_game::untilTitle;
 
 namespace {
 
 Ref<UISlotWindow> slotWindow() { return Game::ui->slotWindow.cast<UISlotWindow>(); }
-
-GameDriver& untilTitle(GameDriver& d) {
-    return d.until("the title is up over the built town", [] {
-        return Game::ui && Game::ui->titleShowing && Game::ui->logo && Game::ui->logo->get_parent() && G::mapState &&
-               !G::mapState->building && !(Game::appLoadingScreen && Game::appLoadingScreen->get_parent());
-    });
-}
 
 // Every text shown in a slot's summary, in order.
 std::vector<std::string> summaryTexts(int slot) {
