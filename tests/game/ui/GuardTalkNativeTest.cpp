@@ -36,7 +36,7 @@ TEST(GuardTalk, WalkingToTheGuardShowsHisFirstOffer) {
         .until("the town stands behind the title",
                [] { return scene() && game::Game::ui && scene()->townGuard && !scene()->building; })
         .then("the game starts in town", [] { scene()->titleStartGame(); })
-        .until("the intro ends", [] { return !scene()->titleIntroPlaying && !scene()->disableMovement; })
+        .until("the intro ends", [] { return !scene()->titleIntroPlaying; })
         .then("the hint is closed and the hero stands below the guard's post",
               [] {
                   if (game::Game::ui->messageWinOpen) game::Game::ui->closeMessageWin();
@@ -45,6 +45,7 @@ TEST(GuardTalk, WalkingToTheGuardShowsHisFirstOffer) {
                   hero.lev_y = 10;
                   scene()->correctHeroPostion();
               })
+        .until("the hero may walk", [] { return !scene()->disableMovement; }, {}, 10)
         .hold(SDLK_UP, 3)
         .until("the guard stops the hero", [] { return shownType() == "firstStop"; })
         .until("the guard's first page is read", [] { return !scene()->currentSpeech->opening; })
