@@ -40,6 +40,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/ui/Speech.h"
 #include "game/ui/UI.h"
 #include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
@@ -1150,11 +1151,38 @@ void MapState::guardStop() {
     if (switchSet(SWITCH::GUARD_FIRST_STOPPED)) return;
     movePath.clear();
     auto guard = townGuard.cast<NPC>();
-    // Without the guard's speech nothing would give the hero his movement back.
-    if (!guard || !Value(guard).field("showSpeech").function()) return;
+    // Without the guard nothing would give the hero his movement back.
+    if (!guard) return;
     disableMovement = true;
-    callOn(guard, "playBlock");
-    callOn(guard, "showSpeech", "firstStop");
+    if (guard->animSprite) guard->animSprite->setNewAnim(NPC::GUARD_BLOCK);
+    guard->showSpeech("firstStop");
+}
+
+// ---- speech ----
+
+void MapState::advanceSpeech(bool skip) {
+    if (!currentSpeech || (currentSpeech->optionsOpen && !skip)) return;
+    Ref<Speech> speech = currentSpeech;
+    if (speech->closeCurrentText(skip)) closeLastSpeechText();
+    if (skip) speechCancelledThisFrame = true;
+}
+
+void MapState::updateSpeechAnim() {
+    if (currentSpeech) currentSpeech->update();
+}
+
+void MapState::closeLastSpeechText() {
+    if (!sorcererWounded) {
+        auto speaker = currentSpeech ? currentSpeech->npc.lock() : nullptr;
+        if (!speaker || !speaker->npcData || speaker->npcData->id != NPC::DEMON) disableMovement = false;
+    }
+    if (currentSpeech) currentSpeech->detach();
+    currentSpeech = nullptr;
+    endSpeechTime = END_SPEECH_TIME;
+    if (openShopAfterSpeech) {
+        uiCall("openShop", false);
+        openShopAfterSpeech = false;
+    }
 }
 
 void MapState::activateDiary() {
@@ -1285,15 +1313,18 @@ void MapState::displayTileInfo(int x, int y) {
 
 void MapState::updateKeyboard() {
     checkArrowKeysMovement();
+    // Only options already shown answer a key: the key that turned to the last page does not
+    // also choose on it.
+    Ref<Speech> optionsShown = currentSpeech && currentSpeech->optionsOpen ? currentSpeech : nullptr;
     if (anyKeyJustPressed()) {
         noMoveThisFrame = false;
         advanceSpeech(justPressed(KEY_ESCAPE));
         if (foundItemWinShowing) callOn(foundItemWin, "fadeOut");
     }
     const int firstOption = GameData::azerty ? 65 : 81;
-    if (currentSpeech && Value(currentSpeech).field("hasTwoOptions").toBool()) {
-        if (justPressed(firstOption)) callOn(currentSpeech, "chooseOption", 0);
-        else if (justPressed(69)) callOn(currentSpeech, "chooseOption", 1);
+    if (optionsShown && optionsShown == currentSpeech && currentSpeech->optionsOpen) {
+        if (justPressed(firstOption)) currentSpeech->option1Click(nullptr);
+        else if (justPressed(69)) currentSpeech->option2Click(nullptr);
     }
     if ((justPressed(KEY_ESCAPE) || justPressed(73)) && !uiFlag("yesNoWinOpen") && !speechCancelledThisFrame) {
         static const std::pair<const char*, const char*> closers[] = {
@@ -1709,9 +1740,6 @@ std::optional<std::pair<double, double>> MapState::heroPosition() const {
     return std::pair{hero->get_x(), hero->get_y()};
 }
 
-void MapState::advanceSpeech(bool escape) {}
-void MapState::updateSpeechAnim() {}
-void MapState::closeLastSpeechText() {}
 void MapState::setShopInventory() {}
 void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {}
 void MapState::useWings() {}

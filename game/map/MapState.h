@@ -27,6 +27,7 @@
 namespace game {
 
 class Monster;
+class Speech;
 
 class MapState : public engine::EngState, public MapStateLink {
     RUNTIME_CLASS(MapState)
@@ -171,7 +172,7 @@ public:
     runtime::Ref<StatGem> chooseGem;
 
     // Speech.
-    runtime::Ref<runtime::Object> currentSpeech;
+    runtime::Ref<Speech> currentSpeech;
     runtime::Ref<TileObject> lastNPC;
     bool openShopAfterSpeech = false;
     int endSpeechTime = 0;
@@ -265,7 +266,8 @@ public:
     virtual void stageKeyDown(const EventRef& event);
     virtual void stageClick(const EventRef& event);
     virtual void mapMouseDown(const EventRef& event);
-    virtual void advanceSpeech(bool escape = false);
+    // The player asks for the next page; skip (Escape) leaves the bubble's remaining pages.
+    virtual void advanceSpeech(bool skip = false);
     virtual void mapMouseUp(const EventRef& event);
     virtual void stageMouseUp(const EventRef& event);
     virtual void mapMouseMove(const EventRef& event);

@@ -5,10 +5,15 @@
 
 #include "game/data/GameData.h"
 #include "game/floor/Tile.h"
+#include "game/map/MapState.h"
+#include "game/ui/Speech.h"
+#include "game/ui/UI.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/C.h"
 #include "game/shell/G.h"
+#include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "platform/runtime/Trace.h"
 
 namespace game {
 
@@ -53,12 +58,62 @@ NPC::NPC(Tile* tile, int id) : TileObject(tile) {
     }
 }
 
+NPC::~NPC() = default;
+
+void NPC::makeNPCAnimArray() { ANIMS = {GUARD_RETURN_TO_IDLE}; }
+
 void NPC::update() {
     if (animSprite && animSprite->anim) animSprite->updateAnim();
     if (animSprite && npcData->id == SORCEROR_ID) {
         animSprite->set_y(originY + static_cast<int>(std::sin(static_cast<double>(G::frameCount) / SORCEROR_HOVER_PERIOD) * 3));
         if (animSprite->animCompleted) animSprite->setNewAnim(SORCEROR_IDLE);
     }
+}
+
+void NPC::activate() {
+    if (npcData->decor) return;
+    MapState* state = G::mapState.get();
+    if (!state || state->lastNPC.get() == this) return;
+    if (npcData->freeze) state->disableMovement = true;
+    if (npcData->shop && Game::ui && Game::ui->shop) {
+        // The shop screen is reached by name: without one there is nothing to hand the lines to.
+        const NPCData& d = *npcData;
+        runtime::Value method = runtime::Value(Game::ui->shop).field("setShopDialogue");
+        if (auto* f = method.function())
+            (*f)(d.welcomeText, d.shopSelectText, d.invSelectText, d.buyOneText, d.buyAllText, d.sellOneText,
+                 d.sellAllText, d.sellJunkText, d.noGoldText, d.cantBuyText);
+    }
+    showSpeech();
+}
+
+void NPC::showSpeech(const runtime::String& type, bool closeCurrent) {
+    MapState* state = G::mapState.get();
+    runtime::Ref<SpeechData> sd = npcData->chooseSpeech(type);
+    if (!sd || !state) {
+        RUNTIME_TRACE(runtime::Value("speechData is null?"));
+        return;
+    }
+    if (sd->openShop) state->openShopAfterSpeech = true;
+    const double d = Game::mobile ? 1 : 2;
+    const double x = get_x() + C::TILE_SIZE * 0.5 + npcData->speechOffsetX;
+    const double y = get_y() - C::TILE_SIZE * 0.5 + npcData->offsetY - (npcData->speechOffsetY + 15) / d;
+    runtime::Ref<Speech> bubble = runtime::make<Speech>(runtime::Ref<NPC>(this), sd, x, y);
+    speech = bubble;
+    if (state->overSprite) state->overSprite->addChild(bubble);
+    if (closeCurrent && state->currentSpeech) {
+        runtime::Ref<Speech> old = state->currentSpeech;
+        old->closeCurrentText(true);
+        // A continuation the old bubble handed over to would stay on screen, never advanced.
+        if (runtime::Ref<Speech> handedOver = state->currentSpeech; handedOver != old) {
+            handedOver->closeCurrentText(false, true);
+            handedOver->detach();
+        }
+        old->detach();
+    }
+    state->currentSpeech = bubble;
+    state->lastNPC = runtime::Ref<TileObject>(this);
+    if (sd->animIndex >= 0 && sd->animIndex < static_cast<int>(ANIMS.size()) && animSprite)
+        animSprite->setNewAnim(ANIMS[static_cast<std::size_t>(sd->animIndex)]);
 }
 
 }  // namespace game

@@ -26,6 +26,7 @@
 #include "game/kit/SpriteFont.h"
 #include "game/kit/UIColor.h"
 #include "game/kit/YesNoWindow.h"
+#include "game/map/NPC.h"
 #include "game/map/NPCData.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
@@ -87,7 +88,7 @@ Game::EngineOptions Game::prepare() {
     // DiaryEntry::initialize();
     YesNoWindow::createCachedWindows();
     MessageWindow::createStaticWindows();
-    // NPC::makeNPCAnimArray();
+    NPC::makeNPCAnimArray();
     ZoneData::setZones();
     // SkillNode::setupButtonRects();
     Data::loadSaveData();

@@ -27,6 +27,7 @@
 #include "game/kit/BaseScroller.h"
 #include "game/kit/ItemIconAnimated.h"
 #include "game/map/NPC.h"
+#include "game/ui/Speech.h"
 #include "game/data/Data.h"
 #include "game/data/GameData.h"
 #include "game/shell/BMDCache.h"
@@ -143,6 +144,7 @@ void setFrameConstants(bool at30) {
         at30 ? static_cast<int>(ItemIconAnimated::VELOCITY_60FPS * 1.5) : ItemIconAnimated::VELOCITY_60FPS;
     MapState::setFrameRate(at30 ? 30 : 60);
     frames(NPC::SORCEROR_HOVER_PERIOD, NPC::SORCEROR_HOVER_PERIOD_60FPS);
+    frames(Speech::OPEN_FRAMES, Speech::OPEN_FRAMES_60FPS);
     frames(SecretTile::REVEAL_TIME, SecretTile::REVEAL_TIME_60FPS);
     frames(SoulCrystal::HOVER_PERIOD, SoulCrystal::HOVER_PERIOD_60FPS);
     frames(StatGem::HOVER_PERIOD, StatGem::HOVER_PERIOD_60FPS);

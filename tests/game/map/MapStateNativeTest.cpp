@@ -23,7 +23,7 @@
 #include "game/shell/C.h"
 #include "game/shell/PixelSmoother.h"
 #include "tests/game/GameTables.h"
-#include "tests/game/kit/KitFixture.h"
+#include "tests/game/map/MapStateFixture.h"
 
 using game::C;
 using game::GameData;
@@ -44,80 +44,7 @@ public:
     int updates = 0;
 };
 
-class MapStateTest : public KitFixture {
-protected:
-    void SetUp() override {
-        KitFixture::SetUp();
-        testing_game::useOwnSaveFolder("glv-mapstate");
-        testing_game::loadGameTablesOnce();
-        GameData::initializeGameStuff();
-        engine::EngG::keys = make<engine::EngKeyboard>();
-        game::Game::gameStage = make<game::BitmapSprite>();
-        game::Game::gameWidth = 960;
-        game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
-        MapState::timer = [this] { return clock; };
-        MapState::setFrameRate(60);
-        state = make<MapState>();
-        state->create();
-        MapState::loadFogTemplate();
-        state->hero = make<game::Hero>();
-        state->scaledIntialScreen = true;
-    }
-
-    void TearDown() override {
-        state = nullptr;
-        game::G::mapState = nullptr;
-        engine::EngG::keys = nullptr;
-        game::Game::gameStage = nullptr;
-        game::Game::gameCenter = nullptr;
-        MapState::timer = [] { return framework::Lib::getTimer(); };
-        game::G::pauseGame = game::G::disableMenu = false;
-        KitFixture::TearDown();
-    }
-
-    // A dungeon floor built to the end, frame by frame; returns the frames it took.
-    int buildFloor(int floor) {
-        GameData::currentFloor = floor;
-        GameData::inCave = true;
-        state->goToMap(nullptr, nullptr);
-        int frames = 0;
-        while (state->building && frames < 100) {
-            state->update();
-            ++frames;
-        }
-        return frames;
-    }
-
-    // Holds a key for the next update (just pressed on the first).
-    void press(int code) {
-        engine::EngG::keys->updateKeyStates(code, true);
-    }
-    void release(int code) { engine::EngG::keys->updateKeyStates(code, false); }
-    void step(int frames = 1) {
-        for (int i = 0; i < frames; ++i) {
-            state->update();
-            engine::EngG::keys->update();
-        }
-    }
-
-    // An open room of floor tiles around (16, 16) with no objects, the hero in its middle.
-    void openRoom() {
-        for (auto& column : state->mapData->tiles)
-            for (auto& t : column) {
-                const bool inside = t->lev_x >= 8 && t->lev_x <= 24 && t->lev_y >= 8 && t->lev_y <= 24;
-                t->wall = !inside;
-                t->hole = t->hidden = t->fakeWall = false;
-                t->tObj = nullptr;
-            }
-        state->mapData->tileObjects.clear();
-        state->hero->lev_x = state->hero->lev_y = 16;
-        state->correctHeroPostion();
-    }
-
-    int clock = 0;
-    Ref<MapState> state;
-};
+using MapStateTest = MapStateFixture;
 
 }  // namespace
 
