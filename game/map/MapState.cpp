@@ -31,6 +31,7 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
 #include "game/map/MiniMap.h"
+#include "game/ui/FoundItemWindow.h"
 #include "game/ui/HotkeySlot.h"
 #include "game/ui/HotkeyWindow.h"
 #include "game/map/NPC.h"
@@ -365,6 +366,7 @@ void MapState::initialize() {
         "Go down to the next floor?", runtime::Function::method<&MapState::confirmStairs>(this),
         runtime::Function::method<&MapState::cancelStairs>(this));
     loadFogTemplate();
+    foundItemWin = make<FoundItemWindow>(this);
     if (!GameData::fullscreen) instantResize = false;
 }
 
@@ -1604,9 +1606,10 @@ Ref<runtime::Object> MapState::makeBattle(const Ref<Monster>& monster) {
 }
 
 void MapState::startBattle() {
-    auto hotkeys = uiObject<runtime::Object>("hotkeys");
-    callOn(hotkeys, "useQueuedMagic");
-    callOn(hotkeys, "disableBattleUnusable");
+    if (auto bar = uiObject<HotkeyWindow>("hotkeys")) {
+        bar->useQueuedMagic();
+        bar->disableBattleUnusable();
+    }
 }
 
 void MapState::endBattle(bool ranAway) {
@@ -1639,9 +1642,7 @@ void MapState::endBattle(bool ranAway) {
 }
 
 void MapState::releaseBattleLocks() {
-    if (auto bar = uiObject<HotkeyWindow>("hotkeys"))
-        for (const auto& slot : bar->slots)
-            if (slot) slot->enable();
+    if (auto bar = uiObject<HotkeyWindow>("hotkeys")) bar->enableAllSlots();
     callOn(uiObject<runtime::Object>("equipment"), "enableIconsAfterBattle");
 }
 
