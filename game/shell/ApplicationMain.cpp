@@ -18,9 +18,11 @@ namespace game {
 
 using framework::Lib;
 
-void ApplicationMain::main() {
+void ApplicationMain::main() { open(runtime::Function::of<&ApplicationMain::onLoaded>()); }
+
+void ApplicationMain::open(const runtime::Ref<runtime::Function>& onLoaded) {
     Lib::setPackage(COMPANY, FILE, PACKAGE, RELEASE);
-    Lib::create(runtime::Function::of<&ApplicationMain::onLoaded>(), WIDTH, HEIGHT, FRAME_RATE, COLOR,
+    Lib::create(onLoaded, WIDTH, HEIGHT, FRAME_RATE, COLOR,
                 Lib::RESIZABLE | Lib::HARDWARE | Lib::VSYNC | Lib::ALLOW_SHADERS | Lib::STENCIL_BUFFER, TITLE);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's entry: registers the product with the back end, asks it for the main frame and,
 // once the frame is up, prepares the stage and the working folder and starts Main.
+#include "platform/runtime/Function.h"
 #include "platform/runtime/Object.h"
 
 namespace game {
@@ -25,6 +26,9 @@ public:
 
     // Returns when the back end's frame loop ends.
     static void main();
+    // Registers the product and opens the main frame; onLoaded runs once it is up. Returns when
+    // the frame loop ends.
+    static void open(const runtime::Ref<runtime::Function>& onLoaded);
     // Runs entry (main by default) inside the start-up guard: an exception that escapes it is
     // shown in an "Error" box and gives the exit status -1; otherwise 0.
     static int runGuarded(void (*entry)() = &ApplicationMain::main);
