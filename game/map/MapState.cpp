@@ -31,6 +31,7 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
 #include "game/map/MiniMap.h"
+#include "game/ui/EnemyDetailsWindow.h"
 #include "game/ui/FoundItemWindow.h"
 #include "game/ui/HotkeySlot.h"
 #include "game/ui/HotkeyWindow.h"
@@ -1276,11 +1277,11 @@ void MapState::displayTileInfo(int x, int y) {
     infoShownForTile = true;
     Tile* tile = mapData ? mapData->tileAt(x, y) : nullptr;
     if (!tile || !tile->tObj) return;
-    if (auto monster = tile->tObj.cast<Monster>()) {
-        auto details = uiObject<runtime::Object>("enemyDetailsWindow");
-        callOn(details, "setMonster", monster);
-        callOn(details, "show");
-    }
+    if (auto monster = tile->tObj.cast<Monster>())
+        if (auto details = uiObject<EnemyDetailsWindow>("enemyDetailsWindow")) {
+            details->setMonster(monster);
+            details->show();
+        }
     mouseIsDown = false;
     removeFromParent(tileFlash);
 }
@@ -1652,7 +1653,7 @@ void MapState::showFoundItemWindow(const Ref<Item>& item) {
     const double hotkeysHeight = Value(uiObject<runtime::Object>("hotkeys")).field("winHeight").toFloat();
     foundItemWin->set_x(0);
     foundItemWin->set_y(Game::gameHeight - hotkeysHeight - 70);
-    callOn(foundItemWin, "setItem", item);
+    if (auto window = foundItemWin.cast<FoundItemWindow>()) window->setItem(item);
     if (Game::ui) Game::ui->addChild(foundItemWin);
     foundItemWinShowing = true;
     if (item && item->data && item->data->wings && firstTimeHint(MessageWindow::ID_WINGS))

@@ -11,6 +11,8 @@
 #include "game/map/MapState.h"
 #include "game/shell/C.h"
 #include "game/shell/G.h"
+#include "game/battle/Monster.h"
+#include "game/ui/EnemyDetailsWindow.h"
 #include "game/ui/FoundItemWindow.h"
 #include "game/ui/HPMPHud.h"
 #include "game/ui/HotkeyWindow.h"
@@ -36,6 +38,7 @@ protected:
         testing_game::useOwnSaveFolder("glv-maphud");
         testing_game::loadGameTablesOnce();
         GameData::initializeGameStuff();
+        GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
         engine::EngG::keys = make<engine::EngKeyboard>();
         game::Game::gameStage = make<game::BitmapSprite>();
         game::Game::gameWidth = game::Game::screenWidth = 960;
@@ -302,7 +305,28 @@ TEST_F(MapHudTest, TheHPBarFlashesEvery25FramesOnlyBelowAFifth) {
                 if (c.low && game::G::frameCount % 25 == 0) expected.push_back(game::G::frameCount);
             }
             EXPECT_EQ(flashedOn, expected);
-            if (c.low) EXPECT_GE(expected.size(), 2u);
+            if (c.low) {
+                EXPECT_GE(expected.size(), 2u);
+            }
         }
+    }});
+}
+
+TEST_F(MapHudTest, HoldingOnAMonsterFillsAndShowsTheEnemyDetails) {
+    onStage({[&] {
+        enterDungeon();
+        Tile* tile = state->mapData->tiles[18][16].get();
+        auto monster = make<game::Monster>(tile);
+        tile->tObj = monster;
+        state->mapData->tileObjects.push_back(monster);
+        state->mouseIsDown = true;
+        state->lastTileFlashX = 18;
+        state->lastTileFlashY = 16;
+        step(MapState::INFO_HOLD_TIME);
+        auto details = ui->enemyDetailsWindow.cast<game::EnemyDetailsWindow>();
+        ASSERT_TRUE(details);
+        EXPECT_EQ(details->monster.get(), monster.get());
+        EXPECT_TRUE(details->showing);
+        EXPECT_EQ(details->nameText->get_text().toText(), monster->data->name.toText());
     }});
 }
