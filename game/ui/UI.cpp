@@ -9,7 +9,9 @@
 #include "HPMPHud.h"
 #include "HotkeyWindow.h"
 #include "ItemInventory.h"
+#include "UIChooseHeroWindow.h"
 #include "UIDataHook.h"
+#include "UISlotWindow.h"
 #include "UIHudLink.h"
 #include "framework/events/MouseEvent.h"
 #include "game/map/MapState.h"
@@ -37,7 +39,12 @@
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
+#include "tween/easing/Back.h"
 #include "tween/easing/Linear.h"
+#include "framework/net/URLRequest.h"
+#include "framework/system/System.h"
+#include "game/data/MonsterData.h"
+#include "platform/runtime/ClassInfo.h"
 #include "tween/easing/Quart.h"
 
 namespace game {
@@ -889,7 +896,6 @@ void UI::setStartButtonText() {}
 // ---- operations of windows made elsewhere ----
 
 void UI::createSettingsWin(int width, int height, bool firstTime) { notBuilt("createSettingsWin"); }
-void UI::createTitleScreenStuff(bool firstTime) { notBuilt("createTitleScreenStuff"); }
 void UI::createOptionsWindow() { notBuilt("createOptionsWindow"); }
 void UI::createChooseFloorWindow() { notBuilt("createChooseFloorWindow"); }
 void UI::updateChooseFloorButtons() { notBuilt("updateChooseFloorButtons"); }
@@ -906,14 +912,9 @@ void UI::closeOptionsClick(const EventRef& event) { notBuilt("closeOptionsClick"
 void UI::openMoreStatsWin() { notBuilt("openMoreStatsWin"); }
 void UI::closeMoreStatsBlackClick(const EventRef& event) { notBuilt("closeMoreStatsBlackClick"); }
 void UI::closeMoreStatsWin() { notBuilt("closeMoreStatsWin"); }
-void UI::openSlotWin() { notBuilt("openSlotWin"); }
-void UI::closeSlotWin(bool showTitle, bool instant) { notBuilt("closeSlotWin"); }
 void UI::openActiveEffects() { notBuilt("openActiveEffects"); }
 void UI::closeActiveEffects() { notBuilt("closeActiveEffects"); }
 void UI::closeActiveEffectsClick(const EventRef& event) { notBuilt("closeActiveEffectsClick"); }
-void UI::openChooseHeroWin() { notBuilt("openChooseHeroWin"); }
-void UI::closeChooseHeroWin() { notBuilt("closeChooseHeroWin"); }
-void UI::setNewHeroType() { notBuilt("setNewHeroType"); }
 void UI::openCurrentLoot() { notBuilt("openCurrentLoot"); }
 void UI::closeCurrentLoot() { notBuilt("closeCurrentLoot"); }
 void UI::openHotkeyWindow() {
@@ -1004,13 +1005,6 @@ void UI::updateFloorTransition() {
 
 void UI::openShop(bool cheat) { notBuilt("openShop"); }
 void UI::closeShop() { notBuilt("closeShop"); }
-void UI::showTitleScreen() { notBuilt("showTitleScreen"); }
-void UI::updateTitleScreenButtons() { notBuilt("updateTitleScreenButtons"); }
-void UI::optionsClick(const EventRef& event) { notBuilt("optionsClick"); }
-void UI::creditsClick(const EventRef& event) { notBuilt("creditsClick"); }
-void UI::openCredits() { notBuilt("openCredits"); }
-void UI::closeCredits() { notBuilt("closeCredits"); }
-void UI::exitClick(const EventRef& event) { notBuilt("exitClick"); }
 void UI::createStatChooseMenu(bool firstTime) { notBuilt("createStatChooseMenu"); }
 void UI::statChooseButtonClick(const EventRef& event) { notBuilt("statChooseButtonClick"); }
 void UI::showStatChooseMenu(const SpriteRef& gem) { notBuilt("showStatChooseMenu"); }
@@ -1020,12 +1014,6 @@ void UI::skillPointsButtonClick(const EventRef& event) { notBuilt("skillPointsBu
 void UI::hideSkillPointsButton() { notBuilt("hideSkillPointsButton"); }
 void UI::openSkillTree(bool unpauseAfter) { notBuilt("openSkillTree"); }
 void UI::closeSkillTree() { notBuilt("closeSkillTree"); }
-void UI::startButtonClick(const EventRef& event) { notBuilt("startButtonClick"); }
-void UI::slotClicked(int slot, bool newGamePlus) { notBuilt("slotClicked"); }
-void UI::startGameWithChosenSlot() { notBuilt("startGameWithChosenSlot"); }
-void UI::refreshTown() { notBuilt("refreshTown"); }
-void UI::tweenAwayTitleStuff() { notBuilt("tweenAwayTitleStuff"); }
-void UI::removeTitleStuff() { notBuilt("removeTitleStuff"); }
 void UI::openEscapeLoot() { notBuilt("openEscapeLoot"); }
 void UI::closeEscapeLoot() { notBuilt("closeEscapeLoot"); }
 void UI::openMap() {
@@ -1135,9 +1123,290 @@ void UI::exitCancel() { notBuilt("exitCancel"); }
 void UI::sorcerorKilledFlash() { notBuilt("sorcerorKilledFlash"); }
 void UI::flashWhite() { notBuilt("flashWhite"); }
 void UI::fadeWhiteFromSorceror() { notBuilt("fadeWhiteFromSorceror"); }
-void UI::taloranOver(const EventRef& event) { notBuilt("taloranOver"); }
-void UI::taloranOut(const EventRef& event) { notBuilt("taloranOut"); }
-void UI::taloranClick(const EventRef& event) { notBuilt("taloranClick"); }
+
+// ---- title screen and game start ----
+
+namespace {
+
+// Slides sprite to y over seconds with a short run-up the other way, registered as its tween.
+void slideY(const Ref<BitmapSprite>& sprite, double seconds, double y) {
+    if (!sprite) return;
+    if (auto actuator = ::tween::Tweener::tween(sprite, seconds, TweenProps::of({{"y", y}}))) {
+        actuator->ease(::tween::Back::get_easeIn());
+        sprite->tween(actuator);
+    }
+}
+
+double pictureHeight(const Ref<BitmapSprite>& sprite) { return sprite && sprite->bmd ? sprite->bmd->get_height() : 0; }
+double pictureWidth(const Ref<BitmapSprite>& sprite) { return sprite && sprite->bmd ? sprite->bmd->get_width() : 0; }
+
+template <class T>
+T slotEntry(const std::vector<T>& list, int slot, T otherwise) {
+    return slot >= 0 && static_cast<std::size_t>(slot) < list.size() ? list[static_cast<std::size_t>(slot)] : otherwise;
+}
+
+Ref<TextSprite> titleCaption(const char* text) {
+    return make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, text, false, -1, 2, true, 0, false, false, -5.0, 2,
+                            true);
+}
+
+}  // namespace
+
+Ref<BitmapSprite> UI::makeWindow(const char* className) {
+    if (const auto* info = runtime::ClassInfo::find(className))
+        if (auto window = info->create(nullptr, 0).cast<BitmapSprite>()) return window;
+    notBuilt(className);
+    return nullptr;
+}
+
+void UI::createTitleScreenStuff(bool create) {
+    const double W = Game::gameWidth;
+    if (create) {
+        logo = make<BitmapSprite>(PixelSmoother::smoothAsset("assets/ui/glv2logo.png"));
+        titleButtons = make<BitmapSprite>();
+
+        startText = titleCaption("Play");
+        startButton = make<BasicButton>(126, 50, 0, -1, BasicButton::COLOR_BLACK, true, startText);
+        setStartButtonText();
+        titleButtons->addChild(startButton);
+        startButton->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::startButtonClick>(this));
+
+        optionsButton = make<BasicButton>(126, 40, 0, -1, BasicButton::COLOR_BLACK, true, titleCaption("Options"));
+        optionsButton->set_y(55);
+        optionsButton->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::optionsClick>(this));
+        titleButtons->addChild(optionsButton);
+        creditsButton = make<BasicButton>(126, 40, 0, -1, BasicButton::COLOR_BLACK, true, titleCaption("Credits"));
+        creditsButton->set_y(optionsButton->get_y() + 45);
+        creditsButton->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::creditsClick>(this));
+        titleButtons->addChild(creditsButton);
+        exitButton = make<BasicButton>(126, 40, 0, -1, BasicButton::COLOR_BLACK, true, titleCaption("Exit"));
+        exitButton->set_y(creditsButton->get_y() + 45);
+        exitButton->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::exitClick>(this));
+        titleButtons->addChild(exitButton);
+        titleButtonsHeight = static_cast<int>(exitButton->get_y() + 80);
+
+        taloranSprite = make<BitmapSprite>();
+        taloran = make<TextSprite>(TextSprite::MEDIEVAL_SANS_14_OUTLINE, "Created by Taloran Mevrick", false, -1, 2,
+                                   true, -1, false, false, -5.0, 2, true);
+        taloranOverSprite = make<TextSprite>(TextSprite::MEDIEVAL_SANS_14_OUTLINE_YELLOW, "Created by Taloran Mevrick",
+                                             false, -1, 2, true, -1, false, false, -5.0, 2, true);
+        taloranOverSprite->set_visible(false);
+        taloranSprite->addChild(taloran);
+        taloranSprite->addChild(taloranOverSprite);
+        taloranSprite->set_y(titleButtonsHeight - 20);
+        taloranSprite->addEventListener(framework::MouseEvent::MOUSE_OVER, Function::method<&UI::taloranOver>(this));
+        taloranSprite->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::taloranClick>(this));
+        taloranSprite->buttonMode = true;
+        titleButtons->addChild(taloranSprite);
+    }
+    if (!logo) return;
+    logo->set_x(std::trunc(W * 0.5 - pictureWidth(logo) * 0.5));
+    for (const auto& button : {startButton, optionsButton, creditsButton, exitButton})
+        button->set_x(std::trunc(W * 0.5 - button->buttonWidth * 0.5));
+    taloranSprite->set_x(W * 0.5);
+}
+
+void UI::showTitleScreen(bool tween) {
+    titleShowing = true;
+    if (tween) {
+        // A slide-away still running must not take the title off when it ends.
+        titleButtons->tweenOnComplete = nullptr;
+        logo->set_y(-pictureHeight(logo));
+        slideY(logo, 0.5, std::trunc(Game::gameHeight * 0.22 - pictureHeight(logo) * 0.5));
+        titleButtons->set_y(Game::gameHeight);
+        slideY(titleButtons, 0.5, Game::gameHeight - titleButtonsHeight);
+    } else {
+        updateTitleScreenButtons();
+    }
+    overLayer->addChild(logo);
+    overLayer->addChild(titleButtons);
+    G::pauseGame = true;
+    G::disableMenu = true;
+    setStartButtonText();
+}
+
+void UI::updateTitleScreenButtons() {
+    if (!logo) return;
+    logo->set_y(std::trunc(Game::gameHeight * 0.22 - pictureHeight(logo) * 0.5));
+    titleButtons->set_y(Game::gameHeight - titleButtonsHeight);
+}
+
+void UI::startButtonClick(const EventRef&) {
+    tweenAwayTitleStuff(0.5);
+    titleShowing = false;
+    openSlotWin();
+}
+
+void UI::tweenAwayTitleStuff(double seconds) {
+    slideY(titleButtons, seconds, Game::gameHeight + 80);
+    slideY(logo, seconds, -pictureHeight(logo));
+    titleButtons->tweenOnComplete = Function::method<&UI::removeTitleStuff>(this);
+}
+
+void UI::removeTitleStuff() {
+    removeFrom(overLayer, logo);
+    removeFrom(overLayer, titleButtons);
+    G::disableMenu = false;
+    if (creditsScreen) {
+        creditsScreen->destroy(true);
+        creditsScreen = nullptr;
+    }
+}
+
+void UI::optionsClick(const EventRef&) { openOptions(); }
+
+void UI::creditsClick(const EventRef&) { openCredits(); }
+
+void UI::exitClick(const EventRef&) { framework::System::exit(0); }
+
+void UI::openCredits() {
+    if (!creditsScreen) creditsScreen = makeWindow("UICredits");
+    if (!creditsScreen) return;
+    creditsOpen = true;
+    creditsScreen->set_y(0);
+    tweenInSprite(creditsScreen, true, 1, 0.8);
+}
+
+void UI::closeCredits() {
+    creditsOpen = false;
+    if (creditsScreen) tweenOutSprite(creditsScreen, true);
+}
+
+void UI::taloranOver(const EventRef&) {
+    taloranOverSprite->set_visible(true);
+    taloranSprite->addEventListener(framework::MouseEvent::MOUSE_OUT, Function::method<&UI::taloranOut>(this));
+}
+
+void UI::taloranOut(const EventRef&) {
+    taloranOverSprite->set_visible(false);
+    taloranSprite->removeEventListener(framework::MouseEvent::MOUSE_OUT, Function::method<&UI::taloranOut>(this));
+}
+
+void UI::taloranClick(const EventRef&) {
+    framework::Lib::getURL(make<framework::URLRequest>("https://example.com/taloran-mevrick"));
+}
+
+void UI::openSlotWin() {
+    if (!slotWindow) {
+        auto window = make<UISlotWindow>();
+        window->set_x(std::trunc(centerX() - window->winWidth * 0.5));
+        window->set_y(std::trunc(centerY() - window->winHeight * 0.5));
+        slotWindow = window;
+    }
+    slotWinOpen = true;
+    tweenInSprite(slotWindow, true);
+}
+
+void UI::closeSlotWin(bool showTitle, bool immediately) {
+    if (slotWindow) {
+        if (!immediately) tweenOutSprite(slotWindow, true);
+        else removeFrom(overLayer, slotWindow);
+    }
+    if (showTitle) showTitleScreen(true);
+    slotWinOpen = false;
+    if (slotWindow) slotWindow->destroy(true);
+    slotWindow = nullptr;
+}
+
+void UI::slotClicked(int slot, bool newGamePlus) {
+    const int previous = GameData::currentSlot;
+    G::pauseGame = false;
+    Data::bindSlotData(slot);
+    GameData::clearAllGameData();
+    bool changed = previous != slot;
+    if (slotEntry(GameData::slotExists, GameData::currentSlot, false)) {
+        GameData::loadSlotData(Data::slotData ? Value(Data::slotData->data) : Value());
+        if (newGamePlus) {
+            GameData::clearAllGameData(true);
+            Data::saveAllData(false);
+            changed = true;
+        }
+    }
+    MonsterData::createMonsters();
+    MonsterData::adjustForNewGamePlus();
+    send(equipment, "updateNGPlusText");
+    GameData::updateEverything();
+    setNewHeroType();
+    if (changed) tweenInSprite(overBlack2, false, 1, 0.5, 0.1, Function::method<&UI::refreshTown>(this));
+    else startGameWithChosenSlot();
+}
+
+void UI::refreshTown() {
+    if (G::mapState) G::mapState->goToMap(TiledMap::TOWN, make<framework::Point>(10, 9));
+    GameData::heroType = slotEntry(GameData::slotHeroType, GameData::currentSlot, 0);
+    tweenOutSprite(overBlack2, false, 0.1);
+    startGameWithChosenSlot();
+}
+
+void UI::startGameWithChosenSlot() {
+    auto state = G::mapState;
+    if (!GameData::floorSaveExists) {
+        closeSlotWin(false);
+        if (!slotEntry(GameData::slotExists, GameData::currentSlot, false)) {
+            startingNewGame = true;
+            openChooseHeroWin();
+            return;
+        }
+        if (state && state->hero) state->hero->set_visible(false);
+        if (state) state->titleStartGame();
+        return;
+    }
+    closeSlotWin(false, true);
+    overLayer->addChild(overBlack);
+    overBlack->set_visible(true);
+    overBlack->set_alpha(1);
+    overBlack->set_x(-Game::gameWidth);
+    if (state && state->hero) state->hero->set_visible(false);
+    if (auto actuator = ::tween::Tweener::tween(overBlack, 0.2, TweenProps::of({{"x", 0}}))) {
+        actuator->ease(::tween::Linear::get_easeNone());
+        if (state) actuator->onComplete(Function::method<&MapState::startBuildFromSave>(state.get()));
+    }
+}
+
+void UI::openChooseHeroWin() {
+    if (!chooseHeroWin) {
+        auto window = make<UIChooseHeroWindow>();
+        window->set_x(centerX() - window->winWidth * 0.5);
+        window->set_y(centerY() - window->winHeight * 0.5);
+        chooseHeroWin = window;
+    }
+    tweenInSprite(chooseHeroWin, true);
+    chooseHeroWinOpen = true;
+}
+
+void UI::closeChooseHeroWin() {
+    setNewHeroType();
+    if (chooseHeroWin) tweenOutSprite(chooseHeroWin, true);
+    chooseHeroWinOpen = false;
+    if (startingNewGame) {
+        auto state = G::mapState;
+        if (state && state->hero) state->hero->set_visible(false);
+        if (state) state->titleStartGame();
+        Data::saveAllData(false);
+    }
+    if (chooseHeroWin) {
+        chooseHeroWin->destroy(true);
+        chooseHeroWin = nullptr;
+    }
+}
+
+void UI::setNewHeroType() {
+    auto state = G::mapState;
+    if (!state) return;
+    auto hero = make<Hero>();
+    if (auto old = state->hero) {
+        hero->set_x(old->get_x());
+        hero->set_y(old->get_y());
+        hero->lev_x = old->lev_x;
+        hero->lev_y = old->lev_y;
+        hero->set_visible(old->get_visible());
+        if (auto parent = old->get_parent()) {
+            parent->addChild(hero);
+            parent->removeChild(old);
+        }
+    }
+    state->hero = hero;
+}
 
 }  // namespace game
 

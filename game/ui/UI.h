@@ -119,7 +119,7 @@ public:
     virtual void closeMoreStatsBlackClick(const EventRef& event = nullptr);
     virtual void closeMoreStatsWin();
     virtual void openSlotWin();
-    virtual void closeSlotWin(bool showTitle = true, bool instant = false);
+    virtual void closeSlotWin(bool showTitle = true, bool immediately = false);
     virtual void openActiveEffects();
     virtual void closeActiveEffects();
     virtual void closeActiveEffectsClick(const EventRef& event = nullptr);
@@ -151,7 +151,7 @@ public:
     virtual void closeShop();
 
     // Title screen and game start.
-    virtual void showTitleScreen();
+    virtual void showTitleScreen(bool tween = false);
     virtual void updateTitleScreenButtons();
     virtual void optionsClick(const EventRef& event = nullptr);
     virtual void creditsClick(const EventRef& event = nullptr);
@@ -174,7 +174,7 @@ public:
     virtual void slotClicked(int slot, bool newGamePlus = false);
     virtual void startGameWithChosenSlot();
     virtual void refreshTown();
-    virtual void tweenAwayTitleStuff();
+    virtual void tweenAwayTitleStuff(double seconds = 0.5);
     virtual void removeTitleStuff();
     virtual void openEscapeLoot();
     virtual void closeEscapeLoot();
@@ -398,6 +398,8 @@ protected:
                         std::initializer_list<runtime::Value> args = {});
     // The equipment tab's select, use or deselect callback; a do-nothing one while it is missing.
     runtime::Ref<runtime::Function> equipmentCallback(const char* operation, bool deselect);
+    // A new window of a class found by name; null (traced in debug builds) while it is not made.
+    SpriteRef makeWindow(const char* className);
     // An operation of a window class not made yet: nothing happens (traced in debug builds).
     static void notBuilt(const char* operation);
 };

@@ -60,6 +60,7 @@ public:
             m.getNumber = [](Object* o) -> double { return static_cast<double>(static_cast<C*>(o)->*F); };
             m.setNumber = [](Object* o, double v) { static_cast<C*>(o)->*F = numberAs<T>(v); };
         }
+        if constexpr (std::is_same_v<T, double>) m.doubleField = [](Object* o) { return &(static_cast<C*>(o)->*F); };
         ci_.addMember(std::move(m));
         return *this;
     }

@@ -20,6 +20,8 @@ struct Member {
     // Numeric fast path for numeric fields and properties (the tween library uses it every frame).
     double (*getNumber)(Object*) = nullptr;
     void (*setNumber)(Object*, double) = nullptr;
+    // For plain double fields: the field's storage in an object (a write there is setNumber's).
+    double* (*doubleField)(Object*) = nullptr;
     // Without a setter, writes by name go to the object's shadow slot; without property access,
     // a shadowed property (one with a getter but no storage) reads that slot.
     bool shadowed = false;

@@ -47,15 +47,6 @@ int32_t Value::toInt() const {
     }
 }
 
-double Value::toFloat() const {
-    switch (kind_) {
-        case Kind::Bool: return b_ ? 1 : 0;
-        case Kind::Int: return i_;
-        case Kind::Float: return f_;
-        default: return 0;
-    }
-}
-
 String Value::toStringValue() const {
     if (kind_ == Kind::Null) return String();
     return String(toText());

@@ -78,6 +78,17 @@ private:
     Ref<Object> ref_;
 };
 
+// Inline: tile and vertex arrays convert every element.
+inline double Value::toFloat() const {
+    switch (kind_) {
+        case Kind::Bool: return b_ ? 1 : 0;
+        case Kind::Int: return i_;
+        case Kind::Float: return f_;
+        default: return 0;
+    }
+}
+
+
 // Conversions between static C++ types and Value, used by member tables and bound methods.
 template <class T, class = void>
 struct ValueTraits;

@@ -3,7 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#include <stb/stb_image.h>
 
 #include "framework/Lib.h"
 #include "framework/display/BitmapData.h"
@@ -45,6 +52,21 @@ struct Scene {
     Ref<framework::VertexBuffer3D> fullScreen, lowerLeft;
     Ref<framework::IndexBuffer3D> triangle;
 
+    // The programs and buffers, made through the context.
+    void make(const Ref<Context3D>& c) {
+        context = c;
+        colour = c->createProgram();
+        colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS), compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
+        sampling = c->createProgram();
+        sampling->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
+                         compiledShader(GL::FRAGMENT_SHADER, SAMPLING_FS));
+        fullScreen = c->createVertexBuffer(3, 2);
+        fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
+        lowerLeft = c->createVertexBuffer(3, 2);
+        lowerLeft->uploadFromVector(numbers({-1, -1, 1, -1, -1, 1}), 0, 3);
+        triangle = c->createIndexBuffer(3);
+        triangle->uploadFromVector(numbers({0, 1, 2}), 0, 3);
+    }
     void drawWith(const Ref<framework::Program3D>& program, const Ref<framework::VertexBuffer3D>& vertices) {
         context->setProgram(program);
         context->setVertexBufferAt(0, vertices, 0, Context3DVertexBufferFormat::FLOAT_2);
@@ -129,21 +151,9 @@ const std::vector<Outcome>* outcomes() {
         auto stage3D = Lib::get_stage()->stage3Ds->at(0).as<framework::Stage3D>();
         stage3D->addEventListener("context3DCreate", runtime::Function::of([&](Value) { ++created; }));
         stage3D->requestContext3D();
-        auto& context = scene.context = stage3D->context3D;
-        context->configureBackBuffer(WIDTH, HEIGHT, 0, true);
-        scene.colour = context->createProgram();
-        scene.colour->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
-                             compiledShader(GL::FRAGMENT_SHADER, COLOUR_FS));
-        scene.sampling = context->createProgram();
-        scene.sampling->upload(compiledShader(GL::VERTEX_SHADER, POSITION_VS),
-                               compiledShader(GL::FRAGMENT_SHADER, SAMPLING_FS));
-        scene.fullScreen = context->createVertexBuffer(3, 2);
-        scene.fullScreen->uploadFromVector(numbers({-1, -1, 3, -1, -1, 3}), 0, 3);
-        scene.lowerLeft = context->createVertexBuffer(3, 2);
-        scene.lowerLeft->uploadFromVector(numbers({-1, -1, 1, -1, -1, 1}), 0, 3);
-        scene.triangle = context->createIndexBuffer(3);
-        scene.triangle->uploadFromVector(numbers({0, 1, 2}), 0, 3);
-        context->setRenderMethod(runtime::Function::of([&](Value) {
+        stage3D->context3D->configureBackBuffer(WIDTH, HEIGHT, 0, true);
+        scene.make(stage3D->context3D);
+        scene.context->setRenderMethod(runtime::Function::of([&](Value) {
             if (next >= SCENES.size()) return;
             Outcome& outcome = results[next];
             SCENES[next++](scene, outcome);
@@ -205,4 +215,64 @@ TEST(Context3DNative, ABitmapArrivesAsRGBA) {
     // No blending: the texels land as they are, straight alpha included.
     EXPECT_EQ(rgbaAt(o.pixels, WIDTH, 10, 16), 0x11223380u);
     EXPECT_EQ(rgbaAt(o.pixels, WIDTH, 50, 16), 0x445566FFu);
+}
+
+// A back buffer smaller than the stage shows whole, at the stage's top left corner, with the
+// stage around it: GL's window origin is the lower left corner of the back buffer, not of the
+// window.
+TEST(Context3DNative, ABackBufferSmallerThanTheStageShowsWholeAtTheTopLeft) {
+    std::string png = ::testing::TempDir() + "context3d-small-back-buffer.png";
+    std::remove(png.c_str());
+    setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
+    bool haveContext = true;
+    int renders = 0, frames = 0;
+    Scene scene;
+    auto onLoaded = runtime::Function::of([&] {
+        if (GL::get_version() == 0) {
+            haveContext = false;
+            Lib::close();
+            return;
+        }
+        auto stage3D = Lib::get_stage()->stage3Ds->at(0).as<framework::Stage3D>();
+        stage3D->requestContext3D();
+        stage3D->context3D->configureBackBuffer(WIDTH, HEIGHT, 0, false);
+        scene.make(stage3D->context3D);
+        scene.context->setRenderMethod(runtime::Function::of([&](Value rect) {
+            ++renders;
+            EXPECT_EQ(rect.field("width").toInt(), WIDTH);
+            EXPECT_EQ(rect.field("height").toInt(), HEIGHT);
+            // Red, green over the whole buffer, then blue over its lower left half.
+            scene.context->clear(1, 0, 0, 1);
+            scene.fill(0, 1, 0, scene.fullScreen);
+            scene.fill(0, 0, 1, scene.lowerLeft);
+            scene.context->present();
+        }));
+        Lib::get_stage()->addEventListener("enterFrame", runtime::Function::of([&](Value) {
+            if (++frames >= 5) Lib::close();
+        }));
+    });
+    Lib::create(onLoaded, 160, 120, 60, 0xFFFFFF, 0, "small back buffer");
+    unsetenv("MEDIA_NATIVE_SNAPSHOT");
+    if (!haveContext) GTEST_SKIP() << "no GL context on this machine";
+    scene.context->dispose();
+    EXPECT_GE(renders, 1);
+    int w = 0, h = 0, n = 0;
+    unsigned char* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
+    ASSERT_NE(pixels, nullptr);
+    ASSERT_EQ(w, 160);
+    ASSERT_EQ(h, 120);
+    auto at = [&](int x, int y) {
+        const unsigned char* p = pixels + (y * w + x) * 4;
+        return static_cast<uint32_t>(p[0] << 16 | p[1] << 8 | p[2]);
+    };
+    // The buffer upright and whole: blue at its lower left corner, green at its upper right.
+    EXPECT_EQ(at(1, HEIGHT - 2), 0x0000FFu);
+    EXPECT_EQ(at(10, HEIGHT - 4), 0x0000FFu);
+    EXPECT_EQ(at(WIDTH - 2, 1), 0x00FF00u);
+    EXPECT_EQ(at(WIDTH - 10, 3), 0x00FF00u);
+    // The stage beside and below it.
+    EXPECT_EQ(at(WIDTH + 1, 1), 0xFFFFFFu);
+    EXPECT_EQ(at(1, HEIGHT + 1), 0xFFFFFFu);
+    EXPECT_EQ(at(150, 110), 0xFFFFFFu);
+    stbi_image_free(pixels);
 }

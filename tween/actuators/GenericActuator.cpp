@@ -37,6 +37,7 @@ Ref<IGenericActuator> GenericActuator::delay(double seconds) {
 
 Ref<IGenericActuator> GenericActuator::ease(const Ref<IEasing>& easing) {
     _ease = easing;
+    configurationChanged();
     return self();
 }
 
@@ -57,12 +58,14 @@ Ref<IGenericActuator> GenericActuator::onRepeat(const Handler& handler, const Pa
 Ref<IGenericActuator> GenericActuator::onUpdate(const Handler& handler, const Params& parameters) {
     _onUpdate = handler;
     _onUpdateParams = listOrEmpty(parameters);
+    configurationChanged();
     return self();
 }
 
 Ref<IGenericActuator> GenericActuator::reflect(bool value) {
     _reflect = value;
     special = true;
+    configurationChanged();
     return self();
 }
 
@@ -74,18 +77,21 @@ Ref<IGenericActuator> GenericActuator::repeat(int times) {
 Ref<IGenericActuator> GenericActuator::reverse(bool value) {
     _reverse = value;
     special = true;
+    configurationChanged();
     return self();
 }
 
 Ref<IGenericActuator> GenericActuator::smartRotation(bool value) {
     _smartRotation = value;
     special = true;
+    configurationChanged();
     return self();
 }
 
 Ref<IGenericActuator> GenericActuator::snapping(bool value) {
     _snapping = value;
     special = true;
+    configurationChanged();
     return self();
 }
 
@@ -138,6 +144,7 @@ void GenericActuator::complete(bool sendEvents) {
     }
     Tweener::unload(this);
     keepTarget_ = nullptr;
+    configurationChanged();
 }
 
 bool GenericActuator::hasPlainField(runtime::Object* t, std::string_view name) {

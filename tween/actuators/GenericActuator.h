@@ -93,6 +93,8 @@ public:
 
 protected:
     runtime::Ref<IGenericActuator> self() { return runtime::Ref<IGenericActuator>(this); }
+    // Called after an option, the ease, a handler or the hold on the target changed.
+    virtual void configurationChanged() {}
 };
 
 }  // namespace tween

@@ -1,6 +1,7 @@
 #include "SimpleActuator.h"
 
 #include <cmath>
+#include <memory>
 #include <typeinfo>
 
 #include "framework/Lib.h"
@@ -52,29 +53,144 @@ void SimpleActuator::addListener() {
 
 void SimpleActuator::stage_onEnterFrame(const Ref<framework::Event>&) {
     double t = now();
+    // The lanes follow the list entry for entry; rebuilt should the list have been changed
+    // from outside.
+    if (lanes_.size() != actuators.size()) {
+        lanes_.assign(actuators.size(), nullptr);
+        for (std::size_t i = 0; i < actuators.size(); ++i)
+            if (SimpleActuator* a = actuators[i].get()) {
+                if (!a->lane_) a->lane_ = newLane();
+                lanes_[i] = a->lane_;
+            }
+    }
     // Compacts in place: entries [0, w) are the kept ones; the pass visits exactly the n
-    // actuators present when it began, and those started meanwhile wait at the end.
-    std::size_t n = static_cast<std::size_t>(actuatorsLength);
-    if (n > actuators.size()) n = actuators.size();
+    // actuators present when it began, and those started meanwhile wait at the end. Handlers
+    // run by a step may append to both lists, so they are indexed afresh after each step.
+    std::size_t n = std::min(static_cast<std::size_t>(std::max(actuatorsLength, 0)), actuators.size());
     std::size_t w = 0;
-    constexpr std::size_t HOT_AHEAD = 8, DETAILS_AHEAD = 4;
+    constexpr std::size_t TARGET_AHEAD = 8;
     for (std::size_t i = 0; i < n && i < actuators.size(); ++i) {
-        if (i + HOT_AHEAD < actuators.size())
-            if (const SimpleActuator* ahead = actuators[i + HOT_AHEAD].get()) ahead->prefetchHot();
-        if (i + DETAILS_AHEAD < actuators.size())
-            if (const SimpleActuator* ahead = actuators[i + DETAILS_AHEAD].get()) ahead->prefetchDetails();
+        if (i + TARGET_AHEAD < lanes_.size())
+            if (const Lane* ahead = lanes_[i + TARGET_AHEAD]) __builtin_prefetch(ahead->target, 1);
+        Lane* lane = lanes_[i];
+        if (lane && lane->fast) {
+            // Active, running and plain: stepped from its lane unless this frame ends its pass.
+            if (w != i) {
+                actuators[w] = std::move(actuators[i]);
+                lanes_[w] = lane;
+            }
+            ++w;
+            if (!(t >= lane->timeOffset)) continue;
+            double p = (t - lane->timeOffset) / lane->duration;
+            if (p < 1) {
+                lane->advance(p);
+                continue;
+            }
+            SimpleActuator* a = actuators[w - 1].get();
+            a->step(t);
+            a->refreshLane();
+            continue;
+        }
         SimpleActuator* a = actuators[i].get();
         if (a && a->active) {
-            if (w != i) actuators[w] = std::move(actuators[i]);
+            if (w != i) {
+                actuators[w] = std::move(actuators[i]);
+                lanes_[w] = lanes_[i];
+            }
             ++w;
-            if (t >= a->timeOffset) a->step(t);
+            if (t >= a->timeOffset) {
+                a->step(t);
+                a->refreshLane();
+            }
         } else {
             actuators[i] = nullptr;
+            lanes_[i] = nullptr;
         }
     }
-    if (w < n) actuators.erase(actuators.begin() + static_cast<std::ptrdiff_t>(w),
-                               actuators.begin() + static_cast<std::ptrdiff_t>(std::min(n, actuators.size())));
+    std::size_t last = std::min(n, actuators.size());
+    if (w < last) {
+        actuators.erase(actuators.begin() + static_cast<std::ptrdiff_t>(w),
+                        actuators.begin() + static_cast<std::ptrdiff_t>(last));
+        lanes_.erase(lanes_.begin() + static_cast<std::ptrdiff_t>(w), lanes_.begin() + static_cast<std::ptrdiff_t>(last));
+    }
     actuatorsLength = static_cast<int>(actuators.size());
+}
+
+void SimpleActuator::Lane::advance(double p) const {
+    double e = curve ? curve(p) : ease ? ease->calculate(p) : p;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Write& w = writes[i];
+        double value = w.change * e + w.start;
+        if (w.to & 1) *reinterpret_cast<double*>(w.to - 1) = value;
+        else reinterpret_cast<void (*)(runtime::Object*, double)>(w.to)(target, value);
+    }
+}
+
+void SimpleActuator::refreshLane() {
+    Lane* lane = lane_;
+    if (!lane) return;
+    lane->fast = false;
+    runtime::Object* held = keepTarget_.get();
+    std::size_t n = detailCount();
+    if (!exact_ || !active || paused || !initialized || special || sendChange || !held || n > Lane::WRITES) return;
+    for (std::size_t i = 0; i < n; ++i) {
+        const PropertyDetails& d = propertyDetails[i];
+        if (d.isField || d.object != held || !d.setNumber) return;
+        std::uintptr_t to = d.member && d.member->doubleField
+                                ? reinterpret_cast<std::uintptr_t>(d.member->doubleField(held)) | 1
+                                : reinterpret_cast<std::uintptr_t>(d.setNumber);
+        lane->writes[i] = Lane::Write{d.start, d.change, to};
+    }
+    lane->count = n;
+    lane->timeOffset = timeOffset;
+    lane->duration = duration;
+    lane->ease = _ease.get();
+    lane->curve = _ease ? _ease->curve() : nullptr;
+    lane->target = held;
+    lane->fast = true;
+}
+
+namespace {
+// The lanes' pool: blocks of lanes side by side, handed out in order and reused. Never freed
+// (actuators may outlive every other static).
+template <class L>
+struct LanePool {
+    static constexpr std::size_t BLOCK = 1024;
+    std::vector<std::unique_ptr<L[]>> blocks;
+    std::size_t usedInLast = BLOCK;
+    std::vector<L*> spare;
+
+    static LanePool& get() {
+        static auto* pool = new LanePool();
+        return *pool;
+    }
+    L* take() {
+        if (!spare.empty()) {
+            L* lane = spare.back();
+            spare.pop_back();
+            *lane = L{};
+            return lane;
+        }
+        if (usedInLast == BLOCK) {
+            blocks.push_back(std::make_unique<L[]>(BLOCK));
+            usedInLast = 0;
+        }
+        return &blocks.back()[usedInLast++];
+    }
+};
+}  // namespace
+
+SimpleActuator::Lane* SimpleActuator::newLane() { return LanePool<Lane>::get().take(); }
+
+void SimpleActuator::freeLane(Lane* lane) { LanePool<Lane>::get().spare.push_back(lane); }
+
+SimpleActuator::~SimpleActuator() {
+    if (lane_) freeLane(lane_);
+}
+
+void SimpleActuator::setField(std::string_view name, const Value& value, bool propertyAccess) {
+    GenericActuator::setField(name, value, propertyAccess);
+    laneChanged();
 }
 
 Ref<IGenericActuator> SimpleActuator::autoVisible(bool value) {
@@ -89,12 +205,14 @@ Ref<IGenericActuator> SimpleActuator::autoVisible(bool value) {
 Ref<IGenericActuator> SimpleActuator::delay(double seconds) {
     _delay = seconds;
     timeOffset = startTime + seconds;
+    laneChanged();
     return self();
 }
 
 Ref<IGenericActuator> SimpleActuator::onUpdate(const Handler& handler, const Params& parameters) {
     GenericActuator::onUpdate(handler, parameters);
     sendChange = true;
+    laneChanged();
     return self();
 }
 
@@ -113,13 +231,17 @@ void SimpleActuator::move() {
     timeOffset = startTime;
     keepTarget_ = t;
     exact_ = typeid(*this) == typeid(SimpleActuator);
+    if (!lane_) lane_ = newLane();
+    laneChanged();
     actuators.emplace_back(this);
+    lanes_.push_back(lane_);
     ++actuatorsLength;
 }
 
 void SimpleActuator::pause() {
     if (paused) return;
     paused = true;
+    laneChanged();
     GenericActuator::pause();
     pauseTime = framework::Lib::getTimer();
 }
@@ -128,6 +250,7 @@ void SimpleActuator::resume() {
     if (!paused) return;
     paused = false;
     timeOffset += (framework::Lib::getTimer() - pauseTime) / 1000;
+    laneChanged();
     GenericActuator::resume();
 }
 
@@ -136,6 +259,7 @@ void SimpleActuator::stop(const Ref<runtime::Object>& props, bool completeFlag, 
     if (props && !sharesKey(properties.get(), props.get())) return;
     Ref<SimpleActuator> keep(this);
     active = false;
+    laneChanged();
     if (completeFlag) apply();
     complete(sendEvents);
 }
@@ -163,6 +287,7 @@ void SimpleActuator::initialize() {
     }
     detailsLength = static_cast<int>(propertyDetails.size());
     initialized = true;
+    laneChanged();
 }
 
 void SimpleActuator::setProperty(PropertyDetails& d, const Value& value) {
@@ -224,21 +349,6 @@ void SimpleActuator::interpolate(double p) {
     }
 }
 
-void SimpleActuator::prefetchHot() const {
-    __builtin_prefetch(this);
-    __builtin_prefetch(&timeOffset);
-    __builtin_prefetch(&exact_);
-}
-
-void SimpleActuator::prefetchDetails() const {
-    const PropertyDetails* d = propertyDetails.data();
-    if (!d) return;
-    const PropertyDetails* end = d + propertyDetails.size();
-    for (const char* p = reinterpret_cast<const char*>(d); p < reinterpret_cast<const char*>(end); p += 64)
-        __builtin_prefetch(p);
-    __builtin_prefetch(d->object);
-}
-
 void SimpleActuator::step(double t) {
     if (!exact_) {
         update(t);
@@ -260,6 +370,7 @@ void SimpleActuator::step(double t) {
 }
 
 void SimpleActuator::update(double t) {
+    laneChanged();
     if (paused) return;
     double p = (t - timeOffset) / duration;
     if (p > 1) p = 1;

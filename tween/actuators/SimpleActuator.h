@@ -2,10 +2,12 @@
 // The default actuator: animates numeric properties of any object by name on the frame clock.
 // One static list holds every started actuator and one "enterFrame" listener on the stage
 // advances them all. Names are resolved at the first update; later frames write through the
-// members' numeric setters without building strings or allocating. The details live inline in
-// the actuator's own list, and the pass calls a plain SimpleActuator's update directly, so a
-// frame's cost grows with the running tweens alone.
+// members' numeric setters (or straight into double fields) without building strings or
+// allocating. A plain tween in mid-pass is stepped from a compact copy of what a frame reads
+// (its lane), so a frame touches little memory per tween and its cost grows with the running
+// tweens alone.
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +32,7 @@ public:
     SimpleActuator(const runtime::Ref<runtime::Object>& target, double duration,
                    const runtime::Ref<runtime::Object>& properties);
     explicit SimpleActuator(runtime::NoInit n) : GenericActuator(n) {}
+    ~SimpleActuator() override;
 
     // The actuator kind.
     static runtime::Ref<GenericActuator> create(const runtime::Ref<runtime::Object>& target, double duration,
@@ -49,6 +52,8 @@ public:
 
     using runtime::Object::getField;
     using runtime::Object::setField;
+    // A write by name may change what the pass relies on.
+    void setField(std::string_view name, const runtime::Value& value, bool propertyAccess = true) override;
     virtual void setField(runtime::Object* target, std::string_view name, const runtime::Value& value);
     virtual runtime::Value getField(runtime::Object* target, std::string_view name);
     // Reads the start values and builds propertyDetails (numeric properties only).
@@ -98,14 +103,48 @@ protected:
         return detailsLength <= 0 ? 0 : std::min(static_cast<std::size_t>(detailsLength), propertyDetails.size());
     }
 
+    void configurationChanged() override { laneChanged(); }
+
 private:
+    // What the pass reads of a plain running tween in mid-pass, in a small record of its own
+    // (records sit side by side in a pool, apart from the actuators): a copy of its time, ease
+    // and details, with each write resolved to a double field's storage or a numeric setter.
+    // The pass steps such a tween from the record alone. It is refreshed after every ordinary
+    // step and set aside (fast = false) by anything that changes the actuator.
+    struct Lane {
+        static constexpr std::size_t WRITES = 4;
+        struct Write {
+            double start, change;
+            // A double field's address with the low bit set, or a numeric setter.
+            std::uintptr_t to;
+        };
+        double timeOffset = 0, duration = 0;
+        IEasing::Curve curve = nullptr;
+        IEasing* ease = nullptr;
+        runtime::Object* target = nullptr;
+        std::size_t count = 0;
+        bool fast = false;
+        Write writes[WRITES];
+
+        // Writes every property for pass progress p (below 1).
+        void advance(double p) const;
+    };
+    // One lane per entry of actuators, in the same order.
+    static inline std::vector<Lane*> lanes_;
+    static Lane* newLane();
+    static void freeLane(Lane* lane);
+
     static void addListener();
     // The pass's step: update without the virtual calls when this is a plain SimpleActuator.
     void step(double t);
-    // Asks the memory for what the pass will read of this actuator and, once they are near, of
-    // its details and target, so that a long list does not wait on every step.
-    void prefetchHot() const;
-    void prefetchDetails() const;
+    void laneChanged() {
+        if (lane_) lane_->fast = false;
+    }
+    // Copies what the pass needs into the lane, and marks it fast when the tween is a plain one
+    // in mid-pass whose every write is a numeric setter or double field of the held target.
+    void refreshLane();
+
+    Lane* lane_ = nullptr;
 };
 
 }  // namespace tween

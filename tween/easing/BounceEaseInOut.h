@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class BounceEaseInOut : public IEasing {
+class BounceEaseInOut final : public IEasing {
     RUNTIME_CLASS(BounceEaseInOut)
 public:
     BounceEaseInOut() = default;
     explicit BounceEaseInOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

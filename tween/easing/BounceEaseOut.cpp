@@ -4,7 +4,7 @@
 
 namespace tween {
 
-double BounceEaseOut::calculate(double k) {
+double BounceEaseOut::curveOf(double k) {
     return bounce(k);
 }
 
@@ -27,6 +27,10 @@ double BounceEaseOut::bounce(double x) {
     x -= 2.625 / 2.75;
     return 7.5625 * x * x + 0.984375;
 }
+
+double BounceEaseOut::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve BounceEaseOut::curve() const { return &BounceEaseOut::curveOf; }
 
 RUNTIME_DEFINE_CLASS(BounceEaseOut, "tween.easing.BounceEaseOut", IEasing, (auto& b) {
     b.emptyInstance().template staticMethod<&BounceEaseOut::_ease>("_ease");

@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class BounceEaseOut : public IEasing {
+class BounceEaseOut final : public IEasing {
     RUNTIME_CLASS(BounceEaseOut)
 public:
     BounceEaseOut() = default;
     explicit BounceEaseOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 
     // The same value as ease, as a class-level function.

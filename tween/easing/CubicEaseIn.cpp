@@ -2,7 +2,7 @@
 
 namespace tween {
 
-double CubicEaseIn::calculate(double k) {
+double CubicEaseIn::curveOf(double k) {
     return k * k * k;
 }
 
@@ -10,6 +10,10 @@ double CubicEaseIn::ease(double t, double b, double c, double d) {
     double T = t / d;
     return c * T * T * T + b;
 }
+
+double CubicEaseIn::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve CubicEaseIn::curve() const { return &CubicEaseIn::curveOf; }
 
 RUNTIME_DEFINE_CLASS(CubicEaseIn, "tween.easing.CubicEaseIn", IEasing, (auto& b) {
     b.emptyInstance();

@@ -2,7 +2,7 @@
 
 namespace tween {
 
-double CubicEaseInOut::calculate(double k) {
+double CubicEaseInOut::curveOf(double k) {
     double K = k * 2;
     if (K < 1) return 0.5 * K * K * K;
     double j = K - 2;
@@ -15,6 +15,10 @@ double CubicEaseInOut::ease(double t, double b, double c, double d) {
     double j = U - 2;
     return c * 0.5 * (j * j * j + 2) + b;
 }
+
+double CubicEaseInOut::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve CubicEaseInOut::curve() const { return &CubicEaseInOut::curveOf; }
 
 RUNTIME_DEFINE_CLASS(CubicEaseInOut, "tween.easing.CubicEaseInOut", IEasing, (auto& b) {
     b.emptyInstance();

@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class CubicEaseInOut : public IEasing {
+class CubicEaseInOut final : public IEasing {
     RUNTIME_CLASS(CubicEaseInOut)
 public:
     CubicEaseInOut() = default;
     explicit CubicEaseInOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

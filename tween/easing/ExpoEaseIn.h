@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class ExpoEaseIn : public IEasing {
+class ExpoEaseIn final : public IEasing {
     RUNTIME_CLASS(ExpoEaseIn)
 public:
     ExpoEaseIn() = default;
     explicit ExpoEaseIn(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

@@ -4,7 +4,7 @@
 
 namespace tween {
 
-double ExpoEaseInOut::calculate(double k) {
+double ExpoEaseInOut::curveOf(double k) {
     if (k == 0) return 0;
     if (k == 1) return 1;
     double K = k * 2;
@@ -19,6 +19,10 @@ double ExpoEaseInOut::ease(double t, double b, double c, double d) {
     if (U < 1) return c * 0.5 * std::pow(2.0, 10 * (U - 1)) + b;
     return c * 0.5 * (2 - std::pow(2.0, -10 * (U - 1))) + b;
 }
+
+double ExpoEaseInOut::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve ExpoEaseInOut::curve() const { return &ExpoEaseInOut::curveOf; }
 
 RUNTIME_DEFINE_CLASS(ExpoEaseInOut, "tween.easing.ExpoEaseInOut", IEasing, (auto& b) {
     b.emptyInstance();

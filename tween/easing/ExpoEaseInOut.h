@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class ExpoEaseInOut : public IEasing {
+class ExpoEaseInOut final : public IEasing {
     RUNTIME_CLASS(ExpoEaseInOut)
 public:
     ExpoEaseInOut() = default;
     explicit ExpoEaseInOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

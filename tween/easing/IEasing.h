@@ -12,6 +12,10 @@ public:
     virtual double calculate(double k) = 0;
     // The value at time t of a change c from b over duration d.
     virtual double ease(double t, double b, double c, double d) = 0;
+
+    // calculate as a plain function, for curves that hold no data (null for the others).
+    using Curve = double (*)(double);
+    virtual Curve curve() const { return nullptr; }
 };
 
 }  // namespace tween

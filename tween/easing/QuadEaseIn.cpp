@@ -2,7 +2,7 @@
 
 namespace tween {
 
-double QuadEaseIn::calculate(double k) {
+double QuadEaseIn::curveOf(double k) {
     return k * k;
 }
 
@@ -10,6 +10,10 @@ double QuadEaseIn::ease(double t, double b, double c, double d) {
     double T = t / d;
     return c * T * T + b;
 }
+
+double QuadEaseIn::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve QuadEaseIn::curve() const { return &QuadEaseIn::curveOf; }
 
 RUNTIME_DEFINE_CLASS(QuadEaseIn, "tween.easing.QuadEaseIn", IEasing, (auto& b) {
     b.emptyInstance();

@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class QuadEaseInOut : public IEasing {
+class QuadEaseInOut final : public IEasing {
     RUNTIME_CLASS(QuadEaseInOut)
 public:
     QuadEaseInOut() = default;
     explicit QuadEaseInOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

@@ -2,7 +2,7 @@
 
 namespace tween {
 
-double QuartEaseInOut::calculate(double k) {
+double QuartEaseInOut::curveOf(double k) {
     double K = k * 2;
     if (K < 1) return 0.5 * K * K * K * K;
     double j = K - 2;
@@ -15,6 +15,10 @@ double QuartEaseInOut::ease(double t, double b, double c, double d) {
     double j = U - 2;
     return -c * 0.5 * (j * j * j * j - 2) + b;
 }
+
+double QuartEaseInOut::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve QuartEaseInOut::curve() const { return &QuartEaseInOut::curveOf; }
 
 RUNTIME_DEFINE_CLASS(QuartEaseInOut, "tween.easing.QuartEaseInOut", IEasing, (auto& b) {
     b.emptyInstance();

@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class QuartEaseInOut : public IEasing {
+class QuartEaseInOut final : public IEasing {
     RUNTIME_CLASS(QuartEaseInOut)
 public:
     QuartEaseInOut() = default;
     explicit QuartEaseInOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

@@ -2,7 +2,7 @@
 
 namespace tween {
 
-double QuintEaseIn::calculate(double k) {
+double QuintEaseIn::curveOf(double k) {
     return k * k * k * k * k;
 }
 
@@ -10,6 +10,10 @@ double QuintEaseIn::ease(double t, double b, double c, double d) {
     double T = t / d;
     return c * T * T * T * T * T + b;
 }
+
+double QuintEaseIn::calculate(double k) { return curveOf(k); }
+
+IEasing::Curve QuintEaseIn::curve() const { return &QuintEaseIn::curveOf; }
 
 RUNTIME_DEFINE_CLASS(QuintEaseIn, "tween.easing.QuintEaseIn", IEasing, (auto& b) {
     b.emptyInstance();

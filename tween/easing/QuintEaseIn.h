@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class QuintEaseIn : public IEasing {
+class QuintEaseIn final : public IEasing {
     RUNTIME_CLASS(QuintEaseIn)
 public:
     QuintEaseIn() = default;
     explicit QuintEaseIn(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class QuintEaseOut : public IEasing {
+class QuintEaseOut final : public IEasing {
     RUNTIME_CLASS(QuintEaseOut)
 public:
     QuintEaseOut() = default;
     explicit QuintEaseOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

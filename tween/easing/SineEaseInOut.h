@@ -4,13 +4,16 @@
 
 namespace tween {
 
-class SineEaseInOut : public IEasing {
+class SineEaseInOut final : public IEasing {
     RUNTIME_CLASS(SineEaseInOut)
 public:
     SineEaseInOut() = default;
     explicit SineEaseInOut(runtime::NoInit) {}
 
     double calculate(double k) override;
+    Curve curve() const override;
+    // calculate as a plain function.
+    static double curveOf(double k);
     double ease(double t, double b, double c, double d) override;
 };
 

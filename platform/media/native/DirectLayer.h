@@ -11,7 +11,8 @@ public:
     virtual ~DirectLayer() = default;
     // Before the callback: a drawing buffer of width × height pixels, cleared of earlier frames.
     virtual void begin(int width, int height) = 0;
-    // After the callback: what it drew, over cr's target at its device origin.
+    // After the callback: what it drew, its top left corner at the origin of cr's user space
+    // (the renderer places it there).
     virtual void end(cairo_t* cr) = 0;
 
     static DirectLayer* installed() { return installed_; }

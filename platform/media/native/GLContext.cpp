@@ -147,7 +147,6 @@ void GLContext::end(cairo_t* cr) {
     }
     cairo_surface_mark_dirty(layer);
     cairo_save(cr);
-    cairo_identity_matrix(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
     cairo_set_source_surface(cr, layer, 0, 0);
     cairo_paint(cr);

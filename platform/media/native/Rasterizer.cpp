@@ -136,6 +136,7 @@ void Rasterizer::Backdrop::settle() {
 
 void Rasterizer::useCairo() {
     if (backdrop_) backdrop_->settle();
+    if (!keepsOpaque(op_)) alphaTouched_ = true;
     if (cairoReady_) return;
     setMatrix(cr_, toDevice_);
     cairo_set_operator(cr_, op_);
@@ -183,6 +184,9 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
     bool byRuns = runs_.size() * 4 <= static_cast<std::size_t>(n);
     if (!byRuns) row_.resize(static_cast<std::size_t>(n));
     bool opaque = !s->transparent();
+    // Device rows showing the same sheet row gather it once.
+    int gatheredV = -1;
+    const uint32_t* gatheredRow = nullptr;
     for (int y = y0; y < y1; ++y) {
         int v = std::clamp(static_cast<int>((y + 0.5 - m.ty) / m.d), v0, v1 - 1);
         const uint32_t* line = from + static_cast<std::ptrdiff_t>(sy + v) * fromStride;
@@ -196,7 +200,13 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
             continue;
         }
         uint32_t* gathered = opaque ? out : row_.data();
-        for (int i = 0; i < n; ++i) gathered[i] = line[columns_[static_cast<std::size_t>(i)]];
+        if (v != gatheredV) {
+            for (int i = 0; i < n; ++i) gathered[i] = line[columns_[static_cast<std::size_t>(i)]];
+            gatheredV = v;
+            gatheredRow = gathered;
+        } else if (opaque) {
+            std::memcpy(out, gatheredRow, static_cast<std::size_t>(n) * 4);
+        }
         if (opaque) continue;
         if (HAS_AVX2) overRowAvx2(out, gathered, n);
         else overRow(out, gathered, n);
@@ -279,6 +289,41 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
     return true;
 }
 
+namespace {
+// Whether v is 2^k for 0 <= k <= 16: its inverse is exact in the compositor's 16.16 fixed point.
+inline bool exactScale(double v) {
+    int e;
+    return v >= 1 && v <= 65536 && std::frexp(v, &e) == 0.5;
+}
+}  // namespace
+
+bool Rasterizer::scaledBitmapRect(const Command& paint, pixman_op_t op, const Matrix2D& m, double xa, double ya,
+                                  double xb, double yb) {
+    // Enlarged by powers of two along the axes, nearest, whole device pixels: every device pixel
+    // centre maps strictly inside one bitmap pixel, so the sampling has no ties to round and the
+    // rectangle's edges cover whole pixels; the result is cairo's to the byte.
+    if (op != PIXMAN_OP_OVER || (paint.flags & 6) || !colorsOnlyScaleAlpha(ct_) || !(ct_.alphaMultiplier >= 1))
+        return false;
+    Matrix2D b = toDevice_.after(m);  // bitmap pixels to device pixels
+    if (b.b != 0 || b.c != 0 || !exactScale(b.a) || !exactScale(b.d) || !wholePixel(b.tx) || !wholePixel(b.ty))
+        return false;
+    double dxa, dya, dxb, dyb;
+    toDevice_.apply(xa, ya, dxa, dya);
+    toDevice_.apply(xb, yb, dxb, dyb);
+    if (!wholePixel(dxa) || !wholePixel(dya) || !wholePixel(dxb) || !wholePixel(dyb)) return false;
+    // The rectangle in bitmap pixels, whole ones only.
+    double u0 = (std::min(dxa, dxb) - b.tx) / b.a, u1 = (std::max(dxa, dxb) - b.tx) / b.a;
+    double v0 = (std::min(dya, dyb) - b.ty) / b.d, v1 = (std::max(dya, dyb) - b.ty) / b.d;
+    if (!wholePixel(u0) || !wholePixel(u1) || !wholePixel(v0) || !wholePixel(v1)) return false;
+    Surface* s = paint.surface.get();
+    pixman_image_t* src = s->pixmanImage();
+    if (!src || pixman_image_get_data(src) == pixman_image_get_data(target_->image)) return false;
+    if (u0 == u1 || v0 == v1) return true;
+    int sx = static_cast<int>(u0), sy = static_cast<int>(v0);
+    return compositeScaled(s, Matrix2D{b.a, 0, 0, b.d, b.tx + sx * b.a, b.ty + sy * b.d}, sx, sy,
+                           static_cast<int>(u1) - sx, static_cast<int>(v1) - sy);
+}
+
 bool Rasterizer::fastBitmapRect(const Command& paint) {
     pixman_op_t op;
     if (!target_ || hitMode_ || paint.op != Op::BeginBitmapFill || !directOperator(op_, op)) return false;
@@ -294,7 +339,7 @@ bool Rasterizer::fastBitmapRect(const Command& paint) {
     if (!s || s->empty()) return true;  // nothing to paint, as through cairo
     Matrix2D m = (paint.flags & 1) ? Matrix2D{paint.v[0], paint.v[1], paint.v[2], paint.v[3], paint.v[4], paint.v[5]}
                                    : Matrix2D{};
-    if (!integerTranslation(toDevice_) || !integerTranslation(m)) return false;
+    if (!integerTranslation(toDevice_) || !integerTranslation(m)) return scaledBitmapRect(paint, op, m, xa, ya, xb, yb);
     // The rectangle's corners in device space, as cairo maps them.
     double dxa, dya, dxb, dyb;
     toDevice_.apply(xa, ya, dxa, dya);
@@ -694,6 +739,7 @@ void Rasterizer::tiles(const Command& c) {
             continue;
         if (!cairoSet) {
             useCairo();
+            if (!keepsOpaque(op)) alphaTouched_ = true;
             cairo_set_operator(cr_, op);
             cairo_pattern_set_extend(base, CAIRO_EXTEND_NONE);
             cairo_pattern_set_filter(base, filter);

@@ -57,6 +57,13 @@ public:
 
     // The compositing operator of a blend-mode index (0 normal … 13 hard light).
     static cairo_operator_t blendOperator(int blendMode);
+    // Whether op leaves an opaque destination opaque wherever it draws.
+    static bool keepsOpaque(cairo_operator_t op) { return op == CAIRO_OPERATOR_OVER || op == CAIRO_OPERATOR_ADD; }
+    // Whether a draw since the last reset went through cairo with an operator that may change
+    // the destination's alpha (the direct paths never do on an opaque target).
+    bool alphaTouched() const { return alphaTouched_; }
+    void resetAlphaTouched() { alphaTouched_ = false; }
+
     // Whether m can be handed to cairo (finite and invertible).
     static bool usable(const Matrix2D& m);
     static cairo_matrix_t toCairo(const Matrix2D& m) {
@@ -92,6 +99,11 @@ private:
     // Fills the recorded path with a bitmap paint through pixman; false when that would not
     // give the very pixels cairo gives (nothing is drawn then).
     bool fastBitmapRect(const Command& paint);
+    // The same for a bitmap enlarged along the axes by powers of two, sampled nearest, at full
+    // alpha over whole device pixels (xa, ya)–(xb, yb): the rectangle's corners in the node's
+    // space, m the paint's matrix, op the compositing operator.
+    bool scaledBitmapRect(const Command& paint, pixman_op_t op, const Matrix2D& m, double xa, double ya, double xb,
+                          double yb);
     // Composites src on the target over device box (x0, y0)–(x1, y1), clipped to the target's
     // clip; device pixel (x, y) shows src pixel (x − ox, y − oy). alpha is the multiplier as
     // cairo applies it (a solid mask). plain: the surface whose own premultiplied image src is
@@ -130,6 +142,7 @@ private:
     bool cairoReady_ = false;   // cr's matrix and operator are this draw's
     const Target* target_ = nullptr;
     Backdrop* backdrop_ = nullptr;
+    bool alphaTouched_ = false;
     std::vector<PathOp> path_;  // the fill path, sent to cairo only when cairo fills it
     double penX_ = 0, penY_ = 0, startX_ = 0, startY_ = 0;
     std::vector<PathOp> stroke_;

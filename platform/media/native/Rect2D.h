@@ -19,6 +19,15 @@ struct Rect2D {
     }
     // The axis-aligned bounds of this rectangle under m.
     Rect2D transformed(const Matrix2D& m) const {
+        if (m.b == 0 && m.c == 0) {
+            // Along the axes two corners decide; with finite ends min and max agree with fmin and fmax.
+            double xa = m.a * x + m.tx, xb = m.a * (x + width) + m.tx;
+            double ya = m.d * y + m.ty, yb = m.d * (y + height) + m.ty;
+            if (std::isfinite(xa) && std::isfinite(xb) && std::isfinite(ya) && std::isfinite(yb)) {
+                double l = std::min(xa, xb), t = std::min(ya, yb);
+                return {l, t, std::max(xa, xb) - l, std::max(ya, yb) - t};
+            }
+        }
         double xs[4], ys[4];
         m.apply(x, y, xs[0], ys[0]);
         m.apply(x + width, y, xs[1], ys[1]);

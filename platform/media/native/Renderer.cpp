@@ -113,27 +113,42 @@ int Renderer::blendModeOf(const std::string& text) {
     return 0;
 }
 
-void Renderer::callDirect(const runtime::Value& callback) {
+void Renderer::callDirect(int index, const Matrix2D& content) {
     drewDirect_ = true;
-    // The rectangle handed over is the whole target, in its pixels.
+    alphaTouched_ = true;
+    const NodeStore::Node& n = store_->at(index);
+    // A node with a scroll rectangle draws a buffer of that rectangle's size, shown over the
+    // rectangle where the node stands (GL's window origin at its lower left corner); one without
+    // draws over the whole target, in its pixels.
     cairo_surface_t* surface = cairo_get_target(cr_);
+    int width = cairo_image_surface_get_width(surface), height = cairo_image_surface_get_height(surface);
+    Matrix2D place;
+    if (n.hasScrollRect) {
+        width = std::max(1, static_cast<int>(std::ceil(n.scrollRect.width)));
+        height = std::max(1, static_cast<int>(std::ceil(n.scrollRect.height)));
+        place = content.after(Matrix2D{1, 0, 0, 1, n.scrollRect.x, n.scrollRect.y});
+    }
     auto rect = runtime::make<runtime::DynamicObject>();
     rect->setField("x", runtime::Value(0));
     rect->setField("y", runtime::Value(0));
-    rect->setField("width", runtime::Value(cairo_image_surface_get_width(surface)));
-    rect->setField("height", runtime::Value(cairo_image_surface_get_height(surface)));
-    runtime::Value keep = callback;
+    rect->setField("width", runtime::Value(width));
+    rect->setField("height", runtime::Value(height));
+    runtime::Value keep = n.directCallback;
     const runtime::Value arg(rect);
     DirectLayer* layer = DirectLayer::installed();
     // The layer is drawn over the background, which must be in place first.
     if (layer && target_.backdrop) target_.backdrop->settle();
-    if (layer) layer->begin(cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
+    if (layer) layer->begin(width, height);
     try {
         keep.function()->callArgs(&arg, 1);
     } catch (...) {
         // Drawing code's failures stay out of the renderer.
     }
-    if (layer) layer->end(cr_);
+    if (!layer) return;
+    cairo_save(cr_);
+    setMatrix(cr_, place);
+    layer->end(cr_);
+    cairo_restore(cr_);
 }
 
 void Renderer::drawText(TextFieldModel& text, const Matrix2D& content, const ColorTransform8& ct, int blend) {
@@ -257,6 +272,7 @@ void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& cont
             if (target_.backdrop) target_.backdrop->settle();
             cairo_set_source_rgba(cr_, r, g, bl, a);
             cairo_set_operator(cr_, Rasterizer::blendOperator(blend));
+            if (!Rasterizer::keepsOpaque(Rasterizer::blendOperator(blend))) alphaTouched_ = true;
             cairo_new_path(cr_);
             cairo_rectangle(cr_, b.x, b.y, b.width, b.height);
             cairo_fill(cr_);
@@ -264,7 +280,7 @@ void Renderer::renderBody(int index, const Matrix2D& nodeM, const Matrix2D& cont
     }
     if (!n.graphics.empty()) raster_.draw(cr_, n.graphics, content, ct, Rasterizer::blendOperator(blend), &target_);
     if (n.text) drawText(*n.text, content, ct, blend);
-    if (n.kind == NodeStore::Kind::Direct && n.directCallback.isFunction()) callDirect(n.directCallback);
+    if (n.kind == NodeStore::Kind::Direct && n.directCallback.isFunction()) callDirect(index, content);
     for (std::size_t i = 0; i < n.children.size(); ++i) {
         // A child's drawing may not change the list, but read it by index all the same.
         int c = store_->at(index).children[i];
@@ -326,10 +342,12 @@ void Renderer::drawTree(NodeStore& store, int root, Surface& target, const Matri
     store_ = &store;
     cr_ = cr;
     target_ = targetOf(direct_ ? target.pixmanImage() : nullptr, target.width(), target.height(), clip);
+    raster_.resetAlphaTouched();
+    alphaTouched_ = false;
     renderNode(root, matrix, ct, blendMode, false);
     cr_ = nullptr;
     target_ = {};
-    target.endDrawing(cr);
+    target.endDrawing(cr, !alphaTouched_ && !raster_.alphaTouched());
 }
 
 void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& matrix, const ColorTransform8& ct,
@@ -371,7 +389,7 @@ void Renderer::drawSurface(Surface& source, Surface& target, const Matrix2D& mat
         Rasterizer::Target fast = targetOf(target.pixmanImage(), target.width(), target.height(), clip);
         raster.draw(cr, list, matrix, ct, Rasterizer::blendOperator(blendMode), &fast);
     }
-    target.endDrawing(cr);
+    target.endDrawing(cr, !raster.alphaTouched());
 }
 
 }  // namespace media

@@ -47,7 +47,8 @@ public:
     static int blendModeOf(const std::string& name);
 
 private:
-    void callDirect(const runtime::Value& callback);
+    // Runs a direct-render node's callback and composites what it drew through the layer.
+    void callDirect(int index, const Matrix2D& content);
     void drawText(TextFieldModel& text, const Matrix2D& content, const ColorTransform8& ct, int blend);
     void renderNode(int index, const Matrix2D& parent, const ColorTransform8& parentCt, int blend, bool own);
     // The node's own drawing and its children; content maps its content space to the target.
@@ -68,6 +69,7 @@ private:
     Rasterizer::Backdrop backdrop_;
     bool direct_ = true;
     bool drewDirect_ = false;
+    bool alphaTouched_ = false;  // the renderer itself drew with an operator that may change alpha
     // Masks nest a few levels deep at most (a mask cycle stops there).
     static constexpr int MAX_MASK_DEPTH = 4;
     int maskDepth_ = 0;

@@ -316,12 +316,13 @@ cairo_t* Surface::beginDrawing() {
     return cairo_create(s);
 }
 
-void Surface::endDrawing(cairo_t* cr) {
+void Surface::endDrawing(cairo_t* cr, bool opaqueKept) {
     if (!cr) return;
     cairo_surface_flush(cairo_get_target(cr));
     cairo_destroy(cr);
     if (!transparent_) {
-        for (uint32_t& p : pixels_) p |= 0xFF000000u;
+        if (!opaqueKept)
+            for (uint32_t& p : pixels_) p |= 0xFF000000u;
     } else {
         for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) {
             uint32_t p = premul_[i];

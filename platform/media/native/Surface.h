@@ -60,9 +60,10 @@ public:
     pixman_image_t* fadedPixmanImage(unsigned alpha8);
 
     // Renders into this surface through cr, then takes the result back into the pixels.
-    // Begin returns null for an empty surface.
+    // Begin returns null for an empty surface. opaqueKept: the drawing used only operators
+    // that leave opaque pixels opaque, so an opaque surface needs no alpha repair.
     cairo_t* beginDrawing();
-    void endDrawing(cairo_t* cr);
+    void endDrawing(cairo_t* cr, bool opaqueKept = false);
 
     // Straight ↔ premultiplied for one pixel.
     static uint32_t premultiply(uint32_t argb);

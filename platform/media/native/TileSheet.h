@@ -96,7 +96,7 @@ public:
             double s = 1, r = 0;
             if (flags & TILE_SCALE) s = *d++;
             if (flags & TILE_ROTATION) r = *d++;
-            double cs = std::cos(r), sn = std::sin(r);
+            double cs = r == 0 ? 1 : std::cos(r), sn = r == 0 ? 0 : std::sin(r);
             a = s * cs;
             b = s * sn;
             c = -s * sn;

@@ -1,0 +1,90 @@
+#pragma once
+// The road from the title to play, as a player takes it with the pointer: "Play", the first save
+// slot, an adventurer, then the town intro to its end (the first-start hint closed with its OK).
+// Meant for a fresh save folder, where slot 0 is empty. Scripts that go on from the town call
+// playToTown first and add their own steps after it.
+#include <string>
+
+#include "framework/display/DisplayObject.h"
+#include "framework/geom/Point.h"
+#include "game/kit/BasicButton.h"
+#include "game/kit/MessageWindow.h"
+#include "game/map/MapState.h"
+#include "game/shell/G.h"
+#include "game/shell/Game.h"
+#include "game/ui/UI.h"
+#include "game/ui/UIChooseHeroWindow.h"
+#include "game/ui/UISlotWindow.h"
+#include "tests/game/GameDriver.h"
+
+namespace testing_game {
+
+// The centre of a display object in stage pixels.
+inline framework::Point centreOnStage(const runtime::Ref<framework::DisplayObject>& object, double w, double h) {
+    auto p = object->localToGlobal(runtime::make<framework::Point>(w * 0.5, h * 0.5));
+    return framework::Point(p->x, p->y);
+}
+
+// Clicks the centre of the button that pick() gives at the moment of the click.
+inline GameDriver& clickButton(GameDriver& d, const std::string& what,
+                               std::function<runtime::Ref<game::BasicButton>()> pick) {
+    auto at = std::make_shared<framework::Point>();
+    d.then("find " + what, [pick, at] {
+        auto button = pick();
+        if (button) *at = centreOnStage(button, button->buttonWidth, button->buttonHeight);
+    });
+    d.then("pointer down on " + what, [at] {
+        GameDriver::sendPointer(SDL_MOUSEMOTION, static_cast<int>(at->x), static_cast<int>(at->y));
+        GameDriver::sendPointer(SDL_MOUSEBUTTONDOWN, static_cast<int>(at->x), static_cast<int>(at->y));
+    });
+    return d.then("pointer up on " + what, [at] {
+        GameDriver::sendPointer(SDL_MOUSEBUTTONUP, static_cast<int>(at->x), static_cast<int>(at->y));
+    });
+}
+
+// The first BasicButton child of a window (the hero window's guy, a message window's OK).
+inline runtime::Ref<game::BasicButton> firstButtonOf(const runtime::Ref<framework::DisplayObjectContainer>& window) {
+    if (!window) return nullptr;
+    for (int i = 0; i < window->get_numChildren(); ++i)
+        if (auto button = window->getChildAt(i).cast<game::BasicButton>()) return button;
+    return nullptr;
+}
+
+inline bool shownFully(const runtime::Ref<framework::DisplayObject>& window) {
+    return window && window->get_parent() && window->get_visible() && window->get_alpha() >= 1;
+}
+
+// Waits for the title over the built town, once the start-up cover (which fades out over it for a
+// second and takes clicks until it leaves) is gone.
+inline GameDriver& untilTitle(GameDriver& d) {
+    using game::Game;
+    using game::G;
+    return d.until("the title is up over the built town", [] {
+        return Game::ui && Game::ui->titleShowing && Game::ui->logo && Game::ui->logo->get_parent() && G::mapState &&
+               !G::mapState->building && !(Game::appLoadingScreen && Game::appLoadingScreen->get_parent());
+    });
+}
+
+inline GameDriver& playToTown(GameDriver& d) {
+    using game::Game;
+    using game::G;
+    untilTitle(d);
+    clickButton(d, "Play", [] { return Game::ui->startButton; });
+    d.until("the slot window is in", [] { return Game::ui->slotWinOpen && shownFully(Game::ui->slotWindow); });
+    clickButton(d, "slot 0", [] {
+        auto window = Game::ui->slotWindow.cast<game::UISlotWindow>();
+        return window ? window->slotButtons[0] : nullptr;
+    });
+    d.until("the hero window is in", [] { return Game::ui->chooseHeroWinOpen && shownFully(Game::ui->chooseHeroWin); });
+    clickButton(d, "the first adventurer", [] { return firstButtonOf(Game::ui->chooseHeroWin); });
+    d.until("the town intro has ended", [] {
+        return G::mapState && !G::mapState->titleIntroPlaying && G::mapState->hero &&
+               G::mapState->hero->get_visible() && Game::ui->messageWinOpen && shownFully(Game::ui->messageWindow);
+    });
+    clickButton(d, "OK of the first-start hint", [] { return firstButtonOf(Game::ui->messageWindow); });
+    return d.until("the hero is free to walk", [] {
+        return !Game::ui->messageWinOpen && !G::mapState->disableMovement && !G::disableMenu && !G::pauseGame;
+    });
+}
+
+}  // namespace testing_game
