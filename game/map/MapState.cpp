@@ -31,6 +31,8 @@
 #include "game/kit/MessageWindow.h"
 #include "game/kit/YesNoWindow.h"
 #include "game/map/MiniMap.h"
+#include "game/ui/EnemyDetailsWindow.h"
+#include "game/ui/FoundItemWindow.h"
 #include "game/ui/HotkeySlot.h"
 #include "game/ui/HotkeyWindow.h"
 #include "game/map/NPC.h"
@@ -366,6 +368,7 @@ void MapState::initialize() {
         "Go down to the next floor?", runtime::Function::method<&MapState::confirmStairs>(this),
         runtime::Function::method<&MapState::cancelStairs>(this));
     loadFogTemplate();
+    foundItemWin = make<FoundItemWindow>(this);
     if (!GameData::fullscreen) instantResize = false;
 }
 
@@ -1302,11 +1305,11 @@ void MapState::displayTileInfo(int x, int y) {
     infoShownForTile = true;
     Tile* tile = mapData ? mapData->tileAt(x, y) : nullptr;
     if (!tile || !tile->tObj) return;
-    if (auto monster = tile->tObj.cast<Monster>()) {
-        auto details = uiObject<runtime::Object>("enemyDetailsWindow");
-        callOn(details, "setMonster", monster);
-        callOn(details, "show");
-    }
+    if (auto monster = tile->tObj.cast<Monster>())
+        if (auto details = uiObject<EnemyDetailsWindow>("enemyDetailsWindow")) {
+            details->setMonster(monster);
+            details->show();
+        }
     mouseIsDown = false;
     removeFromParent(tileFlash);
 }
@@ -1635,9 +1638,10 @@ Ref<runtime::Object> MapState::makeBattle(const Ref<Monster>& monster) {
 }
 
 void MapState::startBattle() {
-    auto hotkeys = uiObject<runtime::Object>("hotkeys");
-    callOn(hotkeys, "useQueuedMagic");
-    callOn(hotkeys, "disableBattleUnusable");
+    if (auto bar = uiObject<HotkeyWindow>("hotkeys")) {
+        bar->useQueuedMagic();
+        bar->disableBattleUnusable();
+    }
 }
 
 void MapState::endBattle(bool ranAway) {
@@ -1670,9 +1674,7 @@ void MapState::endBattle(bool ranAway) {
 }
 
 void MapState::releaseBattleLocks() {
-    if (auto bar = uiObject<HotkeyWindow>("hotkeys"))
-        for (const auto& slot : bar->slots)
-            if (slot) slot->enable();
+    if (auto bar = uiObject<HotkeyWindow>("hotkeys")) bar->enableAllSlots();
     callOn(uiObject<runtime::Object>("equipment"), "enableIconsAfterBattle");
 }
 
@@ -1682,7 +1684,7 @@ void MapState::showFoundItemWindow(const Ref<Item>& item) {
     const double hotkeysHeight = Value(uiObject<runtime::Object>("hotkeys")).field("winHeight").toFloat();
     foundItemWin->set_x(0);
     foundItemWin->set_y(Game::gameHeight - hotkeysHeight - 70);
-    callOn(foundItemWin, "setItem", item);
+    if (auto window = foundItemWin.cast<FoundItemWindow>()) window->setItem(item);
     if (Game::ui) Game::ui->addChild(foundItemWin);
     foundItemWinShowing = true;
     if (item && item->data && item->data->wings && firstTimeHint(MessageWindow::ID_WINGS))

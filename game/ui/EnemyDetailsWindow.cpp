@@ -231,6 +231,7 @@ using game::EnemyDetailsWindow;
 
 RUNTIME_DEFINE_CLASS(EnemyDetailsWindow, "EnemyDetailsWindow", game::BasicWindow, (auto& b) {
     b.template field<&EnemyDetailsWindow::showing>("showing")
+        .template method<&EnemyDetailsWindow::setMonster>("setMonster")
         .template method<&EnemyDetailsWindow::show>("show")
         .template method<&EnemyDetailsWindow::hide>("hide")
         .template method<&EnemyDetailsWindow::updateHP>("updateHP")

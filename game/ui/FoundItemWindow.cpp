@@ -99,6 +99,8 @@ using game::FoundItemWindow;
 
 RUNTIME_DEFINE_CLASS(FoundItemWindow, "FoundItemWindow", game::BasicWindow, (auto& b) {
     b.template field<&FoundItemWindow::item>("item")
+        .template method<&FoundItemWindow::setItem>("setItem")
+        .template method<&FoundItemWindow::windowClick>("windowClick")
         .template method<&FoundItemWindow::fadeOut>("fadeOut")
         .template method<&FoundItemWindow::remove>("remove")
         .emptyInstance();

@@ -227,6 +227,17 @@ void HotkeyWindow::useQueuedMagic() {
     dequeueMagic();
 }
 
+void HotkeyWindow::disableBattleUnusable() {
+    for (const Ref<HotkeySlot>& slot : slots) {
+        const Ref<Item> held = slot->item();
+        if (held && held->data && !held->data->usableInBattle) slot->disable();
+    }
+}
+
+void HotkeyWindow::enableAllSlots() {
+    for (const Ref<HotkeySlot>& slot : slots) slot->enable();
+}
+
 }  // namespace game
 
 using game::HotkeyWindow;
@@ -245,6 +256,8 @@ RUNTIME_DEFINE_CLASS(HotkeyWindow, "HotkeyWindow", game::BitmapSprite, (auto& b)
         .template method<&HotkeyWindow::useItem>("useItem")
         .template method<&HotkeyWindow::deselectItem>("deselectItem")
         .template method<&HotkeyWindow::useQueuedMagic>("useQueuedMagic")
+        .template method<&HotkeyWindow::disableBattleUnusable>("disableBattleUnusable")
+        .template method<&HotkeyWindow::enableAllSlots>("enableAllSlots")
         .template method<&HotkeyWindow::deselectSlot>("deselectSlot")
         .template method<&HotkeyWindow::showInstructions>("showInstructions")
         .template method<&HotkeyWindow::hideInstructions>("hideInstructions")

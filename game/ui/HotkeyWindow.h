@@ -44,6 +44,10 @@ public:
     virtual void dequeueMagic();
     // Casts the queued spell (the battle has begun) and clears the queue.
     virtual void useQueuedMagic();
+    // Battle start: the slots whose item is not usable in battle go to half alpha and refuse use.
+    virtual void disableBattleUnusable();
+    // Battle end (or leaving the battle any other way): every slot usable again.
+    virtual void enableAllSlots();
 
     // The slot that holds this very item object; null when none.
     runtime::Ref<HotkeySlot> slotHolding(const runtime::Ref<Item>& item) const;
