@@ -1713,7 +1713,10 @@ void MapState::advanceSpeech(bool escape) {}
 void MapState::updateSpeechAnim() {}
 void MapState::closeLastSpeechText() {}
 void MapState::setShopInventory() {}
-void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {}
+void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {
+    chooseGem = gem;
+    openStatChooseMenu = true;
+}
 void MapState::useWings() {}
 void MapState::updateWings() {}
 void MapState::fadeAfterWings() {}
