@@ -88,7 +88,7 @@ protected:
             if (b->get_visible()) labels.push_back(b->get_name().str());
         return labels;
     }
-    bool windowUp() { return ui->chooseFloorWin->get_parent() && ui->chooseFloorWin->get_alpha() > 0; }
+    bool windowUp() { return ui->chooseFloorWin->get_parent() != nullptr; }
 
     Ref<MapState> state;
     Ref<UI> ui;

@@ -19,9 +19,12 @@ namespace {
 
 UI* root() { return dynamic_cast<UI*>(game::Game::ui.get()); }
 
+// The town is built behind the title and the start-up's loading cover, which takes clicks while
+// it fades, is gone.
 bool townReady() {
+    const auto& cover = game::Game::appLoadingScreen;
     return G::mapState && G::mapState->mapData && !G::mapState->building && G::mapState->hero && root() &&
-           G::frameCount > 10;
+           (!cover || !cover->get_parent());
 }
 
 // Every button of the ring has come to rest.
