@@ -1743,7 +1743,10 @@ std::optional<std::pair<double, double>> MapState::heroPosition() const {
 }
 
 void MapState::setShopInventory() {}
-void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {}
+void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {
+    chooseGem = gem;
+    openStatChooseMenu = true;
+}
 void MapState::useWings() {}
 void MapState::updateWings() {}
 void MapState::fadeAfterWings() {}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "HotkeyWindow.h"
 #include "ItemInventory.h"
 #include "UIChooseHeroWindow.h"
+#include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
 #include "UIHudLink.h"
@@ -38,15 +40,18 @@
 #include "game/shell/PixelSmoother.h"
 #include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
+#include "platform/runtime/Numbers.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
 #include "tween/easing/Back.h"
+#include "tween/easing/Cubic.h"
 #include "tween/easing/Linear.h"
 #include "framework/net/URLRequest.h"
 #include "framework/system/System.h"
 #include "game/data/MonsterData.h"
 #include "platform/runtime/ClassInfo.h"
 #include "tween/easing/Quart.h"
+#include "tween/easing/Quint.h"
 
 namespace game {
 
@@ -127,7 +132,6 @@ bool UI::modalWindowOpen() const {
 
 void UI::nullItemSelectUse(const Ref<Item>&) {}
 void UI::nullItemDeselect() {}
-void UI::showSkillPointsAnim() { notBuilt("showSkillPointsAnim"); }
 
 namespace {
 
@@ -899,9 +903,6 @@ void UI::setStartButtonText() {}
 
 void UI::createSettingsWin(int width, int height, bool firstTime) { notBuilt("createSettingsWin"); }
 void UI::createOptionsWindow() { notBuilt("createOptionsWindow"); }
-void UI::createChooseFloorWindow() { notBuilt("createChooseFloorWindow"); }
-void UI::updateChooseFloorButtons() { notBuilt("updateChooseFloorButtons"); }
-void UI::createFloorSkipMenu() { notBuilt("createFloorSkipMenu"); }
 void UI::createRain(bool firstTime) { notBuilt("createRain"); }
 void UI::flashLightning() { notBuilt("flashLightning"); }
 void UI::flashLightningSecondary() { notBuilt("flashLightningSecondary"); }
@@ -1007,13 +1008,6 @@ void UI::updateFloorTransition() {
 
 void UI::openShop(bool cheat) { notBuilt("openShop"); }
 void UI::closeShop() { notBuilt("closeShop"); }
-void UI::createStatChooseMenu(bool firstTime) { notBuilt("createStatChooseMenu"); }
-void UI::statChooseButtonClick(const EventRef& event) { notBuilt("statChooseButtonClick"); }
-void UI::showStatChooseMenu(const SpriteRef& gem) { notBuilt("showStatChooseMenu"); }
-void UI::closeStatChooseMenu() { notBuilt("closeStatChooseMenu"); }
-void UI::updateChooseMenu() { notBuilt("updateChooseMenu"); }
-void UI::skillPointsButtonClick(const EventRef& event) { notBuilt("skillPointsButtonClick"); }
-void UI::hideSkillPointsButton() { notBuilt("hideSkillPointsButton"); }
 void UI::openSkillTree(bool unpauseAfter) { notBuilt("openSkillTree"); }
 void UI::closeSkillTree() { notBuilt("closeSkillTree"); }
 void UI::openEscapeLoot() { notBuilt("openEscapeLoot"); }
@@ -1041,17 +1035,8 @@ void UI::closeDiaryEntry() { notBuilt("closeDiaryEntry"); }
 void UI::showChooseTileStuff() { notBuilt("showChooseTileStuff"); }
 void UI::closeChooseTileStuff() { notBuilt("closeChooseTileStuff"); }
 void UI::cancelChooseTileClick(const EventRef& event) { notBuilt("cancelChooseTileClick"); }
-void UI::showFloorSkipMenu() { notBuilt("showFloorSkipMenu"); }
-void UI::closeFloorSkipMenu() { notBuilt("closeFloorSkipMenu"); }
-void UI::cancelFloorSkip(const EventRef& event) { notBuilt("cancelFloorSkip"); }
-void UI::floorSkipClicked(const EventRef& event) { notBuilt("floorSkipClicked"); }
 void UI::openCompareScreen(const runtime::Ref<Item>& item) { notBuilt("openCompareScreen"); }
 void UI::closeCompareScreen() { notBuilt("closeCompareScreen"); }
-void UI::openChooseFloorWin() { notBuilt("openChooseFloorWin"); }
-void UI::closeChooseFloorWin() { notBuilt("closeChooseFloorWin"); }
-void UI::closeChooseFloorClick(const EventRef& event) { notBuilt("closeChooseFloorClick"); }
-void UI::floorButtonClick(const EventRef& event) { notBuilt("floorButtonClick"); }
-void UI::floorStartChosen(int floor) { notBuilt("floorStartChosen"); }
 void UI::showDeathText() {
     if (!overLayer) return;
     for (const auto& text : {deathText, deathText2}) {
@@ -1106,6 +1091,269 @@ void UI::finishDeath(const EventRef&) {
 
 void UI::hideOverBlack() {
     if (overBlack && overBlack->get_alpha() <= 0) overBlack->set_visible(false);
+}
+
+// ---- level-up stat choice and skill points ----
+
+void UI::createStatChooseMenu(bool firstTime) {
+    if (firstTime) {
+        statChooseMenu = make<BitmapSprite>();
+        chooseIcons.clear();
+        for (int type = StatGem::TYPE_HP; type <= StatGem::TYPE_MAGIC; ++type) {
+            auto button = make<StatGemChooseButton>(type);
+            button->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::statChooseButtonClick>(this));
+            chooseIcons.push_back(button);
+            statChooseMenu->addChild(button);
+        }
+        chooseMenuInstructions =
+            make<TextSprite>(TextSprite::MEDIEVAL_SANS_20, "Choose a bonus!", false, -1, 2, true, 0, true);
+        chooseMenuLevelUpText = make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE_YELLOW, "LEVEL UP!", false, -1, 2,
+                                                 true, 0, true, true, -5.0, 1);
+        welcomeToLevelText =
+            make<TextSprite>(TextSprite::MEDIEVAL_SANS_14_OUTLINE, "", false, -1, 2, true, 0, true, true, -3.0, 1);
+        for (const SpriteRef& text : {SpriteRef(chooseMenuInstructions), SpriteRef(chooseMenuLevelUpText),
+                                      SpriteRef(welcomeToLevelText)})
+            statChooseMenu->addChild(text);
+    }
+    // The ring: a half circle of radius 100 from the left over the top to the right, around a
+    // point half a tile above the centre of the game area.
+    const double ox = centerX(), oy = centerY() - C::TILE_SIZE * 0.5;
+    for (std::size_t i = 0; i < chooseIcons.size(); ++i) {
+        auto button = chooseIcons[i].cast<StatGemChooseButton>();
+        const double a = std::numbers::pi + static_cast<double>(i) * std::numbers::pi / 4;
+        const double hw = button->buttonWidth * 0.5, hh = button->buttonHeight * 0.5;
+        button->originPoint = make<framework::Point>(ox - hw, oy - hh);
+        button->targetPoint = make<framework::Point>(ox + 100 * std::cos(a) - hw, oy + 100 * std::sin(a) - hh);
+    }
+    chooseMenuInstructions->set_x(centerX());
+    chooseMenuInstructions->set_y(centerY() + 30);
+    chooseMenuLevelUpText->set_x(centerX());
+    chooseMenuLevelUpText->set_y(centerY() - 210);
+    welcomeToLevelText->set_x(centerX());
+    welcomeToLevelText->set_y(centerY() - 180);
+}
+
+void UI::showStatChooseMenu(const SpriteRef& gem) {
+    // The cover lies right under the ring; a fade still running on it (a window that just
+    // closed) would take it away.
+    ::tween::Tweener::stop(overBlack);
+    overBlack->set_alpha(0.5);
+    overBlack->set_visible(true);
+    overLayer->addChild(overBlack);
+    overLayer->addChild(statChooseMenu);
+    chooseGem = gem;
+    chooseMenuOpen = true;
+    chooseMenuInstructions->set_text(chooseMenuInstructions->text);
+    const bool levelUp = !gem;
+    if (levelUp) {
+        chooseMenuLevelUpText->set_text(chooseMenuLevelUpText->text);
+        welcomeToLevelText->set_text("Welcome to level " + std::to_string(GameData::level) + "!");
+    }
+    chooseMenuLevelUpText->set_visible(levelUp);
+    welcomeToLevelText->set_visible(levelUp);
+    for (const SpriteRef& icon : chooseIcons) {
+        auto button = icon.cast<StatGemChooseButton>();
+        button->set_x(button->originPoint->x);
+        button->set_y(button->originPoint->y);
+        if (auto actuator = ::tween::Tweener::tween(
+                button, 0.6, TweenProps::of({{"x", button->targetPoint->x}, {"y", button->targetPoint->y}}))) {
+            actuator->ease(::tween::Quint::get_easeOut());
+            button->tween(actuator);
+        }
+    }
+}
+
+void UI::closeStatChooseMenu() {
+    overBlack->set_visible(false);
+    removeFrom(overLayer, statChooseMenu);
+    chooseMenuOpen = false;
+}
+
+void UI::updateChooseMenu() {
+    chooseMenuInstructions->updateTextAnim();
+    chooseMenuLevelUpText->updateTextAnim();
+    welcomeToLevelText->updateTextAnim();
+}
+
+void UI::statChooseButtonClick(const EventRef& event) {
+    auto button = event ? event->get_currentTarget().cast<StatGemChooseButton>() : nullptr;
+    if (!button || !chooseMenuOpen) return;
+    G::pauseGame = false;
+    closeStatChooseMenu();
+    if (chooseGem) {
+        if (auto gem = chooseGem.cast<StatGem>()) gem->statChosen(button->type);
+        return;
+    }
+    updateHPMPExp();
+    GameData::gainStatBonus(button->type);
+    showSkillPointsAnim();
+    GameData::checkForLevelUp();
+    ::tween::Tweener::tween(skillPointsButton, 0.5,
+                            TweenProps::of({{"x", Game::gameWidth - skillPointsButton->buttonWidth}}));
+    skillPointsShowTime = SKILL_POINTS_BUTTON_TIME;
+}
+
+void UI::showSkillPointsAnim() {
+    auto state = G::mapState;
+    if (!state || !state->hero || !state->mapCanvas) return;
+    auto text = make<TextSprite>(TextSprite::MEDIEVAL_SANS_14_OUTLINE,
+                                 "Skill Points + " + std::to_string(GameData::skillPointsPerLevel), false, -1, 2, true,
+                                 -1, false, false, -5.0, 2, true);
+    text->set_x(state->hero->get_x() + Hero::IDLE_DOWN->width * 0.5);
+    text->set_y(state->hero->get_y() - 20);
+    state->mapCanvas->addChild(text);
+    if (auto actuator =
+            ::tween::Tweener::tween(text, 3, TweenProps::of({{"y", text->get_y() - 40}, {"alpha", 0}}))) {
+        actuator->ease(::tween::Cubic::get_easeOut());
+        text->tween(actuator);
+    }
+    state->menuEffects.push_back(text);
+}
+
+void UI::skillPointsButtonClick(const EventRef&) {
+    overBlack->set_alpha(0);
+    overBlack->set_visible(true);
+    if (auto actuator = ::tween::Tweener::tween(overBlack, 0.4, TweenProps::of({{"alpha", 1}}))) {
+        actuator->ease(::tween::Linear::get_easeNone());
+        runtime::Weak<UI> self(this);
+        actuator->onComplete(Function::of([self] {
+            if (auto ui = self.lock()) ui->openSkillTree(true);
+        }));
+    }
+}
+
+void UI::hideSkillPointsButton() {
+    ::tween::Tweener::tween(skillPointsButton, 0.5, TweenProps::of({{"x", Game::gameWidth}}));
+    skillPointsShowTime = 0;
+}
+
+// ---- choose-floor window and floor-skip menu ----
+
+void UI::createChooseFloorWindow() {
+    chooseFloorWin = make<BasicWindow>(300, 400);
+    auto title = make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, "Choose a start floor:", false, -1, 2, true);
+    title->set_x(chooseFloorWin->winWidth * 0.5);
+    title->set_y(20);
+    chooseFloorWin->addChild(title);
+    chooseFloorButtons.clear();
+    updateChooseFloorButtons();
+    auto cancel = make<BasicButton>(
+        80, 32, 0, -1, BasicButton::COLOR_BLACK, true,
+        make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, "Cancel", false, -1, 2, true));
+    cancel->set_x(chooseFloorWin->winWidth * 0.5 - cancel->buttonWidth * 0.5);
+    cancel->set_y(chooseFloorWin->winHeight - cancel->buttonHeight - 20);
+    cancel->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeChooseFloorClick>(this));
+    chooseFloorWin->addChild(cancel);
+}
+
+void UI::updateChooseFloorButtons() {
+    if (!chooseFloorWin) return;
+    const auto& unlocked = GameData::shopsUnlocked;
+    // One button per start point, in columns of seven; a list grown since the window was made
+    // gets its missing buttons here.
+    for (std::size_t i = chooseFloorButtons.size(); i < unlocked.size(); ++i) {
+        const std::string label = std::to_string(i * 10);
+        auto button = make<BasicButton>(80, 32, 0, -1, BasicButton::COLOR_BLACK, true,
+                                        make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, label, false, -1, 2, true));
+        button->set_x(static_cast<double>(i / 7) * 140 + 80 - button->buttonWidth * 0.5);
+        button->set_y(static_cast<double>(i % 7) * 41 + 55);
+        button->set_name(label);
+        button->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::floorButtonClick>(this));
+        chooseFloorWin->addChild(button);
+        chooseFloorButtons.push_back(button);
+    }
+    for (std::size_t i = 0; i < chooseFloorButtons.size(); ++i)
+        chooseFloorButtons[i]->set_visible(i < unlocked.size() && unlocked[i]);
+}
+
+void UI::openChooseFloorWin() {
+    updateChooseFloorButtons();
+    const auto open = std::count(GameData::shopsUnlocked.begin(), GameData::shopsUnlocked.end(), true);
+    if (open <= 1) {
+        floorStartChosen(0);
+        return;
+    }
+    G::disableMenu = true;
+    tweenInSprite(chooseFloorWin, true);
+    setMovementDisabled(true);
+}
+
+void UI::closeChooseFloorWin(bool walkBack) {
+    setMovementDisabled(false);
+    G::disableMenu = false;
+    tweenOutSprite(chooseFloorWin, true);
+    auto state = G::mapState;
+    if (walkBack && state && state->hero) {
+        state->forcedMove = true;
+        state->setFoundMovePath({make<framework::Point>(state->hero->lev_x, state->hero->lev_y + 1)}, nullptr);
+    }
+}
+
+void UI::closeChooseFloorClick(const EventRef&) { closeChooseFloorWin(true); }
+
+void UI::floorButtonClick(const EventRef& event) {
+    auto button = event ? event->get_currentTarget().cast<DisplayObject>() : nullptr;
+    if (!button) return;
+    floorStartChosen(runtime::Numbers::parseInt(button->get_name().str()).value_or(0));
+    closeChooseFloorWin();
+}
+
+void UI::floorStartChosen(int floor) {
+    GameData::runStartFloor = floor;
+    if (auto state = G::mapState) {
+        state->startingNewRun = true;
+        state->startMapTransition();
+    }
+}
+
+void UI::createFloorSkipMenu() {
+    removeFrom(overLayer, floorSkipMenu);
+    floorSkipMenu = make<BitmapSprite>();
+    for (int i = 0; i <= 100; ++i) {
+        auto label = make<TextSprite>(TextSprite::MEDIEVAL_SANS_14_OUTLINE, std::to_string(i));
+        label->set_x(i / 10 * 40);
+        label->set_y(i % 10 * 20);
+        label->set_mouseEnabled(true);
+        label->set_mouseChildren(true);
+        label->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::floorSkipClicked>(this));
+        auto area = make<framework::Bitmap>(BMDCache::invisPixel);
+        area->set_width(label->textWidth);
+        area->set_height(label->textHeight);
+        label->addChild(area);
+        floorSkipMenu->addChild(label);
+    }
+    floorSkipMenu->set_x(centerX() - 210);
+    floorSkipMenu->set_y(centerY() - 106);
+    auto cancel = make<BasicButton>(
+        80, 40, 0, -1, BasicButton::COLOR_BLACK, true,
+        make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, "Cancel", false, -1, 2, true));
+    cancel->set_x(210 - cancel->buttonWidth * 0.5);
+    cancel->set_y(220);
+    cancel->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::cancelFloorSkip>(this));
+    floorSkipMenu->addChild(cancel);
+}
+
+void UI::showFloorSkipMenu() {
+    if (!floorSkipMenu) return;
+    overBlack->set_alpha(0.5);
+    overBlack->set_visible(true);
+    overLayer->addChild(overBlack);
+    overLayer->addChild(floorSkipMenu);
+}
+
+void UI::closeFloorSkipMenu() {
+    overBlack->set_visible(false);
+    removeFrom(overLayer, floorSkipMenu);
+}
+
+void UI::cancelFloorSkip(const EventRef&) { closeFloorSkipMenu(); }
+
+void UI::floorSkipClicked(const EventRef& event) {
+    auto label = event ? event->get_currentTarget().cast<TextSprite>() : nullptr;
+    if (!label) return;
+    GameData::currentFloor = runtime::Numbers::parseInt(label->text.str()).value_or(0);
+    if (G::mapState) G::mapState->goToNextFloor(false);
+    closeFloorSkipMenu();
 }
 
 void UI::clearDataClick(const EventRef& event) { notBuilt("clearDataClick"); }

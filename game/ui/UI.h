@@ -197,7 +197,7 @@ public:
     virtual void openCompareScreen(const runtime::Ref<Item>& item);
     virtual void closeCompareScreen();
     virtual void openChooseFloorWin();
-    virtual void closeChooseFloorWin();
+    virtual void closeChooseFloorWin(bool walkBack = false);
     virtual void closeChooseFloorClick(const EventRef& event = nullptr);
     virtual void floorButtonClick(const EventRef& event = nullptr);
     virtual void floorStartChosen(int floor);

@@ -2,6 +2,7 @@
 
 #include "HeldItemIcon.h"
 #include "HotkeyWindow.h"
+#include "game/floor/StatGem.h"
 #include "game/kit/YesNoWindow.h"
 
 namespace game {
@@ -37,6 +38,12 @@ void UIDataHook::updateFloor() {
 }
 void UIDataHook::showStatChooseMenu() {
     if (auto ui = ui_.lock()) ui->showStatChooseMenu();
+}
+void UIDataHook::showStatChooseMenu(const Ref<StatGem>& gem) {
+    if (auto ui = ui_.lock()) ui->showStatChooseMenu(gem);
+}
+void UIDataHook::openChooseFloorWin() {
+    if (auto ui = ui_.lock()) ui->openChooseFloorWin();
 }
 void UIDataHook::setStartButtonText() {
     if (auto ui = ui_.lock()) ui->setStartButtonText();

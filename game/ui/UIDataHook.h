@@ -16,6 +16,8 @@ public:
     void showExpAnim(int change) override;
     void updateFloor() override;
     void showStatChooseMenu() override;
+    void showStatChooseMenu(const runtime::Ref<StatGem>& gem) override;
+    void openChooseFloorWin() override;
     void setStartButtonText() override;
     void updateEquipmentData() override;
     void updateEquipmentStats() override;
