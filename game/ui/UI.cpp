@@ -1008,7 +1008,11 @@ void UI::updateFloorTransition() {
 
 void UI::openShop(bool cheat) { notBuilt("openShop"); }
 void UI::closeShop() { notBuilt("closeShop"); }
-void UI::openSkillTree(bool unpauseAfter) { notBuilt("openSkillTree"); }
+void UI::openSkillTree(bool unpauseAfter) {
+    notBuilt("openSkillTree");
+    // Without the skill tree there is nothing to show under the black cover: lift it again.
+    if (overBlack) overBlack->set_visible(false);
+}
 void UI::closeSkillTree() { notBuilt("closeSkillTree"); }
 void UI::openEscapeLoot() { notBuilt("openEscapeLoot"); }
 void UI::closeEscapeLoot() { notBuilt("closeEscapeLoot"); }

@@ -246,6 +246,13 @@ TEST_F(LevelUpTest, TheSkillPointsButtonHidesAfterTenSecondsPausedOrNot) {
     }
 }
 
+TEST_F(LevelUpTest, TheSkillPointsButtonFadesToBlackAndTheScreenComesBack) {
+    click(ui->skillPointsButton);
+    EXPECT_TRUE(ui->overBlack->get_visible());
+    // Without a skill tree to show, the cover must not stay over the game.
+    ASSERT_TRUE(runTweensUntil([&] { return !ui->overBlack->get_visible(); }));
+}
+
 TEST_F(LevelUpTest, TheRingIsDrawnOverTheDimmedScreen) {
     const std::string png = (std::filesystem::path(GLV_KIT_SCENE_PNG).parent_path() / "levelup-ring.png").string();
     std::remove(png.c_str());
