@@ -9,6 +9,7 @@
 #include "game/ui/StatGemChooseButton.h"
 #include "game/ui/UI.h"
 #include "tests/game/GameDriver.h"
+#include "tests/game/PlayToTown.h"
 
 using game::G;
 using game::GameData;
@@ -70,7 +71,7 @@ TEST(LevelUpPlay, ARealClickOnTheRingAppliesTheBonusAndADoubleLevelUpReopensIt) 
 
 TEST(ChooseFloorPlay, WithOnlyTheFirstStartPointTheEntranceStartsARunOnFloorZero) {
     GameDriver driver("choose-floor-play-zero");
-    driver.until("the town is up", townReady)
+    testing_game::playToTown(driver)
         .then("step on the way into the dungeon", [] { entrance()->activate(); })
         .until("floor 0 is built", [] {
             return GameData::inCave && GameData::currentFloor == 0 && !G::mapState->building &&
@@ -87,7 +88,7 @@ TEST(ChooseFloorPlay, CancelWalksTheHeroOneTileDownAndAStartPointStartsThere) {
     GameDriver driver("choose-floor-play");
     int x = 0, y = 0;
     // The window (300 x 400) is centred: its top left at (330, 70).
-    driver.until("the town is up", townReady)
+    testing_game::playToTown(driver)
         .then("unlock floor 20 and step on the entrance",
               [&] {
                   GameData::shopsUnlocked[2] = true;
