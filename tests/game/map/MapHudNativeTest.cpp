@@ -19,6 +19,7 @@
 #include "game/ui/UI.h"
 #include "tests/game/GameTables.h"
 #include "tests/game/kit/KitFixture.h"
+#include "tests/game/map/MapStateFixture.h"
 
 using game::GameData;
 using game::HotkeyWindow;
@@ -82,16 +83,7 @@ protected:
         state->goToMap(nullptr, nullptr);
         for (int frames = 0; state->building && frames < 100; ++frames) state->update();
         ASSERT_FALSE(state->building);
-        for (auto& column : state->mapData->tiles)
-            for (auto& t : column) {
-                const bool inside = t->lev_x >= 8 && t->lev_x <= 24 && t->lev_y >= 8 && t->lev_y <= 24;
-                t->wall = !inside;
-                t->hole = t->hidden = t->fakeWall = false;
-                t->tObj = nullptr;
-            }
-        state->mapData->tileObjects.clear();
-        state->hero->lev_x = state->hero->lev_y = 16;
-        state->correctHeroPostion();
+        testing_game::openRoom(*state);
         state->disableMovement = false;
         game::G::pauseGame = game::G::disableMenu = false;
     }
@@ -315,13 +307,7 @@ TEST_F(MapHudTest, TheHPBarFlashesEvery25FramesOnlyBelowAFifth) {
 TEST_F(MapHudTest, HoldingOnAMonsterFillsAndShowsTheEnemyDetails) {
     onStage({[&] {
         enterDungeon();
-        Tile* tile = state->mapData->tiles[18][16].get();
-        auto monster = make<game::Monster>(tile);
-        tile->tObj = monster;
-        state->mapData->tileObjects.push_back(monster);
-        state->mouseIsDown = true;
-        state->lastTileFlashX = 18;
-        state->lastTileFlashY = 16;
+        auto monster = testing_game::holdOnMonsterAt18x16(*state);
         step(MapState::INFO_HOLD_TIME);
         auto details = ui->enemyDetailsWindow.cast<game::EnemyDetailsWindow>();
         ASSERT_TRUE(details);

@@ -5,11 +5,42 @@
 #include "engine/input/keyboard/EngKeyboard.h"
 #include "framework/Lib.h"
 #include "game/data/GameData.h"
+#include "game/battle/Monster.h"
 #include "game/map/MapState.h"
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "tests/game/GameTables.h"
 #include "tests/game/kit/KitFixture.h"
+
+namespace testing_game {
+
+// An open room of floor tiles around (16, 16) with no objects, the hero in its middle.
+inline void openRoom(game::MapState& state) {
+    for (auto& column : state.mapData->tiles)
+        for (auto& t : column) {
+            const bool inside = t->lev_x >= 8 && t->lev_x <= 24 && t->lev_y >= 8 && t->lev_y <= 24;
+            t->wall = !inside;
+            t->hole = t->hidden = t->fakeWall = false;
+            t->tObj = nullptr;
+        }
+    state.mapData->tileObjects.clear();
+    state.hero->lev_x = state.hero->lev_y = 16;
+    state.correctHeroPostion();
+}
+
+// A monster on (18, 16) and the pointer held down on it, as the hold-to-inspect starts.
+inline runtime::Ref<game::Monster> holdOnMonsterAt18x16(game::MapState& state) {
+    game::Tile* tile = state.mapData->tiles[18][16].get();
+    auto monster = runtime::make<game::Monster>(tile);
+    tile->tObj = monster;
+    state.mapData->tileObjects.push_back(monster);
+    state.mouseIsDown = true;
+    state.lastTileFlashX = 18;
+    state.lastTileFlashY = 16;
+    return monster;
+}
+
+}  // namespace testing_game
 
 class MapStateFixture : public KitFixture {
 protected:
@@ -68,19 +99,7 @@ protected:
         }
     }
 
-    // An open room of floor tiles around (16, 16) with no objects, the hero in its middle.
-    void openRoom() {
-        for (auto& column : state->mapData->tiles)
-            for (auto& t : column) {
-                const bool inside = t->lev_x >= 8 && t->lev_x <= 24 && t->lev_y >= 8 && t->lev_y <= 24;
-                t->wall = !inside;
-                t->hole = t->hidden = t->fakeWall = false;
-                t->tObj = nullptr;
-            }
-        state->mapData->tileObjects.clear();
-        state->hero->lev_x = state->hero->lev_y = 16;
-        state->correctHeroPostion();
-    }
+    void openRoom() { testing_game::openRoom(*state); }
 
     int clock = 0;
     runtime::Ref<game::MapState> state;

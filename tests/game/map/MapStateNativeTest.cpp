@@ -216,13 +216,7 @@ TEST_F(MapStateTest, KeysWalkOneTileInTwelveFramesWithTheirPriority) {
 TEST_F(MapStateTest, HoldingOnAMonsterInspectsItAndTheReleaseDoesNotMove) {
     buildFloor(1);
     openRoom();
-    Tile* tile = state->mapData->tiles[18][16].get();
-    auto monster = make<game::Monster>(tile);
-    tile->tObj = monster;
-    state->mapData->tileObjects.push_back(monster);
-    state->mouseIsDown = true;
-    state->lastTileFlashX = 18;
-    state->lastTileFlashY = 16;
+    testing_game::holdOnMonsterAt18x16(*state);
     step(MapState::INFO_HOLD_TIME - 1);
     EXPECT_FALSE(state->infoShownForTile);
     step();
