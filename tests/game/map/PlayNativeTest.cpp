@@ -42,6 +42,7 @@
 #include "game/ui/ItemInventory.h"
 #include "game/ui/UI.h"
 #include "tests/game/GameDriver.h"
+#include "tests/game/PlayToTown.h"
 
 using game::GameData;
 using game::MapState;
@@ -69,12 +70,6 @@ bool freeTile(int x, int y) {
     return t && !t->wall && !t->hole && !t->hidden && !t->fakeWall && !t->tObj;
 }
 
-// The town is built behind the title and the UI root is up.
-bool titleReady() {
-    return map() && map()->scaledIntialScreen && ui() && map()->mapData && !map()->building &&
-           map()->currentTiledMap == game::TiledMap::TOWN && !map()->titleIntroPlaying;
-}
-
 // The hero stands still and the keys are his.
 bool heroFree() {
     return !map()->moving && !map()->midMove && !map()->findingPath && !map()->disableMovement &&
@@ -86,20 +81,12 @@ bool onBuiltFloor(int floor) {
            !map()->mapTransition && heroFree();
 }
 
-// Title to town: the start of play as the title's "Play" path ends it, the door intro, and the
-// intro message closed with Escape as a player would.
+// Title to town as a player goes: "Play", an empty slot, an adventurer, the intro and its hint.
+// The dungeon's floors are seeded once the town stands behind the title.
 void startInTown(GameDriver& d) {
-    d.until("the town behind the title", titleReady, [] {
-         game::FloorRandom::setSource(game::FloorRandom::seeded(24));
-         map()->titleStartGame();
-     })
-        .until("the door intro ends", [] { return !map()->titleIntroPlaying; })
-        .then("Escape on the intro message",
-              [] {
-                  if (ui()->messageWinOpen) GameDriver::sendKey(SDLK_ESCAPE, true);
-              })
-        .then("release Escape", [] { GameDriver::sendKey(SDLK_ESCAPE, false); })
-        .until("the hero is free in town", [] { return heroFree() && !GameData::inCave; });
+    testing_game::untilTitle(d).then("seed the dungeon's floors",
+                                     [] { game::FloorRandom::setSource(game::FloorRandom::seeded(24)); });
+    testing_game::playToTown(d).until("the hero is free in town", [] { return heroFree() && !GameData::inCave; });
 }
 
 // Holds `key` until `arrived` holds, then lets go and waits for the step to end.
@@ -269,6 +256,8 @@ TEST(Play, FromTheTownStartToTenStepsOnFloorOne) {
     ASSERT_EQ(d.play(), "");
     EXPECT_EQ(GameData::currentFloor, 1);
     EXPECT_TRUE(GameData::inCave);
+    EXPECT_FALSE(ui()->titleShowing);
+    EXPECT_FALSE(ui()->logo && ui()->logo->get_parent()) << "the title left with the first run";
 
     Picture pic(png);
     ASSERT_NE(pic.px, nullptr) << png;
