@@ -4,11 +4,8 @@
 // The walk and the inventory frame are written to play-floor1.png and play-inventory.png in the
 // build folder.
 //
-// The title screen's windows (slot and hero choice) and the choose-floor window are not part of
-// these plays: the town's title state is left as its "Play" path ends, through
-// MapState::titleStartGame, and the dungeon entrance starts the run as the choose-floor window
-// does with one start point when no window answers. A run begins on floor 0, the entrance's shop
-// floor, whose stairs lead to floor 1.
+// Each play starts from the title as a player does: "Play", an empty slot, an adventurer and the
+// town intro. A run begins on floor 0, the entrance's shop floor, whose stairs lead to floor 1.
 #include <gtest/gtest.h>
 
 #include <cstdio>
