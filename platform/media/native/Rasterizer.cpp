@@ -94,6 +94,13 @@ __attribute__((target("avx2"))) void overRowAvx2(uint32_t* d, const uint32_t* s,
             continue;
         }
         __m256i dv = _mm256_loadu_si256(dp);
+        // Alphas of 0 and 255 only (hard-edged sprites): d + s where clear, s where opaque.
+        __m256i sa = _mm256_and_si256(sv, alphaBits);
+        __m256i full = _mm256_cmpeq_epi32(sa, alphaBits);
+        if (_mm256_movemask_epi8(_mm256_or_si256(full, _mm256_cmpeq_epi32(sa, zero))) == -1) {
+            _mm256_storeu_si256(dp, _mm256_blendv_epi8(_mm256_adds_epu8(dv, sv), sv, full));
+            continue;
+        }
         __m256i sl = _mm256_unpacklo_epi8(sv, zero), sh = _mm256_unpackhi_epi8(sv, zero);
         __m256i il = _mm256_xor_si256(_mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sl, 0xFF), 0xFF), ones);
         __m256i ih = _mm256_xor_si256(_mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sh, 0xFF), 0xFF), ones);
@@ -144,6 +151,39 @@ void Rasterizer::useCairo() {
     cairoReady_ = true;
 }
 
+const Rasterizer::AxisMap& Rasterizer::axisMap(AxisMap* cache, double t, double scale, int u0, int u1, int lo,
+                                                int hi) {
+    uint64_t tb, sb;
+    std::memcpy(&tb, &t, 8);
+    std::memcpy(&sb, &scale, 8);
+    uint64_t key = (tb ^ (sb * 0x9E3779B97F4A7C15ull)) + static_cast<uint64_t>(u0) * 131 + static_cast<uint64_t>(u1) * 7 +
+                   static_cast<uint64_t>(lo);
+    AxisMap& a = cache[(key ^ (key >> 29) ^ (key >> 41)) % AXIS_CACHE];
+    if (a.valid && a.t == t && a.scale == scale && a.u0 == u0 && a.u1 == u1 && a.lo == lo && a.hi == hi) return a;
+    a.valid = true;
+    a.t = t;
+    a.scale = scale;
+    a.u0 = u0;
+    a.u1 = u1;
+    a.lo = lo;
+    a.hi = hi;
+    int n = hi - lo;
+    a.map.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        // Truncation is the floor here: anything below u0 is clamped to it.
+        a.map[static_cast<std::size_t>(i)] = std::clamp(static_cast<int>((lo + i + 0.5 - t) / scale), u0, u1 - 1);
+    // Runs of device pixels showing consecutive source pixels.
+    a.runs.clear();
+    for (int i = 0; i < n; ++i) {
+        int u = a.map[static_cast<std::size_t>(i)];
+        if (!a.runs.empty() && a.runs.back().from + a.runs.back().length == u && a.runs.back().at + a.runs.back().length == i)
+            ++a.runs.back().length;
+        else
+            a.runs.push_back({i, u, 1});
+    }
+    return a;
+}
+
 bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, int w, int h) {
     if (m.b != 0 || m.c != 0 || !(m.a > 0) || !(m.d > 0) || (m.a == 1 && m.d == 1)) return false;
     pixman_image_t* src = s->pixmanImage();
@@ -160,39 +200,33 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
     int y1 = std::min(static_cast<int>(std::ceil(bottom - 0.5)), target_->y1);
     if (x0 >= x1 || y0 >= y1) return true;
     if (backdrop_) backdrop_->settle();
-    const uint32_t* from = pixman_image_get_data(src);
+    // The tile column of each device column and the tile row of each device row; a map's tiles
+    // share them along its columns and rows, so they are kept.
+    if (columnMaps_.empty()) {
+        columnMaps_.resize(AXIS_CACHE);
+        rowMaps_.resize(AXIS_CACHE);
+    }
+    const AxisMap& cols = axisMap(columnMaps_.data(), m.tx, m.a, u0, u1, x0, x1);
+    const AxisMap& rows = axisMap(rowMaps_.data(), m.ty, m.d, v0, v1, y0, y1);
+    const uint32_t* from = pixman_image_get_data(src) + sx;
     int fromStride = pixman_image_get_stride(src) / 4;
     uint32_t* to = pixman_image_get_data(target_->image);
     int toStride = pixman_image_get_stride(target_->image) / 4;
     int n = x1 - x0;
-    columns_.resize(static_cast<std::size_t>(n));
-    for (int x = x0; x < x1; ++x) {
-        // Truncation is the floor here: anything below u0 is clamped to it.
-        int u = std::clamp(static_cast<int>((x + 0.5 - m.tx) / m.a), u0, u1 - 1);
-        columns_[static_cast<std::size_t>(x - x0)] = sx + u;
-    }
     // Runs of device columns showing consecutive sheet columns (nearly the whole row when the
     // scale is close to 1) are copied or blended straight from the sheet's row.
-    runs_.clear();
-    for (int i = 0; i < n; ++i) {
-        int col = columns_[static_cast<std::size_t>(i)];
-        if (!runs_.empty() && runs_.back().from + runs_.back().length == col && runs_.back().at + runs_.back().length == i)
-            ++runs_.back().length;
-        else
-            runs_.push_back({i, col, 1});
-    }
-    bool byRuns = runs_.size() * 4 <= static_cast<std::size_t>(n);
+    bool byRuns = cols.runs.size() * 4 <= static_cast<std::size_t>(n);
     if (!byRuns) row_.resize(static_cast<std::size_t>(n));
-    bool opaque = !s->transparent();
+    bool opaque = s->opaquePixels();
     // Device rows showing the same sheet row gather it once.
     int gatheredV = -1;
     const uint32_t* gatheredRow = nullptr;
     for (int y = y0; y < y1; ++y) {
-        int v = std::clamp(static_cast<int>((y + 0.5 - m.ty) / m.d), v0, v1 - 1);
+        int v = rows.map[static_cast<std::size_t>(y - y0)];
         const uint32_t* line = from + static_cast<std::ptrdiff_t>(sy + v) * fromStride;
         uint32_t* out = to + static_cast<std::ptrdiff_t>(y) * toStride + x0;
         if (byRuns) {
-            for (const Run& r : runs_) {
+            for (const Run& r : cols.runs) {
                 if (opaque) std::memcpy(out + r.at, line + r.from, static_cast<std::size_t>(r.length) * 4);
                 else if (HAS_AVX2) overRowAvx2(out + r.at, line + r.from, r.length);
                 else overRow(out + r.at, line + r.from, r.length);
@@ -201,7 +235,7 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
         }
         uint32_t* gathered = opaque ? out : row_.data();
         if (v != gatheredV) {
-            for (int i = 0; i < n; ++i) gathered[i] = line[columns_[static_cast<std::size_t>(i)]];
+            for (int i = 0; i < n; ++i) gathered[i] = line[cols.map[static_cast<std::size_t>(i)]];
             gatheredV = v;
             gatheredRow = gathered;
         } else if (opaque) {
@@ -252,7 +286,7 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
             alpha8 = 255;
         }
     }
-    if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && !plain->transparent() && src == plain->pixmanImage()) {
+    if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && src == plain->pixmanImage() && plain->opaquePixels()) {
         // Opaque pixels at full alpha cover what is under them: over is a copy.
         if (!repeat) {
             // A copy over the whole frame leaves nothing of its background to see.
@@ -278,6 +312,13 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
         int fromStride = pixman_image_get_stride(src) / 4;
         uint32_t* to = pixman_image_get_data(target_->image);
         int toStride = pixman_image_get_stride(target_->image) / 4;
+        // Small images land anywhere on the target: ask for all their rows at once.
+        if (y1 - y0 <= 64)
+            for (int y = y0; y < y1; ++y) {
+                const uint32_t* row = to + static_cast<std::ptrdiff_t>(y) * toStride;
+                _mm_prefetch(reinterpret_cast<const char*>(row + x0), _MM_HINT_T0);
+                _mm_prefetch(reinterpret_cast<const char*>(row + x1 - 1), _MM_HINT_T0);
+            }
         for (int y = y0; y < y1; ++y)
             overRowAvx2(to + static_cast<std::ptrdiff_t>(y) * toStride + x0,
                         from + static_cast<std::ptrdiff_t>(y - oy) * fromStride + (x0 - ox), x1 - x0);

@@ -154,8 +154,18 @@ private:
     struct Run {
         int at, from, length;
     };
-    std::vector<int> columns_;
-    std::vector<Run> runs_;
+    // The source pixel of each device pixel along one axis (device lo to hi, source u0 to u1,
+    // placed at t with scale), and its runs of consecutive source pixels.
+    struct AxisMap {
+        bool valid = false;
+        double t = 0, scale = 0;
+        int u0 = 0, u1 = 0, lo = 0, hi = 0;
+        std::vector<int> map;
+        std::vector<Run> runs;
+    };
+    static constexpr int AXIS_CACHE = 251;
+    static const AxisMap& axisMap(AxisMap* cache, double t, double scale, int u0, int u1, int lo, int hi);
+    std::vector<AxisMap> columnMaps_, rowMaps_;  // AXIS_CACHE each, made on first use
     std::vector<uint32_t> row_;
     cairo_surface_t* scratchSurface_ = nullptr;
     cairo_pattern_t* scratchPattern_ = nullptr;

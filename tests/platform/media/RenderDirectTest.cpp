@@ -403,3 +403,89 @@ TEST(RenderDirect, TreesWithScrollRectsMatchCairo) {
         for (int n : nodes) store.release(n);
     }
 }
+
+// Pictures whose alphas are all 255 or only 0 and 255 in transparent surfaces (hard-edged
+// sprites, tile sheets with no clear pixel) take shorter paths; the bytes are still cairo's.
+TEST(RenderDirect, HardEdgedPicturesMatchCairo) {
+    Random rnd{9090};
+    const int W = 45, H = 23;
+    using media::TileSheet;
+    for (int round = 0; round < 300; ++round) {
+        auto base = noise(W, H, rnd.below(4) != 0, rnd);
+        bool allOpaque = round % 2 == 0;
+        auto pixels = runtime::make<Surface>(24, 12, true, 0);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 24; ++x) {
+                uint32_t a = allOpaque || rnd.below(3) != 0 ? 255u : 0u;
+                pixels->at(x, y) = a << 24 | (rnd.next() & 0xFFFFFF);
+            }
+        pixels->touch();
+        auto sheet = runtime::make<TileSheet>(pixels);
+        sheet->addTile({0, 0, 16, 12}, 0, 0);
+        sheet->addTile({3, 2, 21, 9}, 0, 0);
+        auto tiles = command(Op::Tiles);
+        tiles.sheet = sheet;
+        tiles.flags = TileSheet::TILE_ALPHA;
+        for (int i = 0; i < 6; ++i)
+            tiles.data.insert(tiles.data.end(), {static_cast<double>(rnd.below(50) - 8), static_cast<double>(rnd.below(28) - 6),
+                                                 static_cast<double>(rnd.below(2)), rnd.pick<double>({1, 1, 1, 0.5})});
+        auto fill = command(Op::BeginBitmapFill);
+        fill.surface = pixels;
+        GraphicsList list;
+        list.add(std::move(tiles));
+        list.add(std::move(fill));
+        list.add(command(Op::Rect, {static_cast<double>(rnd.below(30) - 4), static_cast<double>(rnd.below(16) - 4), 24, 12}));
+        list.add(command(Op::EndFill));
+        media::Matrix2D m{1, 0, 0, 1, static_cast<double>(rnd.below(5) - 2), static_cast<double>(rnd.below(5) - 2)};
+        media::ColorTransform8 ct;
+        int clip[4] = {rnd.below(10) - 2, rnd.below(8) - 2, 0, 0};
+        clip[2] = clip[0] + rnd.below(45);
+        clip[3] = clip[1] + rnd.below(23);
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, true),
+                                      drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round << (allOpaque ? " opaque" : " hard-edged");
+    }
+}
+
+// A map of scaled tiles drawn in one batch gives the pixels of its tiles drawn one batch each:
+// what the direct path keeps from tile to tile changes nothing.
+TEST(RenderDirect, ScaledTileMapsMatchTilesDrawnAlone) {
+    Random rnd{5151};
+    const int W = 90, H = 60;
+    using media::TileSheet;
+    auto sheetPixels = noise(32, 8, true, rnd);
+    auto sheet = runtime::make<TileSheet>(sheetPixels);
+    for (int t = 0; t < 4; ++t) sheet->addTile({t * 8.0, 0, 8, 8}, 0, 0);
+    for (double scale : {1.01, 1.25, 0.9}) {
+        auto base = noise(W, H, false, rnd);
+        auto batch = command(Op::Tiles);
+        batch.sheet = sheet;
+        batch.flags = TileSheet::TILE_SCALE;
+        std::vector<std::vector<double>> alone;
+        for (int row = 0; row < 8; ++row)
+            for (int col = 0; col < 12; ++col) {
+                std::vector<double> tile = {col * 8 * scale - 3, row * 8 * scale - 2, static_cast<double>(rnd.below(4)), scale};
+                batch.data.insert(batch.data.end(), tile.begin(), tile.end());
+                alone.push_back(tile);
+            }
+        GraphicsList list;
+        list.add(std::move(batch));
+        media::Matrix2D identity;
+        media::ColorTransform8 ct;
+        auto together = drawn(*base, list, identity, ct, CAIRO_OPERATOR_OVER, nullptr, true);
+        for (const auto& tile : alone) {
+            auto one = command(Op::Tiles);
+            one.sheet = sheet;
+            one.flags = TileSheet::TILE_SCALE;
+            one.data = tile;
+            GraphicsList single;
+            single.add(std::move(one));
+            auto out = drawn(*base, single, identity, ct, CAIRO_OPERATOR_OVER, nullptr, true);
+            std::memcpy(base->pixels(), out.data(), out.size() * 4);
+            base->touch();
+        }
+        std::vector<uint32_t> separate(base->pixels(), base->pixels() + W * H);
+        ASSERT_EQ(difference(together, separate, W), "") << "scale " << scale;
+    }
+}
