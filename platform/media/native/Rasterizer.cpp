@@ -238,14 +238,44 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
             for (int i = 0; i < n; ++i) gathered[i] = line[cols.map[static_cast<std::size_t>(i)]];
             gatheredV = v;
             gatheredRow = gathered;
+            if (!opaque && HAS_AVX2) chunkSpans(gathered, n, spans_);
         } else if (opaque) {
             std::memcpy(out, gatheredRow, static_cast<std::size_t>(n) * 4);
         }
         if (opaque) continue;
-        if (HAS_AVX2) overRowAvx2(out, gathered, n);
-        else overRow(out, gathered, n);
+        if (!HAS_AVX2) {
+            overRow(out, gathered, n);
+            continue;
+        }
+        // The gathered row's clear stretches leave the target as it is and its opaque ones
+        // cover it: only the rest is blended.
+        for (const Span& sp : spans_) {
+            if (sp.kind == Span::Copy) std::memcpy(out + sp.at, gathered + sp.at, static_cast<std::size_t>(sp.length) * 4);
+            else overRowAvx2(out + sp.at, gathered + sp.at, sp.length);
+        }
     }
     return true;
+}
+
+// Splits row (n pixels) into stretches of whole 8-pixel chunks: clear ones (all zero, left
+// out), opaque ones (copied) and the rest (blended, with the tail).
+__attribute__((target("avx2"))) void Rasterizer::chunkSpans(const uint32_t* row, int n, std::vector<Span>& spans) {
+    const __m256i alphaBits = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    spans.clear();
+    auto add = [&](int at, int length, Span::Kind kind) {
+        if (!spans.empty() && spans.back().kind == kind && spans.back().at + spans.back().length == at)
+            spans.back().length += length;
+        else
+            spans.push_back({at, length, kind});
+    };
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+        if (_mm256_testz_si256(sv, sv)) continue;
+        bool full = _mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(sv, alphaBits), alphaBits)) == -1;
+        add(i, 8, full ? Span::Copy : Span::Blend);
+    }
+    if (i < n) add(i, n - i, Span::Blend);
 }
 
 pixman_image_t* Rasterizer::solidMask(unsigned alpha8) {
@@ -403,6 +433,41 @@ bool Rasterizer::fastBitmapRect(const Command& paint) {
     int y0 = static_cast<int>(std::min(dya, dyb)), y1 = static_cast<int>(std::max(dya, dyb));
     return composite(src, plain, (paint.flags & 2) != 0, op, alpha, x0, y0, x1, y1, static_cast<int>(toDevice_.tx + m.tx),
                      static_cast<int>(toDevice_.ty + m.ty));
+}
+
+bool Rasterizer::fastSolidRect(const Command& paint) {
+    pixman_op_t op;
+    if (!target_ || hitMode_ || paint.op != Op::BeginFill || !directOperator(op_, op)) return false;
+    if (toDevice_.b != 0 || toDevice_.c != 0 || path_.size() != 5 || path_[0].kind != PathOp::Move ||
+        path_[1].kind != PathOp::Line || path_[2].kind != PathOp::Line || path_[3].kind != PathOp::Line ||
+        path_[4].kind != PathOp::Close)
+        return false;
+    double xa = path_[0].p[0], ya = path_[0].p[1], xb = path_[2].p[0], yb = path_[2].p[1];
+    bool across = path_[1].p[0] == xb && path_[1].p[1] == ya && path_[3].p[0] == xa && path_[3].p[1] == yb;
+    bool down = path_[1].p[0] == xa && path_[1].p[1] == yb && path_[3].p[0] == xb && path_[3].p[1] == ya;
+    if (!across && !down) return false;
+    double dxa, dya, dxb, dyb;
+    toDevice_.apply(xa, ya, dxa, dya);
+    toDevice_.apply(xb, yb, dxb, dyb);
+    if (!wholePixel(dxa) || !wholePixel(dya) || !wholePixel(dxb) || !wholePixel(dyb)) return false;
+    double c[4];
+    colorOf(static_cast<uint32_t>(static_cast<int64_t>(paint.v[0])), paint.v[1], ct_, c);
+    if (c[3] <= 0) return true;
+    int x0 = std::max(static_cast<int>(std::min(dxa, dxb)), target_->x0);
+    int x1 = std::min(static_cast<int>(std::max(dxa, dxb)), target_->x1);
+    int y0 = std::max(static_cast<int>(std::min(dya, dyb)), target_->y0);
+    int y1 = std::min(static_cast<int>(std::max(dya, dyb)), target_->y1);
+    if (x0 >= x1 || y0 >= y1) return true;
+    if (backdrop_) backdrop_->settle();
+    // The colour as cairo keeps it: premultiplied, 16 bits a channel, of which the compositor
+    // takes the top 8.
+    auto toShort = [](double v) { return static_cast<uint16_t>(v * 65535.0 + 0.5); };
+    pixman_color_t colour = {toShort(c[0] * c[3]), toShort(c[1] * c[3]), toShort(c[2] * c[3]), toShort(c[3])};
+    pixman_image_t* solid = pixman_image_create_solid_fill(&colour);
+    if (!solid) return false;
+    pixman_image_composite32(op, solid, nullptr, target_->image, 0, 0, 0, 0, x0, y0, x1 - x0, y1 - y0);
+    pixman_image_unref(solid);
+    return true;
 }
 
 bool Rasterizer::usable(const Matrix2D& m) {
@@ -711,7 +776,7 @@ void Rasterizer::strokeAll() {
 }
 
 void Rasterizer::flush() {
-    if (fill_ && hasPath_ && !fastBitmapRect(*fill_)) {
+    if (fill_ && hasPath_ && !fastBitmapRect(*fill_) && !fastSolidRect(*fill_)) {
         replayPath();
         fillPath(*fill_);
         cairo_new_path(cr_);

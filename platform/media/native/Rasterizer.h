@@ -99,6 +99,8 @@ private:
     // Fills the recorded path with a bitmap paint through pixman; false when that would not
     // give the very pixels cairo gives (nothing is drawn then).
     bool fastBitmapRect(const Command& paint);
+    // The same for a solid colour over a rectangle with whole-pixel corners in device space.
+    bool fastSolidRect(const Command& paint);
     // The same for a bitmap enlarged along the axes by powers of two, sampled nearest, at full
     // alpha over whole device pixels (xa, ya)–(xb, yb): the rectangle's corners in the node's
     // space, m the paint's matrix, op the compositing operator.
@@ -167,6 +169,14 @@ private:
     static const AxisMap& axisMap(AxisMap* cache, double t, double scale, int u0, int u1, int lo, int hi);
     std::vector<AxisMap> columnMaps_, rowMaps_;  // AXIS_CACHE each, made on first use
     std::vector<uint32_t> row_;
+    // Stretches of a gathered row by what compositing them takes.
+    struct Span {
+        enum Kind : uint8_t { Copy, Blend };
+        int at, length;
+        Kind kind;
+    };
+    static void chunkSpans(const uint32_t* row, int n, std::vector<Span>& spans);
+    std::vector<Span> spans_;
     cairo_surface_t* scratchSurface_ = nullptr;
     cairo_pattern_t* scratchPattern_ = nullptr;
     int scratchW_ = 0, scratchH_ = 0;
