@@ -370,14 +370,14 @@ inline bool exactScale(double v) {
 
 bool Rasterizer::scaledBitmapRect(const Command& paint, pixman_op_t op, const Matrix2D& m, double xa, double ya,
                                   double xb, double yb) {
-    // Enlarged by powers of two along the axes, nearest, whole device pixels: every device pixel
-    // centre maps strictly inside one bitmap pixel, so the sampling has no ties to round and the
+    // Enlarged by powers of two along the axes (or a single column or row by any factor),
+    // nearest, whole device pixels: every device pixel centre maps strictly inside one bitmap
+    // pixel, so the sampling has no ties to round and the
     // rectangle's edges cover whole pixels; the result is cairo's to the byte.
     if (op != PIXMAN_OP_OVER || (paint.flags & 6) || !colorsOnlyScaleAlpha(ct_) || !(ct_.alphaMultiplier >= 1))
         return false;
     Matrix2D b = toDevice_.after(m);  // bitmap pixels to device pixels
-    if (b.b != 0 || b.c != 0 || !exactScale(b.a) || !exactScale(b.d) || !wholePixel(b.tx) || !wholePixel(b.ty))
-        return false;
+    if (b.b != 0 || b.c != 0 || !(b.a >= 1) || !(b.d >= 1) || !wholePixel(b.tx) || !wholePixel(b.ty)) return false;
     double dxa, dya, dxb, dyb;
     toDevice_.apply(xa, ya, dxa, dya);
     toDevice_.apply(xb, yb, dxb, dyb);
@@ -386,6 +386,10 @@ bool Rasterizer::scaledBitmapRect(const Command& paint, pixman_op_t op, const Ma
     double u0 = (std::min(dxa, dxb) - b.tx) / b.a, u1 = (std::max(dxa, dxb) - b.tx) / b.a;
     double v0 = (std::min(dya, dyb) - b.ty) / b.d, v1 = (std::max(dya, dyb) - b.ty) / b.d;
     if (!wholePixel(u0) || !wholePixel(u1) || !wholePixel(v0) || !wholePixel(v1)) return false;
+    // Any enlargement of a single bitmap column or row (a stretched line or pixel) samples
+    // that column or row only.
+    auto sampledExactly = [](double scale, double span) { return exactScale(scale) || (span == 1 && scale <= 1024); };
+    if (!sampledExactly(b.a, u1 - u0) || !sampledExactly(b.d, v1 - v0)) return false;
     Surface* s = paint.surface.get();
     pixman_image_t* src = s->pixmanImage();
     if (!src || pixman_image_get_data(src) == pixman_image_get_data(target_->image)) return false;

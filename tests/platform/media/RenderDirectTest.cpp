@@ -525,3 +525,39 @@ TEST(RenderDirect, SolidRectanglesMatchCairo) {
         ASSERT_EQ(diff, "") << "round " << round;
     }
 }
+
+// A single bitmap column or row (a line or a pixel, as panels are built from) stretched by any
+// factor is composited directly, including the far ends of long stretches.
+TEST(RenderDirect, StretchedLinesMatchCairo) {
+    Random rnd{7373};
+    const int W = 37, H = 27;
+    for (int round = 0; round < 500; ++round) {
+        auto base = noise(W, H, rnd.below(4) != 0, rnd);
+        bool column = rnd.below(2) == 0;
+        int length = 1 + rnd.below(8);
+        auto picture = noise(column ? 1 : length, column ? length : 1, rnd.below(3) != 0, rnd);
+        const double SCALES[] = {1, 2, 3, 7.5, 45.5, 60, 70, 189, 603, 604, 1000, 1024, 1500};
+        double stretch = SCALES[rnd.below(static_cast<int>(std::size(SCALES)))];
+        double along = rnd.pick<double>({1, 1, 2, 3});
+        double sx = column ? stretch : along, sy = column ? along : stretch;
+        auto fill = command(Op::BeginBitmapFill);
+        fill.surface = picture;
+        fill.flags = rnd.pick({0, 0, 0, 4});
+        GraphicsList list;
+        list.add(std::move(fill));
+        list.add(command(Op::Rect, {0, 0, static_cast<double>(picture->width()), static_cast<double>(picture->height())}));
+        list.add(command(Op::EndFill));
+        // The far end of the stretch lands inside the target as often as its start.
+        double tx = rnd.below(2) == 0 ? rnd.below(30) - 5 : W - sx * picture->width() + rnd.below(20) - 5;
+        double ty = rnd.below(2) == 0 ? rnd.below(20) - 5 : H - sy * picture->height() + rnd.below(14) - 5;
+        media::Matrix2D m{sx, 0, 0, sy, std::floor(tx), std::floor(ty)};
+        media::ColorTransform8 ct;
+        ct.alphaMultiplier = rnd.pick<double>({1, 1, 1, 0.5});
+        const int clip[4] = {2, 3, 30, 22};
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, true),
+                                      drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round << " scale " << sx << "x" << sy << " at " << m.tx << "," << m.ty
+                            << " picture " << picture->width() << "x" << picture->height();
+    }
+}
