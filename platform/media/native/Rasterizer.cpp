@@ -219,6 +219,7 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
     if (!byRuns) row_.resize(static_cast<std::size_t>(n));
     bool opaque = s->opaquePixels();
     // Device rows showing the same sheet row gather it once.
+    bool doubled = HAS_AVX2 && m.a == 2 && wholePixel(m.tx);
     int gatheredV = -1;
     const uint32_t* gatheredRow = nullptr;
     for (int y = y0; y < y1; ++y) {
@@ -235,7 +236,9 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
         }
         uint32_t* gathered = opaque ? out : row_.data();
         if (v != gatheredV) {
-            for (int i = 0; i < n; ++i) gathered[i] = line[cols.map[static_cast<std::size_t>(i)]];
+            if (doubled) gatherDoubled(gathered, line, n, x0 - static_cast<int>(m.tx));
+            else
+                for (int i = 0; i < n; ++i) gathered[i] = line[cols.map[static_cast<std::size_t>(i)]];
             gatheredV = v;
             gatheredRow = gathered;
             if (!opaque && HAS_AVX2) chunkSpans(gathered, n, spans_);
@@ -255,6 +258,22 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
         }
     }
     return true;
+}
+
+// Device pixel i of out (n pixels) shows pixel (start + i) / 2 of line; start >= 0.
+__attribute__((target("avx2"))) void Rasterizer::gatherDoubled(uint32_t* out, const uint32_t* line, int n, int start) {
+    const uint32_t* src = line + start / 2;
+    int i = 0;
+    if (start % 2 != 0 && n > 0) {
+        out[0] = *src++;
+        i = 1;
+    }
+    const __m256i pairs = _mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3);
+    for (; i + 8 <= n; i += 8, src += 4) {
+        __m256i four = _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_permutevar8x32_epi32(four, pairs));
+    }
+    for (int j = 0; i < n; ++i, ++j) out[i] = src[j / 2];
 }
 
 // Splits row (n pixels) into stretches of whole 8-pixel chunks: clear ones (all zero, left

@@ -175,6 +175,7 @@ private:
         int at, length;
         Kind kind;
     };
+    static void gatherDoubled(uint32_t* out, const uint32_t* line, int n, int start);
     static void chunkSpans(const uint32_t* row, int n, std::vector<Span>& spans);
     std::vector<Span> spans_;
     cairo_surface_t* scratchSurface_ = nullptr;
