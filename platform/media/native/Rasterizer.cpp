@@ -111,6 +111,20 @@ __attribute__((target("avx2"))) void overRowAvx2(uint32_t* d, const uint32_t* s,
     overRow(d + i, s + i, n - i);
 }
 
+// overRowAvx2 over h rows of w pixels.
+__attribute__((target("avx2"))) void overRectAvx2(uint32_t* to, int toStride, const uint32_t* from, int fromStride, int w,
+                                                  int h) {
+    // Small images land anywhere on the target: ask for all their rows at once.
+    if (h <= 64)
+        for (int y = 0; y < h; ++y) {
+            const uint32_t* row = to + static_cast<std::ptrdiff_t>(y) * toStride;
+            _mm_prefetch(reinterpret_cast<const char*>(row), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char*>(row + w - 1), _MM_HINT_T0);
+        }
+    for (int y = 0; y < h; ++y)
+        overRowAvx2(to + static_cast<std::ptrdiff_t>(y) * toStride, from + static_cast<std::ptrdiff_t>(y) * fromStride, w);
+}
+
 const bool HAS_AVX2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 // The pixman operator of a cairo operator the direct path handles; false for the rest.
@@ -361,16 +375,8 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
         int fromStride = pixman_image_get_stride(src) / 4;
         uint32_t* to = pixman_image_get_data(target_->image);
         int toStride = pixman_image_get_stride(target_->image) / 4;
-        // Small images land anywhere on the target: ask for all their rows at once.
-        if (y1 - y0 <= 64)
-            for (int y = y0; y < y1; ++y) {
-                const uint32_t* row = to + static_cast<std::ptrdiff_t>(y) * toStride;
-                _mm_prefetch(reinterpret_cast<const char*>(row + x0), _MM_HINT_T0);
-                _mm_prefetch(reinterpret_cast<const char*>(row + x1 - 1), _MM_HINT_T0);
-            }
-        for (int y = y0; y < y1; ++y)
-            overRowAvx2(to + static_cast<std::ptrdiff_t>(y) * toStride + x0,
-                        from + static_cast<std::ptrdiff_t>(y - oy) * fromStride + (x0 - ox), x1 - x0);
+        overRectAvx2(to + static_cast<std::ptrdiff_t>(y0) * toStride + x0, toStride,
+                     from + static_cast<std::ptrdiff_t>(y0 - oy) * fromStride + (x0 - ox), fromStride, x1 - x0, y1 - y0);
         return true;
     }
     pixman_image_set_repeat(src, repeat ? PIXMAN_REPEAT_NORMAL : PIXMAN_REPEAT_NONE);
