@@ -5,7 +5,9 @@
 //
 // Where it gives the same pixels, a bitmap rectangle or a tile whose pixels land one to one on
 // whole device pixels (no rotation or scale, integer offset) is composited with pixman directly
-// on the target image: no cairo state, path, clip or pattern per draw. A nearest-sampled tile
+// on the target image: no cairo state, path, clip or pattern per draw; so is a solid rectangle
+// whose corners land on whole device pixels, and a bitmap enlarged by powers of two (or a single
+// bitmap column or row stretched by any factor) over whole pixels. A nearest-sampled tile
 // scaled along the axes is composited directly too, with hard edges (a device pixel belongs to
 // the tile when its centre does) where cairo would blend the edge pixels. Everything else (and
 // anything under a clip that is not a pixel-aligned box) goes through cairo.
