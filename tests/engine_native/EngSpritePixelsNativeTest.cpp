@@ -187,3 +187,34 @@ TEST(EngSpriteSceneNative, TwoThousandAnimatedSpritesOverATileMap) {
     for (uint32_t colour : {0xFF2E6B2Eu, 0xFF285A9Au, 0xFFE04040u, 0xFF40C040u, 0xFF4070E0u, 0xFFE0C030u})
         EXPECT_GT(counts[colour], 100) << std::hex << colour;
 }
+
+// A camera at zoom 2 shows a made graphic and its flash at twice their size. The zoom is the
+// flash sprite's (the camera's display object's) own scale, which a draw into a bitmap leaves
+// out for the object drawn, so the bitmap draws what holds it, as the stage does.
+TEST_F(EngSpritePixelsNative, ZoomedCameraDrawsMadeGraphicsAndFlashAtFullSize) {
+    auto zoomed = make<engine::EngCamera>(0, 0, 100, 60, 2);
+    auto holder = make<framework::Sprite>();
+    holder->addChild(zoomed->flashSprite);
+    EngG::cameras->list = {zoomed};
+    EngG::camera = zoomed;
+    auto square = make<EngSprite>(5, 5);
+    square->makeGraphic(10, 10, static_cast<int>(0xFFFF0000), true);
+    auto shot = [&](bool flash) {
+        if (flash) zoomed->flash(static_cast<int>(0xFF0000FF), 1, nullptr, true);
+        EngG::cameras->lock();
+        square->draw();
+        EngG::cameras->render();
+        EngG::cameras->unlock();
+        auto frame = make<BitmapData>(200, 120, false, static_cast<int>(0xFF000000));
+        frame->draw(holder);
+        return frame;
+    };
+    auto frame = shot(false);
+    EXPECT_EQ(pixel(frame, 10, 10), 0xFFFF0000u);
+    EXPECT_EQ(pixel(frame, 29, 29), 0xFFFF0000u);
+    EXPECT_EQ(pixel(frame, 30, 30), 0xFF000000u);
+    EXPECT_EQ(pixel(frame, 9, 9), 0xFF000000u);
+    frame = shot(true);
+    for (auto [x, y] : {std::pair{0, 0}, {199, 119}, {150, 100}, {60, 20}})
+        EXPECT_EQ(pixel(frame, x, y) & 0xFF, 0xFFu) << x << "," << y;
+}

@@ -94,6 +94,13 @@ __attribute__((target("avx2"))) void overRowAvx2(uint32_t* d, const uint32_t* s,
             continue;
         }
         __m256i dv = _mm256_loadu_si256(dp);
+        // Alphas of 0 and 255 only (hard-edged sprites): d + s where clear, s where opaque.
+        __m256i sa = _mm256_and_si256(sv, alphaBits);
+        __m256i full = _mm256_cmpeq_epi32(sa, alphaBits);
+        if (_mm256_movemask_epi8(_mm256_or_si256(full, _mm256_cmpeq_epi32(sa, zero))) == -1) {
+            _mm256_storeu_si256(dp, _mm256_blendv_epi8(_mm256_adds_epu8(dv, sv), sv, full));
+            continue;
+        }
         __m256i sl = _mm256_unpacklo_epi8(sv, zero), sh = _mm256_unpackhi_epi8(sv, zero);
         __m256i il = _mm256_xor_si256(_mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sl, 0xFF), 0xFF), ones);
         __m256i ih = _mm256_xor_si256(_mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sh, 0xFF), 0xFF), ones);
@@ -102,6 +109,20 @@ __attribute__((target("avx2"))) void overRowAvx2(uint32_t* d, const uint32_t* s,
         _mm256_storeu_si256(dp, _mm256_adds_epu8(_mm256_packus_epi16(dl, dh), sv));
     }
     overRow(d + i, s + i, n - i);
+}
+
+// overRowAvx2 over h rows of w pixels.
+__attribute__((target("avx2"))) void overRectAvx2(uint32_t* to, int toStride, const uint32_t* from, int fromStride, int w,
+                                                  int h) {
+    // Small images land anywhere on the target: ask for all their rows at once.
+    if (h <= 64)
+        for (int y = 0; y < h; ++y) {
+            const uint32_t* row = to + static_cast<std::ptrdiff_t>(y) * toStride;
+            _mm_prefetch(reinterpret_cast<const char*>(row), _MM_HINT_T0);
+            _mm_prefetch(reinterpret_cast<const char*>(row + w - 1), _MM_HINT_T0);
+        }
+    for (int y = 0; y < h; ++y)
+        overRowAvx2(to + static_cast<std::ptrdiff_t>(y) * toStride, from + static_cast<std::ptrdiff_t>(y) * fromStride, w);
 }
 
 const bool HAS_AVX2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
@@ -144,6 +165,39 @@ void Rasterizer::useCairo() {
     cairoReady_ = true;
 }
 
+const Rasterizer::AxisMap& Rasterizer::axisMap(AxisMap* cache, double t, double scale, int u0, int u1, int lo,
+                                                int hi) {
+    uint64_t tb, sb;
+    std::memcpy(&tb, &t, 8);
+    std::memcpy(&sb, &scale, 8);
+    uint64_t key = (tb ^ (sb * 0x9E3779B97F4A7C15ull)) + static_cast<uint64_t>(u0) * 131 + static_cast<uint64_t>(u1) * 7 +
+                   static_cast<uint64_t>(lo);
+    AxisMap& a = cache[(key ^ (key >> 29) ^ (key >> 41)) % AXIS_CACHE];
+    if (a.valid && a.t == t && a.scale == scale && a.u0 == u0 && a.u1 == u1 && a.lo == lo && a.hi == hi) return a;
+    a.valid = true;
+    a.t = t;
+    a.scale = scale;
+    a.u0 = u0;
+    a.u1 = u1;
+    a.lo = lo;
+    a.hi = hi;
+    int n = hi - lo;
+    a.map.resize(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        // Truncation is the floor here: anything below u0 is clamped to it.
+        a.map[static_cast<std::size_t>(i)] = std::clamp(static_cast<int>((lo + i + 0.5 - t) / scale), u0, u1 - 1);
+    // Runs of device pixels showing consecutive source pixels.
+    a.runs.clear();
+    for (int i = 0; i < n; ++i) {
+        int u = a.map[static_cast<std::size_t>(i)];
+        if (!a.runs.empty() && a.runs.back().from + a.runs.back().length == u && a.runs.back().at + a.runs.back().length == i)
+            ++a.runs.back().length;
+        else
+            a.runs.push_back({i, u, 1});
+    }
+    return a;
+}
+
 bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, int w, int h) {
     if (m.b != 0 || m.c != 0 || !(m.a > 0) || !(m.d > 0) || (m.a == 1 && m.d == 1)) return false;
     pixman_image_t* src = s->pixmanImage();
@@ -160,39 +214,34 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
     int y1 = std::min(static_cast<int>(std::ceil(bottom - 0.5)), target_->y1);
     if (x0 >= x1 || y0 >= y1) return true;
     if (backdrop_) backdrop_->settle();
-    const uint32_t* from = pixman_image_get_data(src);
+    // The tile column of each device column and the tile row of each device row; a map's tiles
+    // share them along its columns and rows, so they are kept.
+    if (columnMaps_.empty()) {
+        columnMaps_.resize(AXIS_CACHE);
+        rowMaps_.resize(AXIS_CACHE);
+    }
+    const AxisMap& cols = axisMap(columnMaps_.data(), m.tx, m.a, u0, u1, x0, x1);
+    const AxisMap& rows = axisMap(rowMaps_.data(), m.ty, m.d, v0, v1, y0, y1);
+    const uint32_t* from = pixman_image_get_data(src) + sx;
     int fromStride = pixman_image_get_stride(src) / 4;
     uint32_t* to = pixman_image_get_data(target_->image);
     int toStride = pixman_image_get_stride(target_->image) / 4;
     int n = x1 - x0;
-    columns_.resize(static_cast<std::size_t>(n));
-    for (int x = x0; x < x1; ++x) {
-        // Truncation is the floor here: anything below u0 is clamped to it.
-        int u = std::clamp(static_cast<int>((x + 0.5 - m.tx) / m.a), u0, u1 - 1);
-        columns_[static_cast<std::size_t>(x - x0)] = sx + u;
-    }
     // Runs of device columns showing consecutive sheet columns (nearly the whole row when the
     // scale is close to 1) are copied or blended straight from the sheet's row.
-    runs_.clear();
-    for (int i = 0; i < n; ++i) {
-        int col = columns_[static_cast<std::size_t>(i)];
-        if (!runs_.empty() && runs_.back().from + runs_.back().length == col && runs_.back().at + runs_.back().length == i)
-            ++runs_.back().length;
-        else
-            runs_.push_back({i, col, 1});
-    }
-    bool byRuns = runs_.size() * 4 <= static_cast<std::size_t>(n);
+    bool byRuns = cols.runs.size() * 4 <= static_cast<std::size_t>(n);
     if (!byRuns) row_.resize(static_cast<std::size_t>(n));
-    bool opaque = !s->transparent();
+    bool opaque = s->opaquePixels();
     // Device rows showing the same sheet row gather it once.
+    bool doubled = HAS_AVX2 && m.a == 2 && wholePixel(m.tx);
     int gatheredV = -1;
     const uint32_t* gatheredRow = nullptr;
     for (int y = y0; y < y1; ++y) {
-        int v = std::clamp(static_cast<int>((y + 0.5 - m.ty) / m.d), v0, v1 - 1);
+        int v = rows.map[static_cast<std::size_t>(y - y0)];
         const uint32_t* line = from + static_cast<std::ptrdiff_t>(sy + v) * fromStride;
         uint32_t* out = to + static_cast<std::ptrdiff_t>(y) * toStride + x0;
         if (byRuns) {
-            for (const Run& r : runs_) {
+            for (const Run& r : cols.runs) {
                 if (opaque) std::memcpy(out + r.at, line + r.from, static_cast<std::size_t>(r.length) * 4);
                 else if (HAS_AVX2) overRowAvx2(out + r.at, line + r.from, r.length);
                 else overRow(out + r.at, line + r.from, r.length);
@@ -201,17 +250,65 @@ bool Rasterizer::compositeScaled(Surface* s, const Matrix2D& m, int sx, int sy, 
         }
         uint32_t* gathered = opaque ? out : row_.data();
         if (v != gatheredV) {
-            for (int i = 0; i < n; ++i) gathered[i] = line[columns_[static_cast<std::size_t>(i)]];
+            if (doubled) gatherDoubled(gathered, line, n, x0 - static_cast<int>(m.tx));
+            else
+                for (int i = 0; i < n; ++i) gathered[i] = line[cols.map[static_cast<std::size_t>(i)]];
             gatheredV = v;
             gatheredRow = gathered;
+            if (!opaque && HAS_AVX2) chunkSpans(gathered, n, spans_);
         } else if (opaque) {
             std::memcpy(out, gatheredRow, static_cast<std::size_t>(n) * 4);
         }
         if (opaque) continue;
-        if (HAS_AVX2) overRowAvx2(out, gathered, n);
-        else overRow(out, gathered, n);
+        if (!HAS_AVX2) {
+            overRow(out, gathered, n);
+            continue;
+        }
+        // The gathered row's clear stretches leave the target as it is and its opaque ones
+        // cover it: only the rest is blended.
+        for (const Span& sp : spans_) {
+            if (sp.kind == Span::Copy) std::memcpy(out + sp.at, gathered + sp.at, static_cast<std::size_t>(sp.length) * 4);
+            else overRowAvx2(out + sp.at, gathered + sp.at, sp.length);
+        }
     }
     return true;
+}
+
+// Device pixel i of out (n pixels) shows pixel (start + i) / 2 of line; start >= 0.
+__attribute__((target("avx2"))) void Rasterizer::gatherDoubled(uint32_t* out, const uint32_t* line, int n, int start) {
+    const uint32_t* src = line + start / 2;
+    int i = 0;
+    if (start % 2 != 0 && n > 0) {
+        out[0] = *src++;
+        i = 1;
+    }
+    const __m256i pairs = _mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3);
+    for (; i + 8 <= n; i += 8, src += 4) {
+        __m256i four = _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src)));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_permutevar8x32_epi32(four, pairs));
+    }
+    for (int j = 0; i < n; ++i, ++j) out[i] = src[j / 2];
+}
+
+// Splits row (n pixels) into stretches of whole 8-pixel chunks: clear ones (all zero, left
+// out), opaque ones (copied) and the rest (blended, with the tail).
+__attribute__((target("avx2"))) void Rasterizer::chunkSpans(const uint32_t* row, int n, std::vector<Span>& spans) {
+    const __m256i alphaBits = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+    spans.clear();
+    auto add = [&](int at, int length, Span::Kind kind) {
+        if (!spans.empty() && spans.back().kind == kind && spans.back().at + spans.back().length == at)
+            spans.back().length += length;
+        else
+            spans.push_back({at, length, kind});
+    };
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        __m256i sv = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + i));
+        if (_mm256_testz_si256(sv, sv)) continue;
+        bool full = _mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_and_si256(sv, alphaBits), alphaBits)) == -1;
+        add(i, 8, full ? Span::Copy : Span::Blend);
+    }
+    if (i < n) add(i, n - i, Span::Blend);
 }
 
 pixman_image_t* Rasterizer::solidMask(unsigned alpha8) {
@@ -252,7 +349,7 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
             alpha8 = 255;
         }
     }
-    if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && !plain->transparent() && src == plain->pixmanImage()) {
+    if (alpha8 == 255 && op == PIXMAN_OP_OVER && plain && src == plain->pixmanImage() && plain->opaquePixels()) {
         // Opaque pixels at full alpha cover what is under them: over is a copy.
         if (!repeat) {
             // A copy over the whole frame leaves nothing of its background to see.
@@ -278,9 +375,8 @@ bool Rasterizer::composite(pixman_image_t* src, Surface* plain, bool repeat, pix
         int fromStride = pixman_image_get_stride(src) / 4;
         uint32_t* to = pixman_image_get_data(target_->image);
         int toStride = pixman_image_get_stride(target_->image) / 4;
-        for (int y = y0; y < y1; ++y)
-            overRowAvx2(to + static_cast<std::ptrdiff_t>(y) * toStride + x0,
-                        from + static_cast<std::ptrdiff_t>(y - oy) * fromStride + (x0 - ox), x1 - x0);
+        overRectAvx2(to + static_cast<std::ptrdiff_t>(y0) * toStride + x0, toStride,
+                     from + static_cast<std::ptrdiff_t>(y0 - oy) * fromStride + (x0 - ox), fromStride, x1 - x0, y1 - y0);
         return true;
     }
     pixman_image_set_repeat(src, repeat ? PIXMAN_REPEAT_NORMAL : PIXMAN_REPEAT_NONE);
@@ -299,14 +395,14 @@ inline bool exactScale(double v) {
 
 bool Rasterizer::scaledBitmapRect(const Command& paint, pixman_op_t op, const Matrix2D& m, double xa, double ya,
                                   double xb, double yb) {
-    // Enlarged by powers of two along the axes, nearest, whole device pixels: every device pixel
-    // centre maps strictly inside one bitmap pixel, so the sampling has no ties to round and the
+    // Enlarged by powers of two along the axes (or a single column or row by any factor),
+    // nearest, whole device pixels: every device pixel centre maps strictly inside one bitmap
+    // pixel, so the sampling has no ties to round and the
     // rectangle's edges cover whole pixels; the result is cairo's to the byte.
     if (op != PIXMAN_OP_OVER || (paint.flags & 6) || !colorsOnlyScaleAlpha(ct_) || !(ct_.alphaMultiplier >= 1))
         return false;
     Matrix2D b = toDevice_.after(m);  // bitmap pixels to device pixels
-    if (b.b != 0 || b.c != 0 || !exactScale(b.a) || !exactScale(b.d) || !wholePixel(b.tx) || !wholePixel(b.ty))
-        return false;
+    if (b.b != 0 || b.c != 0 || !(b.a >= 1) || !(b.d >= 1) || !wholePixel(b.tx) || !wholePixel(b.ty)) return false;
     double dxa, dya, dxb, dyb;
     toDevice_.apply(xa, ya, dxa, dya);
     toDevice_.apply(xb, yb, dxb, dyb);
@@ -315,6 +411,10 @@ bool Rasterizer::scaledBitmapRect(const Command& paint, pixman_op_t op, const Ma
     double u0 = (std::min(dxa, dxb) - b.tx) / b.a, u1 = (std::max(dxa, dxb) - b.tx) / b.a;
     double v0 = (std::min(dya, dyb) - b.ty) / b.d, v1 = (std::max(dya, dyb) - b.ty) / b.d;
     if (!wholePixel(u0) || !wholePixel(u1) || !wholePixel(v0) || !wholePixel(v1)) return false;
+    // Any enlargement of a single bitmap column or row (a stretched line or pixel) samples
+    // that column or row only.
+    auto sampledExactly = [](double scale, double span) { return exactScale(scale) || (span == 1 && scale <= 1024); };
+    if (!sampledExactly(b.a, u1 - u0) || !sampledExactly(b.d, v1 - v0)) return false;
     Surface* s = paint.surface.get();
     pixman_image_t* src = s->pixmanImage();
     if (!src || pixman_image_get_data(src) == pixman_image_get_data(target_->image)) return false;
@@ -362,6 +462,41 @@ bool Rasterizer::fastBitmapRect(const Command& paint) {
     int y0 = static_cast<int>(std::min(dya, dyb)), y1 = static_cast<int>(std::max(dya, dyb));
     return composite(src, plain, (paint.flags & 2) != 0, op, alpha, x0, y0, x1, y1, static_cast<int>(toDevice_.tx + m.tx),
                      static_cast<int>(toDevice_.ty + m.ty));
+}
+
+bool Rasterizer::fastSolidRect(const Command& paint) {
+    pixman_op_t op;
+    if (!target_ || hitMode_ || paint.op != Op::BeginFill || !directOperator(op_, op)) return false;
+    if (toDevice_.b != 0 || toDevice_.c != 0 || path_.size() != 5 || path_[0].kind != PathOp::Move ||
+        path_[1].kind != PathOp::Line || path_[2].kind != PathOp::Line || path_[3].kind != PathOp::Line ||
+        path_[4].kind != PathOp::Close)
+        return false;
+    double xa = path_[0].p[0], ya = path_[0].p[1], xb = path_[2].p[0], yb = path_[2].p[1];
+    bool across = path_[1].p[0] == xb && path_[1].p[1] == ya && path_[3].p[0] == xa && path_[3].p[1] == yb;
+    bool down = path_[1].p[0] == xa && path_[1].p[1] == yb && path_[3].p[0] == xb && path_[3].p[1] == ya;
+    if (!across && !down) return false;
+    double dxa, dya, dxb, dyb;
+    toDevice_.apply(xa, ya, dxa, dya);
+    toDevice_.apply(xb, yb, dxb, dyb);
+    if (!wholePixel(dxa) || !wholePixel(dya) || !wholePixel(dxb) || !wholePixel(dyb)) return false;
+    double c[4];
+    colorOf(static_cast<uint32_t>(static_cast<int64_t>(paint.v[0])), paint.v[1], ct_, c);
+    if (c[3] <= 0) return true;
+    int x0 = std::max(static_cast<int>(std::min(dxa, dxb)), target_->x0);
+    int x1 = std::min(static_cast<int>(std::max(dxa, dxb)), target_->x1);
+    int y0 = std::max(static_cast<int>(std::min(dya, dyb)), target_->y0);
+    int y1 = std::min(static_cast<int>(std::max(dya, dyb)), target_->y1);
+    if (x0 >= x1 || y0 >= y1) return true;
+    if (backdrop_) backdrop_->settle();
+    // The colour as cairo keeps it: premultiplied, 16 bits a channel, of which the compositor
+    // takes the top 8.
+    auto toShort = [](double v) { return static_cast<uint16_t>(v * 65535.0 + 0.5); };
+    pixman_color_t colour = {toShort(c[0] * c[3]), toShort(c[1] * c[3]), toShort(c[2] * c[3]), toShort(c[3])};
+    pixman_image_t* solid = pixman_image_create_solid_fill(&colour);
+    if (!solid) return false;
+    pixman_image_composite32(op, solid, nullptr, target_->image, 0, 0, 0, 0, x0, y0, x1 - x0, y1 - y0);
+    pixman_image_unref(solid);
+    return true;
 }
 
 bool Rasterizer::usable(const Matrix2D& m) {
@@ -670,7 +805,7 @@ void Rasterizer::strokeAll() {
 }
 
 void Rasterizer::flush() {
-    if (fill_ && hasPath_ && !fastBitmapRect(*fill_)) {
+    if (fill_ && hasPath_ && !fastBitmapRect(*fill_) && !fastSolidRect(*fill_)) {
         replayPath();
         fillPath(*fill_);
         cairo_new_path(cr_);

@@ -5,7 +5,9 @@
 //
 // Where it gives the same pixels, a bitmap rectangle or a tile whose pixels land one to one on
 // whole device pixels (no rotation or scale, integer offset) is composited with pixman directly
-// on the target image: no cairo state, path, clip or pattern per draw. A nearest-sampled tile
+// on the target image: no cairo state, path, clip or pattern per draw; so is a solid rectangle
+// whose corners land on whole device pixels, and a bitmap enlarged by powers of two (or a single
+// bitmap column or row stretched by any factor) over whole pixels. A nearest-sampled tile
 // scaled along the axes is composited directly too, with hard edges (a device pixel belongs to
 // the tile when its centre does) where cairo would blend the edge pixels. Everything else (and
 // anything under a clip that is not a pixel-aligned box) goes through cairo.
@@ -99,6 +101,8 @@ private:
     // Fills the recorded path with a bitmap paint through pixman; false when that would not
     // give the very pixels cairo gives (nothing is drawn then).
     bool fastBitmapRect(const Command& paint);
+    // The same for a solid colour over a rectangle with whole-pixel corners in device space.
+    bool fastSolidRect(const Command& paint);
     // The same for a bitmap enlarged along the axes by powers of two, sampled nearest, at full
     // alpha over whole device pixels (xa, ya)–(xb, yb): the rectangle's corners in the node's
     // space, m the paint's matrix, op the compositing operator.
@@ -154,9 +158,28 @@ private:
     struct Run {
         int at, from, length;
     };
-    std::vector<int> columns_;
-    std::vector<Run> runs_;
+    // The source pixel of each device pixel along one axis (device lo to hi, source u0 to u1,
+    // placed at t with scale), and its runs of consecutive source pixels.
+    struct AxisMap {
+        bool valid = false;
+        double t = 0, scale = 0;
+        int u0 = 0, u1 = 0, lo = 0, hi = 0;
+        std::vector<int> map;
+        std::vector<Run> runs;
+    };
+    static constexpr int AXIS_CACHE = 251;
+    static const AxisMap& axisMap(AxisMap* cache, double t, double scale, int u0, int u1, int lo, int hi);
+    std::vector<AxisMap> columnMaps_, rowMaps_;  // AXIS_CACHE each, made on first use
     std::vector<uint32_t> row_;
+    // Stretches of a gathered row by what compositing them takes.
+    struct Span {
+        enum Kind : uint8_t { Copy, Blend };
+        int at, length;
+        Kind kind;
+    };
+    static void gatherDoubled(uint32_t* out, const uint32_t* line, int n, int start);
+    static void chunkSpans(const uint32_t* row, int n, std::vector<Span>& spans);
+    std::vector<Span> spans_;
     cairo_surface_t* scratchSurface_ = nullptr;
     cairo_pattern_t* scratchPattern_ = nullptr;
     int scratchW_ = 0, scratchH_ = 0;

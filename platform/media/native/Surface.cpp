@@ -211,7 +211,12 @@ cairo_surface_t* Surface::cairoSurface() {
             premulImage_ = nullptr;
             premul_.resize(pixels_.size());
         }
-        for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) premul_[i] = premultiply(pixels_[i]);
+        uint32_t common = 0xFFFFFFFFu;
+        for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) {
+            premul_[i] = premultiply(pixels_[i]);
+            common &= pixels_[i];
+        }
+        opaquePixels_ = (common >> 24) == 0xFF;
         if (!premulSurface_)
             premulSurface_ = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(premul_.data()),
                                                                  CAIRO_FORMAT_ARGB32, width_, height_, stride);
@@ -333,7 +338,12 @@ void Surface::endDrawing(cairo_t* cr, bool opaqueKept) {
     ++version_;
     // The premultiplied image already shows the new pixels.
     if (transparent_) {
-        for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) premul_[i] = premultiply(pixels_[i]);
+        uint32_t common = 0xFFFFFFFFu;
+        for (std::size_t i = 0, n = pixels_.size(); i < n; ++i) {
+            premul_[i] = premultiply(pixels_[i]);
+            common &= pixels_[i];
+        }
+        opaquePixels_ = (common >> 24) == 0xFF;
     }
     if (premulSurface_) cairo_surface_mark_dirty(premulSurface_);
     premulVersion_ = version_;

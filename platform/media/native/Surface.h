@@ -58,6 +58,9 @@ public:
     // that alpha multiplies it, for surfaces drawn again and again at one alpha: null the first
     // time an alpha is asked for (draw with the mask then), the image from the second time on.
     pixman_image_t* fadedPixmanImage(unsigned alpha8);
+    // Whether every pixel is opaque, as of the last premultiplied image made (always for an
+    // opaque surface).
+    bool opaquePixels() const { return !transparent_ || opaquePixels_; }
 
     // Renders into this surface through cr, then takes the result back into the pixels.
     // Begin returns null for an empty surface. opaqueKept: the drawing used only operators
@@ -88,6 +91,7 @@ private:
     cairo_pattern_t* pattern_ = nullptr;
     pixman_image_t* premulImage_ = nullptr;
     uint64_t premulVersion_ = 0;
+    bool opaquePixels_ = false;  // of a transparent surface's premultiplied image
 
     std::vector<uint32_t> transformed_;
     cairo_surface_t* transformedSurface_ = nullptr;

@@ -403,3 +403,161 @@ TEST(RenderDirect, TreesWithScrollRectsMatchCairo) {
         for (int n : nodes) store.release(n);
     }
 }
+
+// Pictures whose alphas are all 255 or only 0 and 255 in transparent surfaces (hard-edged
+// sprites, tile sheets with no clear pixel) take shorter paths; the bytes are still cairo's.
+TEST(RenderDirect, HardEdgedPicturesMatchCairo) {
+    Random rnd{9090};
+    const int W = 45, H = 23;
+    using media::TileSheet;
+    for (int round = 0; round < 300; ++round) {
+        auto base = noise(W, H, rnd.below(4) != 0, rnd);
+        bool allOpaque = round % 2 == 0;
+        auto pixels = runtime::make<Surface>(24, 12, true, 0);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 24; ++x) {
+                uint32_t a = allOpaque || rnd.below(3) != 0 ? 255u : 0u;
+                pixels->at(x, y) = a << 24 | (rnd.next() & 0xFFFFFF);
+            }
+        pixels->touch();
+        auto sheet = runtime::make<TileSheet>(pixels);
+        sheet->addTile({0, 0, 16, 12}, 0, 0);
+        sheet->addTile({3, 2, 21, 9}, 0, 0);
+        auto tiles = command(Op::Tiles);
+        tiles.sheet = sheet;
+        tiles.flags = TileSheet::TILE_ALPHA;
+        for (int i = 0; i < 6; ++i)
+            tiles.data.insert(tiles.data.end(), {static_cast<double>(rnd.below(50) - 8), static_cast<double>(rnd.below(28) - 6),
+                                                 static_cast<double>(rnd.below(2)), rnd.pick<double>({1, 1, 1, 0.5})});
+        auto fill = command(Op::BeginBitmapFill);
+        fill.surface = pixels;
+        GraphicsList list;
+        list.add(std::move(tiles));
+        list.add(std::move(fill));
+        list.add(command(Op::Rect, {static_cast<double>(rnd.below(30) - 4), static_cast<double>(rnd.below(16) - 4), 24, 12}));
+        list.add(command(Op::EndFill));
+        media::Matrix2D m{1, 0, 0, 1, static_cast<double>(rnd.below(5) - 2), static_cast<double>(rnd.below(5) - 2)};
+        media::ColorTransform8 ct;
+        int clip[4] = {rnd.below(10) - 2, rnd.below(8) - 2, 0, 0};
+        clip[2] = clip[0] + rnd.below(45);
+        clip[3] = clip[1] + rnd.below(23);
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, true),
+                                      drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round << (allOpaque ? " opaque" : " hard-edged");
+    }
+}
+
+// A map of scaled tiles drawn in one batch gives the pixels of its tiles drawn one batch each:
+// what the direct path keeps from tile to tile changes nothing.
+TEST(RenderDirect, ScaledTileMapsMatchTilesDrawnAlone) {
+    Random rnd{5151};
+    const int W = 90, H = 60;
+    using media::TileSheet;
+    auto sheetPixels = noise(32, 8, true, rnd);
+    auto sheet = runtime::make<TileSheet>(sheetPixels);
+    for (int t = 0; t < 4; ++t) sheet->addTile({t * 8.0, 0, 8, 8}, 0, 0);
+    for (double scale : {1.01, 1.25, 0.9}) {
+        auto base = noise(W, H, false, rnd);
+        auto batch = command(Op::Tiles);
+        batch.sheet = sheet;
+        batch.flags = TileSheet::TILE_SCALE;
+        std::vector<std::vector<double>> alone;
+        for (int row = 0; row < 8; ++row)
+            for (int col = 0; col < 12; ++col) {
+                std::vector<double> tile = {col * 8 * scale - 3, row * 8 * scale - 2, static_cast<double>(rnd.below(4)), scale};
+                batch.data.insert(batch.data.end(), tile.begin(), tile.end());
+                alone.push_back(tile);
+            }
+        GraphicsList list;
+        list.add(std::move(batch));
+        media::Matrix2D identity;
+        media::ColorTransform8 ct;
+        auto together = drawn(*base, list, identity, ct, CAIRO_OPERATOR_OVER, nullptr, true);
+        for (const auto& tile : alone) {
+            auto one = command(Op::Tiles);
+            one.sheet = sheet;
+            one.flags = TileSheet::TILE_SCALE;
+            one.data = tile;
+            GraphicsList single;
+            single.add(std::move(one));
+            auto out = drawn(*base, single, identity, ct, CAIRO_OPERATOR_OVER, nullptr, true);
+            std::memcpy(base->pixels(), out.data(), out.size() * 4);
+            base->touch();
+        }
+        std::vector<uint32_t> separate(base->pixels(), base->pixels() + W * H);
+        ASSERT_EQ(difference(together, separate, W), "") << "scale " << scale;
+    }
+}
+
+// Solid rectangles whose corners land on whole device pixels are filled directly, in cairo's
+// colour to the byte: every alpha, colour transforms, both operators, scaled and off-grid ones.
+TEST(RenderDirect, SolidRectanglesMatchCairo) {
+    Random rnd{6060};
+    const int W = 31, H = 19;
+    for (int round = 0; round < 600; ++round) {
+        auto base = noise(W, H, rnd.below(4) != 0, rnd);
+        GraphicsList list;
+        for (int i = 0; i < 3; ++i) {
+            list.add(command(Op::BeginFill, {static_cast<double>(rnd.next() & 0xFFFFFF),
+                                             ALPHAS[rnd.below(static_cast<int>(std::size(ALPHAS)))]}));
+            double x = rnd.below(36) - 6, y = rnd.below(24) - 5, w = rnd.below(30) - 4, h = rnd.below(20) - 4;
+            if (rnd.below(8) == 0) w += 0.5;
+            list.add(command(Op::Rect, {x, y, w, h}));
+            list.add(command(Op::EndFill));
+        }
+        media::Matrix2D m{1, 0, 0, 1, static_cast<double>(rnd.below(7) - 3), static_cast<double>(rnd.below(7) - 3)};
+        if (rnd.below(6) == 0) m.a = m.d = rnd.pick<double>({2, 0.5});
+        if (rnd.below(10) == 0) m.b = 0.25;
+        media::ColorTransform8 ct;
+        ct.alphaMultiplier = rnd.pick<double>({1, 1, 0.5, 0.3, 1.5});
+        if (rnd.below(4) == 0) {
+            ct.redMultiplier = 0.4;
+            ct.greenOffset = rnd.pick<double>({30, -60});
+            ct.alphaOffset = rnd.pick<double>({0, -20, 7});
+        }
+        cairo_operator_t op = rnd.pick({CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_OVER, CAIRO_OPERATOR_ADD});
+        int clip[4] = {rnd.below(10) - 2, rnd.below(8) - 2, 0, 0};
+        clip[2] = clip[0] + rnd.below(30);
+        clip[3] = clip[1] + rnd.below(20);
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, op, c, true), drawn(*base, list, m, ct, op, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round;
+    }
+}
+
+// A single bitmap column or row (a line or a pixel, as panels are built from) stretched by any
+// factor is composited directly, including the far ends of long stretches.
+TEST(RenderDirect, StretchedLinesMatchCairo) {
+    Random rnd{7373};
+    const int W = 37, H = 27;
+    for (int round = 0; round < 500; ++round) {
+        auto base = noise(W, H, rnd.below(4) != 0, rnd);
+        bool column = rnd.below(2) == 0;
+        int length = 1 + rnd.below(8);
+        auto picture = noise(column ? 1 : length, column ? length : 1, rnd.below(3) != 0, rnd);
+        const double SCALES[] = {1, 2, 3, 7.5, 45.5, 60, 70, 189, 603, 604, 1000, 1024, 1500};
+        double stretch = SCALES[rnd.below(static_cast<int>(std::size(SCALES)))];
+        double along = rnd.pick<double>({1, 1, 2, 3});
+        double sx = column ? stretch : along, sy = column ? along : stretch;
+        auto fill = command(Op::BeginBitmapFill);
+        fill.surface = picture;
+        fill.flags = rnd.pick({0, 0, 0, 4});
+        GraphicsList list;
+        list.add(std::move(fill));
+        list.add(command(Op::Rect, {0, 0, static_cast<double>(picture->width()), static_cast<double>(picture->height())}));
+        list.add(command(Op::EndFill));
+        // The far end of the stretch lands inside the target as often as its start.
+        double tx = rnd.below(2) == 0 ? rnd.below(30) - 5 : W - sx * picture->width() + rnd.below(20) - 5;
+        double ty = rnd.below(2) == 0 ? rnd.below(20) - 5 : H - sy * picture->height() + rnd.below(14) - 5;
+        media::Matrix2D m{sx, 0, 0, sy, std::floor(tx), std::floor(ty)};
+        media::ColorTransform8 ct;
+        ct.alphaMultiplier = rnd.pick<double>({1, 1, 1, 0.5});
+        const int clip[4] = {2, 3, 30, 22};
+        const int* c = rnd.below(3) == 0 ? clip : nullptr;
+        std::string diff = difference(drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, true),
+                                      drawn(*base, list, m, ct, CAIRO_OPERATOR_OVER, c, false), W);
+        ASSERT_EQ(diff, "") << "round " << round << " scale " << sx << "x" << sy << " at " << m.tx << "," << m.ty
+                            << " picture " << picture->width() << "x" << picture->height();
+    }
+}
