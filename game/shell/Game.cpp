@@ -28,6 +28,7 @@
 #include "game/kit/YesNoWindow.h"
 #include "game/map/NPC.h"
 #include "game/map/NPCData.h"
+#include "game/ui/DiaryEntry.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -85,7 +86,7 @@ Game::EngineOptions Game::prepare() {
     GameData::initializeGameStuff();
     Effects::setup();
     Particle::setupAnims();
-    // DiaryEntry::initialize();
+    DiaryEntry::initialize();
     YesNoWindow::createCachedWindows();
     MessageWindow::createStaticWindows();
     NPC::makeNPCAnimArray();

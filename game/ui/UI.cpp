@@ -6,10 +6,13 @@
 #include <set>
 #include <string>
 
+#include "ActiveEffectsWindow.h"
+#include "DiaryEntry.h"
 #include "EnemyDetailsWindow.h"
 #include "HPMPHud.h"
 #include "HotkeyWindow.h"
 #include "ItemInventory.h"
+#include "UIActiveEffectsHUD.h"
 #include "UIChooseHeroWindow.h"
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
@@ -272,6 +275,10 @@ void UI::initialize(bool firstTime) {
         hpmpHud = make<HPMPHud>();
         hpmpHud->set_x(5);
         hpmpHud->set_y(5);
+        activeEffectsHUD = make<UIActiveEffectsHUD>();
+        activeEffectsHUD->set_x(hpmpHud->get_x() + 154);
+        activeEffectsHUD->set_y(hpmpHud->get_y());
+        activeEffectsWindow = make<ActiveEffectsWindow>();
         enemyDetailsWindow = make<EnemyDetailsWindow>();
         enemyDetailsWindow->ignoreDestroy = true;
         enemyDetailsWindow->set_x(-EnemyDetailsWindow::WIDTH);
@@ -915,9 +922,29 @@ void UI::closeOptionsClick(const EventRef& event) { notBuilt("closeOptionsClick"
 void UI::openMoreStatsWin() { notBuilt("openMoreStatsWin"); }
 void UI::closeMoreStatsBlackClick(const EventRef& event) { notBuilt("closeMoreStatsBlackClick"); }
 void UI::closeMoreStatsWin() { notBuilt("closeMoreStatsWin"); }
-void UI::openActiveEffects() { notBuilt("openActiveEffects"); }
-void UI::closeActiveEffects() { notBuilt("closeActiveEffects"); }
-void UI::closeActiveEffectsClick(const EventRef& event) { notBuilt("closeActiveEffectsClick"); }
+void UI::openActiveEffects() {
+    auto window = activeEffectsWindow.cast<ActiveEffectsWindow>();
+    if (!window) return;
+    // A fade-out still running on the cover would take it away under the open window.
+    ::tween::Tweener::stop(overBlack);
+    overBlack->set_alpha(0.5);
+    overBlack->set_visible(true);
+    overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeActiveEffectsClick>(this));
+    overLayer->addChild(overBlack);
+    overLayer->addChild(window);
+    window->update();
+    activeEffectsOpen = true;
+}
+
+void UI::closeActiveEffects() {
+    overBlack->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeActiveEffectsClick>(this));
+    removeFrom(overLayer, overBlack);
+    removeFrom(overLayer, activeEffectsWindow);
+    if (auto hud = activeEffectsHUD.cast<UIActiveEffectsHUD>()) hud->update();
+    activeEffectsOpen = false;
+}
+
+void UI::closeActiveEffectsClick(const EventRef& event) { closeActiveEffects(); }
 void UI::openCurrentLoot() { notBuilt("openCurrentLoot"); }
 void UI::closeCurrentLoot() { notBuilt("closeCurrentLoot"); }
 void UI::openHotkeyWindow() {
@@ -1034,11 +1061,32 @@ void UI::closeMap() {
 }
 void UI::openGemShop() { notBuilt("openGemShop"); }
 void UI::closeGemShop() { notBuilt("closeGemShop"); }
-void UI::showDiaryEntry() { notBuilt("showDiaryEntry"); }
-void UI::closeDiaryEntry() { notBuilt("closeDiaryEntry"); }
-void UI::showChooseTileStuff() { notBuilt("showChooseTileStuff"); }
-void UI::closeChooseTileStuff() { notBuilt("closeChooseTileStuff"); }
-void UI::cancelChooseTileClick(const EventRef& event) { notBuilt("cancelChooseTileClick"); }
+void UI::showDiaryEntry() {
+    diaryOpen = true;
+    diaryEntry = make<DiaryEntry>();
+    tweenInSprite(diaryEntry, true);
+    G::pauseGame = true;
+}
+
+void UI::closeDiaryEntry() {
+    diaryOpen = false;
+    if (diaryEntry) tweenOutSprite(diaryEntry, true);
+    G::pauseGame = false;
+}
+
+void UI::showChooseTileStuff() {
+    tweenInSprite(chooseTileCancel, false);
+    tweenInSprite(chooseTileText, false);
+}
+
+void UI::closeChooseTileStuff() {
+    tweenOutSprite(chooseTileCancel, false);
+    tweenOutSprite(chooseTileText, false);
+}
+
+void UI::cancelChooseTileClick(const EventRef& event) {
+    if (G::mapState) G::mapState->endChooseTileMode();
+}
 void UI::openCompareScreen(const runtime::Ref<Item>& item) { notBuilt("openCompareScreen"); }
 void UI::closeCompareScreen() { notBuilt("closeCompareScreen"); }
 void UI::showDeathText() {
