@@ -28,6 +28,7 @@
 #include "game/kit/YesNoWindow.h"
 #include "game/map/NPC.h"
 #include "game/map/NPCData.h"
+#include "game/town/SkillNode.h"
 #include "game/ui/DiaryEntry.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
@@ -91,7 +92,7 @@ Game::EngineOptions Game::prepare() {
     MessageWindow::createStaticWindows();
     NPC::makeNPCAnimArray();
     ZoneData::setZones();
-    // SkillNode::setupButtonRects();
+    SkillNode::setupButtonRects();
     Data::loadSaveData();
     MonsterData::adjustForNewGamePlus();
     DataAchievements::install(std::make_shared<StoreAchievements>());
