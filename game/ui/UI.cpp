@@ -14,6 +14,7 @@
 #include "ItemInventory.h"
 #include "UIActiveEffectsHUD.h"
 #include "UIChooseHeroWindow.h"
+#include "UIMoreStatsWindow.h"
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
@@ -919,9 +920,35 @@ void UI::updateRain() { notBuilt("updateRain"); }
 void UI::openOptions() { notBuilt("openOptions"); }
 void UI::closeOptions() { notBuilt("closeOptions"); }
 void UI::closeOptionsClick(const EventRef& event) { notBuilt("closeOptionsClick"); }
-void UI::openMoreStatsWin() { notBuilt("openMoreStatsWin"); }
-void UI::closeMoreStatsBlackClick(const EventRef& event) { notBuilt("closeMoreStatsBlackClick"); }
-void UI::closeMoreStatsWin() { notBuilt("closeMoreStatsWin"); }
+void UI::openMoreStatsWin() {
+    if (!moreStatsWindow) {
+        auto window = make<UIMoreStatsWindow>();
+        window->set_x(static_cast<int>(centerX() - window->winWidth * 0.5));
+        window->set_y(static_cast<int>(centerY() - window->winHeight * 0.5));
+        moreStatsWindow = window;
+    }
+    moreStatsOpen = true;
+    tweenInSprite(overBlack2, false, 0.5);
+    tweenInSprite(moreStatsWindow, false);
+    moreStatsWindow.cast<UIMoreStatsWindow>()->update();
+    overBlack2->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMoreStatsBlackClick>(this));
+}
+
+void UI::closeMoreStatsBlackClick(const EventRef& event) {
+    overBlack2->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMoreStatsBlackClick>(this));
+    closeMoreStatsWin();
+}
+
+void UI::closeMoreStatsWin() {
+    moreStatsOpen = false;
+    // Closed by its own button the cover's listener would stay behind for the next window using it.
+    overBlack2->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMoreStatsBlackClick>(this));
+    tweenOutSprite(overBlack2, false);
+    if (!moreStatsWindow) return;
+    tweenOutSprite(moreStatsWindow, false);
+    moreStatsWindow->destroy(true);
+    moreStatsWindow = nullptr;
+}
 void UI::openActiveEffects() {
     auto window = activeEffectsWindow.cast<ActiveEffectsWindow>();
     if (!window) return;

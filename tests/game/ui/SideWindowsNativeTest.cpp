@@ -18,6 +18,7 @@
 #include "game/ui/DiaryEntry.h"
 #include "game/ui/UI.h"
 #include "game/ui/UIActiveEffectsHUD.h"
+#include "game/ui/UIMoreStatsWindow.h"
 #include "tests/game/kit/KitFixture.h"
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
@@ -32,6 +33,7 @@ using game::G;
 using game::GameData;
 using game::UI;
 using game::UIActiveEffectsHUD;
+using game::UIMoreStatsWindow;
 using runtime::make;
 using runtime::Ref;
 
@@ -436,5 +438,129 @@ TEST_F(SideWindowsTest, ADiaryPageBesideTheEffectsListIsDrawn) {
     EXPECT_GT(bright(560, 60, 860, 480), 500);
     EXPECT_GT(bright(40, 200, 280, 340), 100);
     EXPECT_EQ(bright(300, 150, 540, 450), 0);
+    stbi_image_free(pixels);
+}
+
+TEST_F(SideWindowsTest, MoreStatsWritesEachFigureAsTheRowsSay) {
+    GameData::dodgeChance = 4;
+    GameData::critChance = 7;
+    GameData::dropBonus = 2;
+    GameData::killChance = 1;
+    GameData::mpRegen = 3;
+    GameData::bleed = 5;
+    GameData::lifeDrain = -2;
+    GameData::expMultiplier = 100;
+    auto window = make<UIMoreStatsWindow>();
+    EXPECT_EQ(window->winWidth, 370);
+    EXPECT_EQ(window->winHeight, 480);
+    EXPECT_EQ(window->dodgeText->get_text().str(), "");
+    EXPECT_EQ(window->dodgeText->get_x(), 260);
+    EXPECT_EQ(window->dodgeText->get_y(), 50 + 7);
+    EXPECT_EQ(window->potionEfficiencyText->get_y(), 380 + 7);
+    auto buttons = childrenOf<game::BasicButton>(window);
+    ASSERT_EQ(buttons.size(), 1u);
+    EXPECT_EQ(buttons[0]->get_x(), 145);
+    EXPECT_EQ(buttons[0]->get_y(), 433);
+
+    struct Case {
+        int gold, hpRegen, duration;
+        double efficiency;
+        const char *goldText, *hpRegenText, *durationText, *efficiencyText;
+    };
+    for (const Case& c : {Case{100, 0, 1, 1.0, "0%", "+0", "1 battle", "100%"},
+                          Case{115, 6, 3, 1.256, "15%", "+6", "3 battles", "126%"},
+                          Case{90, 1, 0, 1.254, "-10%", "+1", "0 battle", "125%"},
+                          Case{100, 0, 2, 1.255, "0%", "+0", "2 battles", "125%"}}) {
+        GameData::goldMultiplier = c.gold;
+        GameData::hpRegen = c.hpRegen;
+        GameData::potionDuration = c.duration;
+        GameData::potionEfficiency = c.efficiency;
+        window->update();
+        EXPECT_EQ(window->goldText->get_text().str(), c.goldText);
+        EXPECT_EQ(window->hpRegenText->get_text().str(), c.hpRegenText);
+        EXPECT_EQ(window->potionDurationText->get_text().str(), c.durationText);
+        EXPECT_EQ(window->potionEfficiencyText->get_text().str(), c.efficiencyText) << c.efficiency;
+    }
+    EXPECT_EQ(window->dodgeText->get_text().str(), "4%");
+    EXPECT_EQ(window->critText->get_text().str(), "7%");
+    EXPECT_EQ(window->dropText->get_text().str(), "2%");
+    EXPECT_EQ(window->expText->get_text().str(), "0%");
+    EXPECT_EQ(window->killText->get_text().str(), "1%");
+    EXPECT_EQ(window->mpRegenText->get_text().str(), "+3");
+    EXPECT_EQ(window->bleedText->get_text().str(), "5");
+    EXPECT_EQ(window->lifedrainText->get_text().str(), "-2");
+    GameData::potionDuration = 1;
+    GameData::potionEfficiency = 1.0;
+    GameData::goldMultiplier = GameData::expMultiplier = 0;
+}
+
+TEST_F(SideWindowsTest, MoreStatsOpensOverTheSecondCoverAndIsRebuiltOnEveryOpening) {
+    makeRoot();
+    GameData::critChance = 3;
+    ui->openMoreStatsWin();
+    auto first = ui->moreStatsWindow.cast<UIMoreStatsWindow>();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(ui->moreStatsOpen);
+    EXPECT_EQ(first->get_x(), 480 - 185);
+    EXPECT_EQ(first->get_y(), 30);
+    EXPECT_TRUE(onOverLayer(ui->overBlack2));
+    EXPECT_TRUE(onOverLayer(first));
+    EXPECT_LT(ui->overLayer->getChildIndex(ui->overBlack2), ui->overLayer->getChildIndex(first));
+    EXPECT_EQ(first->critText->get_text().str(), "3%");
+
+    click(ui->overBlack2);
+    EXPECT_FALSE(ui->moreStatsOpen);
+    EXPECT_FALSE(ui->moreStatsWindow);
+    // Destroyed at once: nothing of it shows while the cover fades.
+    EXPECT_EQ(first->get_numChildren(), 0);
+    EXPECT_TRUE(runTweensUntil([&] { return !first->get_parent() && !ui->overBlack2->get_parent(); }));
+
+    GameData::critChance = 9;
+    ui->openMoreStatsWin();
+    auto second = ui->moreStatsWindow.cast<UIMoreStatsWindow>();
+    ASSERT_TRUE(second);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second->critText->get_text().str(), "9%");
+    // Closed by its own button, the cover no longer answers for it.
+    click(childrenOf<game::BasicButton>(second).at(0));
+    EXPECT_FALSE(ui->moreStatsOpen);
+    ui->openYesNoWin(make<game::YesNoWindow>("Sure?", nullptr, nullptr));
+    click(ui->overBlack2);
+    EXPECT_TRUE(ui->yesNoWinOpen);
+    EXPECT_TRUE(runTweensUntil([&] { return ui->overBlack2->get_alpha() > 0.49; }));
+    EXPECT_TRUE(onOverLayer(ui->overBlack2));
+    GameData::critChance = 0;
+}
+
+TEST_F(SideWindowsTest, TheMoreStatsWindowIsDrawn) {
+    const std::string png = (std::filesystem::temp_directory_path() / "glv-more-stats.png").string();
+    std::remove(png.c_str());
+    setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
+    onStage({[&] {
+                 makeRoot();
+                 framework::Lib::get_stage()->addChild(ui);
+                 GameData::potionDuration = 2;
+                 ui->openMoreStatsWin();
+                 ui->overBlack2->set_alpha(0.5);
+                 ui->moreStatsWindow->set_alpha(1);
+             },
+             [] {}, [] {}});
+    unsetenv("MEDIA_NATIVE_SNAPSHOT");
+    GameData::potionDuration = 1;
+    int w = 0, h = 0, n = 0;
+    unsigned char* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
+    ASSERT_TRUE(pixels) << png;
+    // Labels on the left and values on the right of every row.
+    for (int row = 0; row < 12; ++row) {
+        int left = 0, right = 0;
+        const int y0 = 30 + 50 + 30 * row;
+        for (int y = y0; y < y0 + 27; ++y)
+            for (int x = 295 + 60; x < 295 + 370; ++x) {
+                const unsigned char* p = pixels + 4 * (y * w + x);
+                if (p[0] + p[1] + p[2] > 400) ++(x < 295 + 255 ? left : right);
+            }
+        EXPECT_GT(left, 20) << row;
+        EXPECT_GT(right, 5) << row;
+    }
     stbi_image_free(pixels);
 }
