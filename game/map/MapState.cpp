@@ -1773,7 +1773,28 @@ void MapState::spawnSorcerorTreasure() {}
 void MapState::useStairsShortcut() {}
 void MapState::createCachedRainSplashes() {}
 void MapState::updateRain() {}
-void MapState::checkForScreenResize() {}
+void MapState::checkForScreenResize() {
+    auto s = stage();
+    if (!s) return;
+    const int width = s->get_stageWidth(), height = s->get_stageHeight();
+    UI* root = Game::ui.get();
+    if (width != Game::screenWidth || height != Game::screenHeight) {
+        if (width < 960 || height < 540) s->resize(std::max(width, 960), std::max(height, 540));
+        if (instantResize) {
+            Game::createUI();
+            instantResize = false;
+        } else if (root && !root->resizeScreenOpen) {
+            root->openResizeScreen();
+        }
+    }
+    // The cover follows the window while it is dragged.
+    root = Game::ui.get();
+    if (root && root->resizeScreen) {
+        const auto& back = root->resizeScreen->back;
+        if (back && (back->get_width() != s->get_stageWidth() || back->get_height() != s->get_stageHeight()))
+            root->resizeScreen->updateDisplay();
+    }
+}
 void MapState::sorcererSacrificeSpeech() {}
 void MapState::sorcererSacrifice() {}
 void MapState::sorcererStab() {}

@@ -28,6 +28,8 @@
 #include "game/kit/YesNoWindow.h"
 #include "game/map/NPC.h"
 #include "game/map/NPCData.h"
+#include "game/town/SkillNode.h"
+#include "game/ui/DiaryEntry.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
@@ -85,12 +87,12 @@ Game::EngineOptions Game::prepare() {
     GameData::initializeGameStuff();
     Effects::setup();
     Particle::setupAnims();
-    // DiaryEntry::initialize();
+    DiaryEntry::initialize();
     YesNoWindow::createCachedWindows();
     MessageWindow::createStaticWindows();
     NPC::makeNPCAnimArray();
     ZoneData::setZones();
-    // SkillNode::setupButtonRects();
+    SkillNode::setupButtonRects();
     Data::loadSaveData();
     MonsterData::adjustForNewGamePlus();
     DataAchievements::install(std::make_shared<StoreAchievements>());

@@ -6,11 +6,15 @@
 #include <set>
 #include <string>
 
+#include "ActiveEffectsWindow.h"
+#include "DiaryEntry.h"
 #include "EnemyDetailsWindow.h"
 #include "HPMPHud.h"
 #include "HotkeyWindow.h"
 #include "ItemInventory.h"
+#include "UIActiveEffectsHUD.h"
 #include "UIChooseHeroWindow.h"
+#include "UIMoreStatsWindow.h"
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
@@ -272,6 +276,10 @@ void UI::initialize(bool firstTime) {
         hpmpHud = make<HPMPHud>();
         hpmpHud->set_x(5);
         hpmpHud->set_y(5);
+        activeEffectsHUD = make<UIActiveEffectsHUD>();
+        activeEffectsHUD->set_x(hpmpHud->get_x() + 154);
+        activeEffectsHUD->set_y(hpmpHud->get_y());
+        activeEffectsWindow = make<ActiveEffectsWindow>();
         enemyDetailsWindow = make<EnemyDetailsWindow>();
         enemyDetailsWindow->ignoreDestroy = true;
         enemyDetailsWindow->set_x(-EnemyDetailsWindow::WIDTH);
@@ -912,12 +920,58 @@ void UI::updateRain() { notBuilt("updateRain"); }
 void UI::openOptions() { notBuilt("openOptions"); }
 void UI::closeOptions() { notBuilt("closeOptions"); }
 void UI::closeOptionsClick(const EventRef& event) { notBuilt("closeOptionsClick"); }
-void UI::openMoreStatsWin() { notBuilt("openMoreStatsWin"); }
-void UI::closeMoreStatsBlackClick(const EventRef& event) { notBuilt("closeMoreStatsBlackClick"); }
-void UI::closeMoreStatsWin() { notBuilt("closeMoreStatsWin"); }
-void UI::openActiveEffects() { notBuilt("openActiveEffects"); }
-void UI::closeActiveEffects() { notBuilt("closeActiveEffects"); }
-void UI::closeActiveEffectsClick(const EventRef& event) { notBuilt("closeActiveEffectsClick"); }
+void UI::openMoreStatsWin() {
+    if (!moreStatsWindow) {
+        auto window = make<UIMoreStatsWindow>();
+        window->set_x(static_cast<int>(centerX() - window->winWidth * 0.5));
+        window->set_y(static_cast<int>(centerY() - window->winHeight * 0.5));
+        moreStatsWindow = window;
+    }
+    moreStatsOpen = true;
+    tweenInSprite(overBlack2, false, 0.5);
+    tweenInSprite(moreStatsWindow, false);
+    moreStatsWindow.cast<UIMoreStatsWindow>()->update();
+    overBlack2->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMoreStatsBlackClick>(this));
+}
+
+void UI::closeMoreStatsBlackClick(const EventRef& event) {
+    overBlack2->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMoreStatsBlackClick>(this));
+    closeMoreStatsWin();
+}
+
+void UI::closeMoreStatsWin() {
+    moreStatsOpen = false;
+    // Closed by its own button the cover's listener would stay behind for the next window using it.
+    overBlack2->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeMoreStatsBlackClick>(this));
+    tweenOutSprite(overBlack2, false);
+    if (!moreStatsWindow) return;
+    tweenOutSprite(moreStatsWindow, false);
+    moreStatsWindow->destroy(true);
+    moreStatsWindow = nullptr;
+}
+void UI::openActiveEffects() {
+    auto window = activeEffectsWindow.cast<ActiveEffectsWindow>();
+    if (!window) return;
+    // A fade-out still running on the cover would take it away under the open window.
+    ::tween::Tweener::stop(overBlack);
+    overBlack->set_alpha(0.5);
+    overBlack->set_visible(true);
+    overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeActiveEffectsClick>(this));
+    overLayer->addChild(overBlack);
+    overLayer->addChild(window);
+    window->update();
+    activeEffectsOpen = true;
+}
+
+void UI::closeActiveEffects() {
+    overBlack->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeActiveEffectsClick>(this));
+    removeFrom(overLayer, overBlack);
+    removeFrom(overLayer, activeEffectsWindow);
+    if (auto hud = activeEffectsHUD.cast<UIActiveEffectsHUD>()) hud->update();
+    activeEffectsOpen = false;
+}
+
+void UI::closeActiveEffectsClick(const EventRef& event) { closeActiveEffects(); }
 void UI::openCurrentLoot() { notBuilt("openCurrentLoot"); }
 void UI::closeCurrentLoot() { notBuilt("closeCurrentLoot"); }
 void UI::openHotkeyWindow() {
@@ -1034,11 +1088,32 @@ void UI::closeMap() {
 }
 void UI::openGemShop() { notBuilt("openGemShop"); }
 void UI::closeGemShop() { notBuilt("closeGemShop"); }
-void UI::showDiaryEntry() { notBuilt("showDiaryEntry"); }
-void UI::closeDiaryEntry() { notBuilt("closeDiaryEntry"); }
-void UI::showChooseTileStuff() { notBuilt("showChooseTileStuff"); }
-void UI::closeChooseTileStuff() { notBuilt("closeChooseTileStuff"); }
-void UI::cancelChooseTileClick(const EventRef& event) { notBuilt("cancelChooseTileClick"); }
+void UI::showDiaryEntry() {
+    diaryOpen = true;
+    diaryEntry = make<DiaryEntry>();
+    tweenInSprite(diaryEntry, true);
+    G::pauseGame = true;
+}
+
+void UI::closeDiaryEntry() {
+    diaryOpen = false;
+    if (diaryEntry) tweenOutSprite(diaryEntry, true);
+    G::pauseGame = false;
+}
+
+void UI::showChooseTileStuff() {
+    tweenInSprite(chooseTileCancel, false);
+    tweenInSprite(chooseTileText, false);
+}
+
+void UI::closeChooseTileStuff() {
+    tweenOutSprite(chooseTileCancel, false);
+    tweenOutSprite(chooseTileText, false);
+}
+
+void UI::cancelChooseTileClick(const EventRef& event) {
+    if (G::mapState) G::mapState->endChooseTileMode();
+}
 void UI::openCompareScreen(const runtime::Ref<Item>& item) { notBuilt("openCompareScreen"); }
 void UI::closeCompareScreen() { notBuilt("closeCompareScreen"); }
 void UI::showDeathText() {

@@ -2,6 +2,7 @@
 
 #include "HeldItemIcon.h"
 #include "HotkeyWindow.h"
+#include "UIActiveEffectsHUD.h"
 #include "game/floor/StatGem.h"
 #include "game/kit/YesNoWindow.h"
 
@@ -76,7 +77,10 @@ void UIDataHook::putItemInFirstOpenSlot(const Ref<Item>& item) {
     send("hotkeys", "putItemInFirstOpenSlot", {Value(item)});
 }
 void UIDataHook::addNewEffect(const Ref<Enchantment>& enchantment, int duration) {
-    send("activeEffectsHUD", "addNewEffect", {Value(enchantment), Value(duration)});
+    auto ui = ui_.lock();
+    auto hud = ui ? ui->activeEffectsHUD.cast<UIActiveEffectsHUD>() : nullptr;
+    // The effect gets its own copy: merging rewrites its value, which must not reach the item's.
+    if (hud && enchantment) hud->addNewEffect(runtime::make<ActiveEffect>(enchantment->clone(), duration));
 }
 void UIDataHook::updateActiveEffects() { send("activeEffectsHUD", "update"); }
 void UIDataHook::updateLootStats() { send("lootDetails", "updateStats"); }

@@ -12,6 +12,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/Main.h"
+#include "game/town/SkillNode.h"
 #include "platform/runtime/Thrown.h"
 
 using game::Game;
@@ -42,6 +43,9 @@ protected:
                         &MessageWindow::WIN_RUN_AWAY, &MessageWindow::WIN_NEW_GAME_PLUS,
                         &MessageWindow::WIN_NEW_GAME_PLUS_FINISH_RUN_FIRST})
             *w = nullptr;
+        for (auto* skin : {&game::SkillNode::BUTTON_BITMAPS_BLACK, &game::SkillNode::BUTTON_BITMAPS_GOLD,
+                           &game::SkillNode::BUTTON_BITMAPS_GREEN})
+            skin->fill(nullptr);
         DataFixture::clearTables();
         game::GameData::initializeGameStuff();
         GameFixture::TearDown();
