@@ -26,6 +26,7 @@
 #include "game/floor/GoldBag.h"
 #include "store/StoreWrap.h"
 #include "game/data/GameData.h"
+#include "game/data/Item.h"
 #include "game/data/ItemData.h"
 #include "game/data/SWITCH.h"
 #include "game/kit/MessageWindow.h"
@@ -1742,7 +1743,75 @@ std::optional<std::pair<double, double>> MapState::heroPosition() const {
     return std::pair{hero->get_x(), hero->get_y()};
 }
 
-void MapState::setShopInventory() {}
+void MapState::setShopInventory() {
+    GameData::shopItems.clear();
+    for (const auto& icon : GameData::shopIcons)
+        if (icon) icon->destroy(false);
+    GameData::shopIcons.clear();
+    // A fixed list: ids with their amounts drawn anew for each entry.
+    using Amount = int (*)(double r);
+    struct Entry {
+        std::vector<int> ids;
+        Amount amount;
+    };
+    static const auto ceilOf = [](double x) { return static_cast<int>(std::ceil(x)); };
+    static const auto round2 = [](double r) { return static_cast<int>(std::floor(2 * r + 0.5)); };
+    static const auto round1 = [](double r) { return static_cast<int>(std::floor(r + 0.5)); };
+    static const std::vector<Entry> shop3 = {
+        {{5}, [](double r) { return ceilOf(3 * r) + 5; }},
+        {{10}, [](double r) { return ceilOf(2 * r) + 3; }},
+        {{20}, [](double r) { return ceilOf(3 * r) + 5; }},
+        {{25}, [](double r) { return ceilOf(2 * r) + 3; }},
+        {{9000, 9005, 9071, 9075, 9080, 9118, 9140}, [](double r) { return round2(r); }},
+    };
+    static const std::vector<Entry> shop4 = {
+        {{5}, [](double r) { return ceilOf(3 * r); }},
+        {{10}, [](double r) { return ceilOf(2 * r); }},
+        {{15}, [](double r) { return round1(r); }},
+        {{20}, [](double r) { return ceilOf(3 * r); }},
+        {{25}, [](double r) { return ceilOf(2 * r); }},
+        {{30}, [](double r) { return round1(r); }},
+        {{200}, [](double r) { return ceilOf(3 * r) + 3; }},
+        {{9000, 9005, 9010, 9015, 9020}, [](double r) { return round2(r) + 1; }},
+        {{9025}, [](double r) { return round2(r); }},
+        {{9071, 9073, 9075, 9080, 9083}, [](double r) { return round2(r) + 1; }},
+        {{9085}, [](double r) { return round2(r); }},
+        {{9105, 9110, 9115}, [](double r) { return round2(r) + 1; }},
+        {{9118, 9120}, [](double r) { return round2(r); }},
+        {{9137, 9140, 9145, 9150}, [](double r) { return round2(r) + 1; }},
+        {{9152}, [](double r) { return round2(r); }},
+    };
+    static const std::vector<Entry> shop7 = {
+        {{10}, [](double r) { return ceilOf(3 * r) + 2; }},
+        {{15}, [](double r) { return ceilOf(2 * r) + 1; }},
+        {{25}, [](double r) { return ceilOf(3 * r) + 2; }},
+        {{30}, [](double r) { return ceilOf(2 * r) + 1; }},
+        {{200}, [](double r) { return ceilOf(3 * r) + 3; }},
+        {{8070, 8075, 8080, 8085, 8090, 8095, 8100, 8105}, [](double) { return 1; }},
+        {{9000, 9005, 9010, 9015, 9020, 9025, 9027, 9030, 9035, 9040, 9045, 9071, 9073, 9075, 9080, 9083, 9085, 9090,
+          9095, 9097, 9100, 9105, 9110, 9115, 9118, 9120, 9123, 9125, 9135, 9137, 9140, 9145, 9150, 9152, 9155, 9160,
+          9165, 9170, 9185, 9190},
+         [](double r) { return ceilOf(2 * r) + 1; }},
+    };
+    const int floor = GameData::currentFloor;
+    const int shop = floor / 10;
+    const std::vector<Entry>* fixed = shop == 3 ? &shop3 : shop == 4 ? &shop4 : shop == 7 ? &shop7 : nullptr;
+    if (fixed) {
+        for (const Entry& entry : *fixed)
+            for (int id : entry.ids) {
+                auto data = ItemData::findDataWithID(id);
+                const int amount = entry.amount(random());
+                if (data) GameData::addShopItem(make<Item>(data), amount);
+            }
+        return;
+    }
+    for (const auto& data : ItemData::ALL_ITEMS) {
+        if (!data || data->type == ItemData::TYPE_MAGIC || data->artifact || data->noShop) continue;
+        if (data->maxFloor <= floor - 10 || data->minFloor - 1 > floor) continue;
+        const int amount = data->type == ItemData::TYPE_CONSUMABLE ? static_cast<int>(2 * random()) + 1 : 1;
+        GameData::addShopItem(make<Item>(data), amount);
+    }
+}
 void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {
     chooseGem = gem;
     openStatChooseMenu = true;
