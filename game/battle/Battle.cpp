@@ -168,6 +168,13 @@ Battle::Battle(const Ref<MapState>& mapState, const Ref<Monster>& monster, int d
 void Battle::cameraDoneSettingUp() { cameraSet = true; }
 
 void Battle::update() {
+    if (monster->data->id == Monster::DEMON_ID) {
+        for (size_t i = orbs.size(); i-- > 0;) {
+            Ref<DemonOrb> orb = orbs[i];
+            orb->update();
+            if (orb->destroyed) orbs.erase(orbs.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
     updateParticles();
     if (battleEnding) {
         updateEndingBattle();
@@ -259,8 +266,10 @@ bool Battle::updateMonsterPhase() {
             if (monsterGettingInPostion)
                 placeSprite(monster, monsterStartPoint, monsterRestPoint, limit > 0 ? monsterTime / limit : 1);
         } else {
-            // The demon's orb throw is the demon sequence's; every other monster swings.
-            if (d.id != Monster::DEMON_ID) {
+            // The demon throws an orb; every other monster swings.
+            if (d.id == Monster::DEMON_ID) {
+                if (!dieing) throwDemonOrb();
+            } else {
                 monsterAttacking = true;
                 if (d.attackAnim) monsterAttackSprite->setNewAnim(d.attackAnim);
             }
@@ -526,6 +535,30 @@ void Battle::showMonsterAttackEffect() {
     map().mapEffects.push_back(effect);
 }
 
+void Battle::throwDemonOrb() {
+    MapState& state = map();
+    const bool darkFire = BattleRandom::next() >= 0.5;
+    auto orb = make<DemonOrb>(darkFire);
+    const auto& open = darkFire ? state.demonRightHandOpen : state.demonLeftHandOpen;
+    const auto& closed = darkFire ? state.demonRightHandClosed : state.demonLeftHandClosed;
+    if (closed) closed->set_visible(false);
+    if (open) {
+        open->set_visible(true);
+        const double w = orb->anim ? orb->anim->width : 0;
+        orb->set_x(darkFire ? open->get_x() + 30 : open->get_x() - 30 - w);
+        orb->set_y(open->get_y() + 10);
+    }
+    orbs.push_back(orb);
+    if (state.overSprite) state.overSprite->addChild(orb);
+}
+
+void Battle::destroyOrbs() {
+    for (const auto& orb : orbs) {
+        if (auto parent = orb->get_parent()) parent->removeChild(orb);
+        orb->destroy();
+    }
+}
+
 void Battle::emitSwordParticles() {
     const Spell* spell = spellNamed(magicEffect);
     if (!spell || Effects::GUY_SWORD_POINTS.empty()) return;
@@ -590,6 +623,7 @@ void Battle::monsterDead() {
         GameData::setSwitch(SWITCH::YETI_DEAD, true);
         Achievements::submitYetiKilled();
     } else if (d.id == Monster::DEMON_ID) {
+        destroyOrbs();
         map().demonDie();
         if (GameData::successfulRuns + 1 < GameData::runsToBeatTheGame)
             GameData::runsToBeatTheGame = GameData::successfulRuns + 1;
@@ -766,6 +800,7 @@ RUNTIME_DEFINE_CLASS(Battle, "Battle", runtime::Object, (auto& b) {
         .template method<&Battle::cameraDoneSettingUp>("cameraDoneSettingUp")
         .template method<&Battle::update>("update")
         .template method<&Battle::orbExplode>("orbExplode")
+        .template method<&Battle::destroyOrbs>("destroyOrbs")
         .template method<&Battle::useAttackSpell>("useAttackSpell")
         .template method<&Battle::startRunAway>("startRunAway")
         .template method<&Battle::stopRunAway>("stopRunAway")

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Damage.h"
+#include "DemonOrb.h"
 #include "Hero.h"
 #include "Monster.h"
 #include "Particle.h"
@@ -67,6 +68,8 @@ public:
     virtual void showDeathText();
     virtual void startRunAway();
     virtual void endBattle();
+    // Removes every orb in flight and destroys it; update drops them from orbs.
+    virtual void destroyOrbs();
     virtual void stopRunAway();
 
     // The slow-battle factor (2 with slow battles, else 1) and the frame-rate factor (0.5 at 30).
@@ -97,6 +100,8 @@ public:
     PointRef endPoint;
     bool cameraSet = false;
     std::vector<runtime::Ref<Particle>> particles;
+    // The demon's orbs in flight; empty for every other monster.
+    std::vector<runtime::Ref<DemonOrb>> orbs;
     bool magicEffectJustStarted = false;
     runtime::Ref<Item> itemBonus;
     bool monsterEffectAdded = false;
@@ -126,6 +131,8 @@ private:
     bool updateMonsterPhase();
     void showSpellAtMonster();
     void showMonsterAttackEffect();
+    // The demon's turn: one hand opens and throws a big orb.
+    void throwDemonOrb();
     void emitSwordParticles();
     // A short text over the map that floats up by rise and fades out over seconds.
     void floatText(const runtime::Ref<TextSprite>& text, double x, double y, double seconds, double rise,

@@ -11,6 +11,9 @@
 #include "platform/runtime/ClassInfo.h"
 #include "game/floor/TeleportTile.h"
 #include "game/floor/TileObjectMisc.h"
+#include "game/floor/SoulCrystal.h"
+#include "game/floor/Stairs.h"
+#include "game/floor/StatGem.h"
 #include "framework/assets/Assets.h"
 #include "framework/display/MovieClip.h"
 #include "framework/display/Stage.h"
@@ -26,6 +29,7 @@
 #include "game/floor/GoldBag.h"
 #include "store/StoreWrap.h"
 #include "game/data/GameData.h"
+#include "game/data/Item.h"
 #include "game/data/ItemData.h"
 #include "game/data/SWITCH.h"
 #include "game/kit/MessageWindow.h"
@@ -64,6 +68,8 @@ runtime::Ref<Anim> MapState::TILE_FLASH_ANIM = make<Anim>(0, 0, 32, 32, 9, false
 runtime::Ref<Anim> MapState::TILE_FLASH_ANIM_SHORT = make<Anim>(96, 0, 32, 32, 6, false, 3);
 runtime::Ref<Anim> MapState::TILE_FLASH_ANIM_RED = make<Anim>(0, 64, 32, 32, 9, false, 2);
 runtime::Ref<Anim> MapState::TILE_FLASH_STATIC = make<Anim>(96, 0, 32, 32, 1, false, 3);
+runtime::Ref<Anim> MapState::SORCERER_DAGGER_DRAWN = make<Anim>(64, 0, 32, 32, 1);
+runtime::Ref<Anim> MapState::SORCERER_STAB = make<Anim>(96, 0, 32, 32, 13, false, 20);
 runtime::Ref<Anim> MapState::TILE_FLASH_STATIC_RED = make<Anim>(96, 64, 32, 32, 1, false, 3);
 std::vector<std::vector<double>> MapState::FOG_TEMPLATE;
 std::function<int()> MapState::timer = [] { return framework::Lib::getTimer(); };
@@ -1661,16 +1667,38 @@ void MapState::endBattle(bool ranAway) {
     releaseBattleLocks();
     if (healthIsLow && firstTimeHint(MessageWindow::ID_LOW_HEALTH)) uiCall("openMessageWin", MessageWindow::WIN_LOW_HEALTH);
     if (sorcererDied) {
-        if (static_cast<int>(GameData::gameSwitches.size()) > SWITCH::SORCERER_DEAD)
-            GameData::gameSwitches[SWITCH::SORCERER_DEAD] = true;
+        // The switch list grows to hold the switch: a short list must not lose the story's end.
+        GameData::setSwitch(SWITCH::SORCERER_DEAD, true);
         GameData::storyProgress = 9;
         sorcererDied = false;
-        sorcererWounded = true;
-        G::disableMenu = true;
-        disableMovement = true;
+        startWoundedSorcerer();
     }
     if (auto mm = miniMap()) mm->updateTile(heroX(), heroY());
     checkForStairsShortcut(true);
+}
+
+void MapState::startWoundedSorcerer() {
+    Tile* tile = mapData ? mapData->tileAt(heroX(), heroY()) : nullptr;
+    if (!tile) return;
+    auto npc = make<NPC>(tile, NPC::SORCEROR_DIEING_ID);
+    npc->set_x(tile->lev_x * T);
+    npc->set_y(tile->lev_y * T);
+    dieingSorcererNPC = npc;
+    // Behind the hero in his row.
+    const int row = tile->lev_y;
+    if (row >= 0 && row < static_cast<int>(objectRows.size())) {
+        auto& container = objectRows[static_cast<size_t>(row)];
+        const int at = hero && hero->get_parent() == container ? container->getChildIndex(hero) : 0;
+        container->addChildAt(npc, std::max(0, at));
+    }
+    Ref<MapState> self(this);
+    if (auto actuator = ::tween::Tweener::tween(npc, 1.5, TweenProps::of({{"x", npc->get_x() + T}}))) {
+        actuator->ease(::tween::Linear::get_easeNone());
+        actuator->onComplete(runtime::Function::method<&MapState::sorcererSacrificeSpeech>(this));
+    }
+    sorcererWounded = true;
+    G::disableMenu = true;
+    disableMovement = true;
 }
 
 void MapState::releaseBattleLocks() {
@@ -1742,7 +1770,75 @@ std::optional<std::pair<double, double>> MapState::heroPosition() const {
     return std::pair{hero->get_x(), hero->get_y()};
 }
 
-void MapState::setShopInventory() {}
+void MapState::setShopInventory() {
+    GameData::shopItems.clear();
+    for (const auto& icon : GameData::shopIcons)
+        if (icon) icon->destroy(false);
+    GameData::shopIcons.clear();
+    // A fixed list: ids with their amounts drawn anew for each entry.
+    using Amount = int (*)(double r);
+    struct Entry {
+        std::vector<int> ids;
+        Amount amount;
+    };
+    static const auto ceilOf = [](double x) { return static_cast<int>(std::ceil(x)); };
+    static const auto round2 = [](double r) { return static_cast<int>(std::floor(2 * r + 0.5)); };
+    static const auto round1 = [](double r) { return static_cast<int>(std::floor(r + 0.5)); };
+    static const std::vector<Entry> shop3 = {
+        {{5}, [](double r) { return ceilOf(3 * r) + 5; }},
+        {{10}, [](double r) { return ceilOf(2 * r) + 3; }},
+        {{20}, [](double r) { return ceilOf(3 * r) + 5; }},
+        {{25}, [](double r) { return ceilOf(2 * r) + 3; }},
+        {{9000, 9005, 9071, 9075, 9080, 9118, 9140}, [](double r) { return round2(r); }},
+    };
+    static const std::vector<Entry> shop4 = {
+        {{5}, [](double r) { return ceilOf(3 * r); }},
+        {{10}, [](double r) { return ceilOf(2 * r); }},
+        {{15}, [](double r) { return round1(r); }},
+        {{20}, [](double r) { return ceilOf(3 * r); }},
+        {{25}, [](double r) { return ceilOf(2 * r); }},
+        {{30}, [](double r) { return round1(r); }},
+        {{200}, [](double r) { return ceilOf(3 * r) + 3; }},
+        {{9000, 9005, 9010, 9015, 9020}, [](double r) { return round2(r) + 1; }},
+        {{9025}, [](double r) { return round2(r); }},
+        {{9071, 9073, 9075, 9080, 9083}, [](double r) { return round2(r) + 1; }},
+        {{9085}, [](double r) { return round2(r); }},
+        {{9105, 9110, 9115}, [](double r) { return round2(r) + 1; }},
+        {{9118, 9120}, [](double r) { return round2(r); }},
+        {{9137, 9140, 9145, 9150}, [](double r) { return round2(r) + 1; }},
+        {{9152}, [](double r) { return round2(r); }},
+    };
+    static const std::vector<Entry> shop7 = {
+        {{10}, [](double r) { return ceilOf(3 * r) + 2; }},
+        {{15}, [](double r) { return ceilOf(2 * r) + 1; }},
+        {{25}, [](double r) { return ceilOf(3 * r) + 2; }},
+        {{30}, [](double r) { return ceilOf(2 * r) + 1; }},
+        {{200}, [](double r) { return ceilOf(3 * r) + 3; }},
+        {{8070, 8075, 8080, 8085, 8090, 8095, 8100, 8105}, [](double) { return 1; }},
+        {{9000, 9005, 9010, 9015, 9020, 9025, 9027, 9030, 9035, 9040, 9045, 9071, 9073, 9075, 9080, 9083, 9085, 9090,
+          9095, 9097, 9100, 9105, 9110, 9115, 9118, 9120, 9123, 9125, 9135, 9137, 9140, 9145, 9150, 9152, 9155, 9160,
+          9165, 9170, 9185, 9190},
+         [](double r) { return ceilOf(2 * r) + 1; }},
+    };
+    const int floor = GameData::currentFloor;
+    const int shop = floor / 10;
+    const std::vector<Entry>* fixed = shop == 3 ? &shop3 : shop == 4 ? &shop4 : shop == 7 ? &shop7 : nullptr;
+    if (fixed) {
+        for (const Entry& entry : *fixed)
+            for (int id : entry.ids) {
+                auto data = ItemData::findDataWithID(id);
+                const int amount = entry.amount(random());
+                if (data) GameData::addShopItem(make<Item>(data), amount);
+            }
+        return;
+    }
+    for (const auto& data : ItemData::ALL_ITEMS) {
+        if (!data || data->type == ItemData::TYPE_MAGIC || data->artifact || data->noShop) continue;
+        if (data->maxFloor <= floor - 10 || data->minFloor - 1 > floor) continue;
+        const int amount = data->type == ItemData::TYPE_CONSUMABLE ? static_cast<int>(2 * random()) + 1 : 1;
+        GameData::addShopItem(make<Item>(data), amount);
+    }
+}
 void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {
     chooseGem = gem;
     openStatChooseMenu = true;
@@ -1769,7 +1865,27 @@ void MapState::sorcerorSpawnMonsterPickaxe() {}
 void MapState::moveSorceror() {}
 void MapState::sorcerorDoneTalking() {}
 void MapState::addMonsterToTile(Tile* tile, int monsterID) {}
-void MapState::spawnSorcerorTreasure() {}
+void MapState::spawnSorcerorTreasure() {
+    if (!mapData) return;
+    const int c = mapData->width / 2;
+    std::vector<Ref<TileObject>> reward;
+    Tile* wingsTile = mapData->tileAt(c + 1, c - 2);
+    if (!GameData::findHeldItem(nullptr, 0) && wingsTile) reward.push_back(make<Chest>(wingsTile, Chest::TYPE_CONSUMABLE, 0));
+    if (Tile* t = mapData->tileAt(c, c - 2)) reward.push_back(make<Chest>(t, Chest::TYPE_ARTIFACT));
+    if (Tile* t = mapData->tileAt(c + 3, c + 2)) {
+        auto stairs = make<Stairs>(t);
+        stairs->drawImage(tilesetBMD);
+        mapData->stairsTiles.push_back(t);
+        reward.push_back(stairs);
+    }
+    for (const auto& o : reward) {
+        o->tile->tObj = o;
+        o->mapState = this;
+        mapData->tileObjects.push_back(o);
+        addToObjectRow(o->tile->lev_y, o);
+        createWallExplosion(o->tile);
+    }
+}
 void MapState::useStairsShortcut() {}
 void MapState::createCachedRainSplashes() {}
 void MapState::updateRain() {}
@@ -1795,10 +1911,110 @@ void MapState::checkForScreenResize() {
             root->resizeScreen->updateDisplay();
     }
 }
-void MapState::sorcererSacrificeSpeech() {}
-void MapState::sorcererSacrifice() {}
-void MapState::sorcererStab() {}
-void MapState::updateSorcererDeath() {}
+void MapState::sorcererSacrificeSpeech() {
+    if (auto npc = dieingSorcererNPC.cast<NPC>()) npc->showSpeech("speech");
+}
+
+void MapState::sorcererSacrifice() {
+    G::disableMenu = true;
+    disableMovement = true;
+    Audio::playSound("daggerDraw");
+    auto npc = dieingSorcererNPC.cast<NPC>();
+    if (!npc) return;
+    if (npc->animSprite) npc->animSprite->setNewAnim(SORCERER_DAGGER_DRAWN);
+    // A second's pause: a tween of his x to where it is.
+    if (auto actuator = ::tween::Tweener::tween(npc, 1, TweenProps::of({{"x", npc->get_x()}})))
+        actuator->onComplete(runtime::Function::method<&MapState::sorcererStab>(this));
+}
+
+void MapState::sorcererStab() {
+    Audio::playSound("stab");
+    Audio::playSound("demonSummon");
+    if (auto npc = dieingSorcererNPC.cast<NPC>(); npc && npc->animSprite) npc->animSprite->setNewAnim(SORCERER_STAB);
+    sorcererWounded = false;
+    sorcererDieing = true;
+    crystalChargeTime = 0;
+    dots.clear();
+    dotVelocities.clear();
+}
+
+void MapState::updateSorcererDeath() {
+    const int t = crystalChargeTime;
+    if (auto npc = dieingSorcererNPC.cast<NPC>()) {
+        if (npc->animSprite) npc->animSprite->updateAnim();
+        auto dot = make<BitmapSprite>(framework::Assets::getBitmapData("assets/x2/treasure/statGemDots.png"));
+        dot->setNewAnim(StatGem::DOT_ANIM_MAGIC);
+        dot->set_x(npc->get_x() + T / 2.0);
+        dot->set_y(npc->get_y() + T / 2.0);
+        if (overSprite) overSprite->addChild(dot);
+        dots.push_back(dot);
+        dotVelocities.push_back(make<Point>(10 * random() - 5, 10 * random() - 7));
+        if (!npc->animSprite || npc->animSprite->animCompleted) {
+            removeFromParent(npc);
+            npc->destroy();
+            dieingSorcererNPC = nullptr;
+        }
+    }
+    auto crystal = mapData ? mapData->soulCrystal.cast<SoulCrystal>() : nullptr;
+    const double f = static_cast<double>(t) / CRYSTAL_DOT_MOVE_FACTOR;
+    for (size_t i = dots.size(); i-- > 0;) {
+        auto dot = dots[i];
+        auto& v = *dotVelocities[i];
+        dot->updateAnim();
+        if (crystal) {
+            const double aimX = crystal->get_x() + T / 2.0 - 5 + 10 * random();
+            const double aimY = crystal->get_y() + 8 - 2 * T * random();
+            v.x += (aimX - dot->get_x()) * f * 0.1;
+            v.y += (aimY - dot->get_y()) * f * 0.1;
+        }
+        dot->set_x(dot->get_x() + v.x);
+        dot->set_y(dot->get_y() + v.y);
+        if (dot->animCompleted) {
+            removeFromParent(dot);
+            dots.erase(dots.begin() + static_cast<std::ptrdiff_t>(i));
+            dotVelocities.erase(dotVelocities.begin() + static_cast<std::ptrdiff_t>(i));
+            dot->destroy();
+        }
+    }
+    if (crystal) {
+        if (crystal->blackCrystal) crystal->blackCrystal->set_alpha(static_cast<double>(t) / CRYSTAL_CHARGE_TIME);
+        if (t >= CRYSTAL_CHARGE_TIME - CRYSTAL_CHARGE_END_FRAMES && t <= CRYSTAL_CHARGE_TIME) {
+            crystal->falling = true;
+            if (auto& sprite = crystal->crystal) {
+                sprite->animPaused = true;
+                const double cw = sprite->anim ? sprite->anim->width : 0, ch = sprite->anim ? sprite->anim->height : 0;
+                const double visible = (CRYSTAL_CHARGE_TIME - t) * ch / CRYSTAL_CHARGE_END_FRAMES;
+                sprite->set_scrollRect(make<framework::Rectangle>(0, 0, cw, visible));
+                sprite->set_y(ch + crystal->originY - visible);
+            }
+            if (t == CRYSTAL_CHARGE_TIME + CRYSTAL_HOLE_APPEAR_FRAMES - CRYSTAL_CHARGE_END_FRAMES && crystal->tile) {
+                Tile* tile = crystal->tile;
+                auto hole = make<TileObjectMisc>(tile, false);
+                hole->objType = TileObject::TYPE_CRYSTAL_HOLE;
+                auto picture = make<framework::Bitmap>(framework::Assets::getBitmapData("assets/x2/misc/forestHole.png"));
+                picture->set_x(-12);
+                picture->set_y(-12);
+                hole->addChild(picture);
+                hole->mapState = this;
+                tile->tObj = hole;
+                mapData->tileObjects.push_back(hole);
+                if (objectsSprite) objectsSprite->addChild(hole);
+                createWallExplosion(tile);
+            }
+            if (t == CRYSTAL_CHARGE_TIME) {
+                removeFromParent(crystal);
+                crystal->destroy();
+            }
+        }
+    }
+    if (t == CRYSTAL_FALL_TIME) {
+        spawnSorcerorTreasure();
+        sorcererDieing = false;
+        G::disableMenu = false;
+        disableMovement = false;
+    }
+    crystalChargeTime = t + 1;
+}
 void MapState::wingOutNPC(const SpriteRef& npc) {}
 void MapState::removeWingedNPC() {}
 void MapState::updateGivingGems() {}

@@ -90,6 +90,9 @@ public:
     static runtime::Ref<Anim> TILE_FLASH_ANIM;
     static runtime::Ref<Anim> TILE_FLASH_ANIM_SHORT;
     static runtime::Ref<Anim> TILE_FLASH_ANIM_RED;
+    // The dying sorcerer with his dagger drawn, and his stab (13 cells, 20 frames each).
+    static runtime::Ref<Anim> SORCERER_DAGGER_DRAWN;
+    static runtime::Ref<Anim> SORCERER_STAB;
     static runtime::Ref<Anim> TILE_FLASH_STATIC;
     static runtime::Ref<Anim> TILE_FLASH_STATIC_RED;
     // [x][y]: the fog template's alpha over 255, filled by initialize.
@@ -363,6 +366,8 @@ public:
     virtual void updateRain();
     virtual void playTownTheme();
     virtual void checkForScreenResize();
+    // The dying sorcerer walks out from behind the hero after the boss battle.
+    virtual void startWoundedSorcerer();
     virtual void sorcererSacrificeSpeech();
     virtual void sorcererSacrifice();
     virtual void sorcererStab();

@@ -146,6 +146,7 @@ void setFrameConstants(bool at30) {
                                           : BaseScroller::SCROLL_SPEED_MAX_60FPS;
     frames(Battle::BLEED_DRAIN_FRAMES, Battle::BLEED_DRAIN_FRAMES_60FPS);
     frames(Battle::RUN_AWAY_FRAMES, Battle::RUN_AWAY_FRAMES_60FPS);
+    frames(DemonOrb::BIG_TIME, DemonOrb::BIG_TIME_60FPS);
     BitmapSprite::GRAVITY = at30 ? BitmapSprite::GRAVITY_60FPS * 3 : BitmapSprite::GRAVITY_60FPS;
     frames(ItemIconAnimated::ITEM_ANIM_FRAMES, ItemIconAnimated::ITEM_ANIM_FRAMES_60FPS);
     ItemIconAnimated::VELOCITY =

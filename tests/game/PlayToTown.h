@@ -65,6 +65,14 @@ inline GameDriver& untilTitle(GameDriver& d) {
     });
 }
 
+// Holds `key` until `arrived` holds, lets go and waits for the hero to stand still.
+inline GameDriver& walkUntil(GameDriver& d, const std::string& what, SDL_Keycode key, std::function<bool()> arrived) {
+    using game::G;
+    d.then("hold " + std::string(SDL_GetKeyName(key)) + " " + what, [key] { GameDriver::sendKey(key, true); });
+    d.until(what, std::move(arrived), [key] { GameDriver::sendKey(key, false); }, 600);
+    return d.until("the hero stops " + what, [] { return !G::mapState->moving && !G::mapState->midMove; });
+}
+
 inline GameDriver& playToTown(GameDriver& d) {
     using game::Game;
     using game::G;

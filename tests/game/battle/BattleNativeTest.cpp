@@ -1,10 +1,11 @@
 // The battle on the map: swing clocks at both speeds and frame rates, running away, victory with
-// its rewards and drop, bleeding, the random-element strike, and the hero's death.
+// its rewards and drop, bleeding, the random-element strike, the hero's death, and the demon's orbs.
 #include <cstdlib>
 #include <filesystem>
 
 #include "BattleFixture.h"
 #include "game/battle/Battle.h"
+#include "game/battle/DemonOrb.h"
 #include "game/battle/Effects.h"
 #include "game/data/DataSnapshot.h"
 #include "game/data/DataUI.h"
@@ -80,10 +81,10 @@ protected:
     }
 
     // A monster of the table's first kind on (5, 5), the hero arriving from (5, 6) moving up.
-    void fight(int delay = 60, int direction = MapState::MOVE_UP) {
-        auto data = MonsterData::MONSTERS.at(0);
+    void fight(int delay = 60, int direction = MapState::MOVE_UP, Ref<MonsterData> data = nullptr) {
+        if (!data) data = MonsterData::MONSTERS.at(0);
         data->attackDelay = delay;
-        monster = make<Monster>(floor->tiles[5][5].get(), data->id);
+        monster = make<Monster>(floor->tiles[5][5].get(), MonsterData::MONSTERS.at(0)->id);
         monster->data = data;
         monster->hp = 1000000000;
         const int hx = direction == MapState::MOVE_LEFT ? 6 : 5, hy = direction == MapState::MOVE_UP ? 6 : 5;
@@ -104,6 +105,47 @@ protected:
         monster->update();
         battle->update();
         hero->update();
+    }
+
+    static Ref<MonsterData> demonData() {
+        for (const auto& d : MonsterData::MONSTERS)
+            if (d && d->id == Monster::DEMON_ID) return d;
+        return nullptr;
+    }
+
+    // The demon's two hands, open and closed, as the demon sequence shows them before the fight.
+    void raiseHands() {
+        auto hand = [this](double x, double y, bool visible) {
+            auto s = make<game::BitmapSprite>();
+            s->set_x(x);
+            s->set_y(y);
+            s->set_visible(visible);
+            state->overSprite->addChild(s);
+            return s;
+        };
+        state->demonLeftHandOpen = hand(100, 40, false);
+        state->demonLeftHandClosed = hand(100, 40, true);
+        state->demonRightHandOpen = hand(300, 44, false);
+        state->demonRightHandClosed = hand(300, 44, true);
+    }
+
+    // The demon's fight, every draw 0.5. Unless it may throw, its clock is set far back so that
+    // only the test's own orbs fly.
+    void fightTheDemon(bool throws = true) {
+        game::BattleRandom::setSource([] { return 0.5; });
+        auto demon = demonData();
+        ASSERT_TRUE(demon) << "the monster table has the demon";
+        raiseHands();
+        fight(demon->attackDelay, MapState::MOVE_UP, demon);
+        monster->isBoss = true;
+        if (!throws) battle->monsterTime = -1000000;
+    }
+
+    std::vector<Ref<game::DemonOrb>> orbsWhere(bool small) {
+        std::vector<Ref<game::DemonOrb>> out;
+        for (const auto& o : battle->orbs)
+            if (o->small == small && !o->destroyed) out.push_back(o);
+        return out;
     }
 
     std::filesystem::path saveDir;
@@ -354,4 +396,165 @@ TEST_F(BattleTest, DeathFadesHidesTheHudAndRollsTheRunBack) {
     for (int u = 0; u < 100; ++u) step();
     EXPECT_TRUE(state->inBattle);
     EXPECT_FALSE(battle->monsterAttacking && battle->monster->attackSprite->frame > monster->data->attackAnim->frames);
+}
+
+TEST_F(BattleTest, TheDemonThrowsAnOrbFromOneHandInsteadOfSwinging) {
+    // Every draw 0.2 until the first throw (the left hand), then 0.7 (the right hand).
+    fightTheDemon();
+    game::BattleRandom::setSource([] { return 0.2; });
+    const int limit = monster->data->attackDelay;
+    int firstThrow = 0;
+    Ref<game::DemonOrb> second;
+    for (int u = 1; u <= 3 * limit && !second; ++u) {
+        const size_t before = battle->orbs.size();
+        step();
+        EXPECT_FALSE(battle->monsterAttacking) << "the demon never swings";
+        if (battle->orbs.size() > before && !firstThrow) {
+            firstThrow = u;
+            auto orb = battle->orbs.back();
+            EXPECT_FALSE(orb->darkFire) << "r < 0.5: a dark orb";
+            EXPECT_FALSE(orb->small);
+            EXPECT_EQ(orb->time, game::DemonOrb::BIG_TIME);
+            EXPECT_DOUBLE_EQ(orb->get_x(), 100 - 30 - 32);
+            EXPECT_DOUBLE_EQ(orb->get_y(), 50);
+            EXPECT_EQ(orb->get_parent().get(), state->overSprite.get());
+            EXPECT_TRUE(state->demonLeftHandOpen->get_visible());
+            EXPECT_FALSE(state->demonLeftHandClosed->get_visible());
+            EXPECT_TRUE(state->demonRightHandClosed->get_visible()) << "the other hand stays closed";
+            game::BattleRandom::setSource([] { return 0.7; });
+        }
+        for (const auto& o : battle->orbs)
+            if (!o->small && o->darkFire) second = o;
+    }
+    ASSERT_GT(firstThrow, 0);
+    ASSERT_TRUE(second) << "r >= 0.5: a dark-fire orb";
+    EXPECT_EQ(battle->orbs.size(), 6u) << "the first orb's five and the second big one";
+    EXPECT_DOUBLE_EQ(second->get_x(), 300 + 30);
+    EXPECT_DOUBLE_EQ(second->get_y(), 54);
+    EXPECT_TRUE(state->demonRightHandOpen->get_visible());
+    EXPECT_FALSE(state->demonRightHandClosed->get_visible());
+}
+
+TEST_F(BattleTest, ABigOrbBurstsIntoFiveAndOnlyOneBlastOfABurstHurts) {
+    for (int rate : {60, 30}) {
+        SCOPED_TRACE(rate);
+        if (rate == 30) game::UI::adjustConstantsFor30FPS();
+        else game::UI::adjustConstantsFor60FPS();
+        fightTheDemon(false);
+        game::DemonOrb::nextID = 0;
+        game::DemonOrb::damageIDs.clear();
+        auto big = make<game::DemonOrb>(false);
+        big->set_x(200);
+        big->set_y(100);
+        battle->orbs.push_back(big);
+        state->overSprite->addChild(big);
+        state->demonLeftHandOpen->set_visible(true);
+        state->demonLeftHandClosed->set_visible(false);
+        const int wait = rate == 60 ? 60 : 30;  // one second either way
+        for (int u = 1; u < wait; ++u) battle->update();
+        EXPECT_FALSE(big->destroyed) << "still hovering after " << wait - 1 << " updates";
+        battle->update();
+        EXPECT_TRUE(big->destroyed);
+        EXPECT_EQ(big->get_parent(), nullptr);
+        auto smalls = orbsWhere(true);
+        ASSERT_EQ(smalls.size(), 5u);
+        EXPECT_EQ(battle->orbs.size(), 5u) << "the burst orb left the list";
+        for (const auto& o : smalls) {
+            EXPECT_EQ(o->id, 0);
+            EXPECT_FALSE(o->darkFire);
+            EXPECT_EQ(o->get_parent().get(), state->overSprite.get());
+        }
+        EXPECT_EQ(game::DemonOrb::nextID, 1);
+        EXPECT_TRUE(state->demonLeftHandClosed->get_visible()) << "the hand closes at the burst";
+        EXPECT_FALSE(state->demonLeftHandOpen->get_visible());
+
+        // The first blast of the burst hurts; the other four are only seen.
+        GameData::hp = GameData::maxHP;
+        int hurt = 0;
+        for (const auto& o : smalls) {
+            const int before = GameData::hp;
+            o->explode();
+            EXPECT_TRUE(o->exploding);
+            hurt += GameData::hp < before ? 1 : 0;
+        }
+        EXPECT_EQ(hurt, 1);
+        EXPECT_GT(battle->monsterBonusDark, 0) << "a dark orb strikes with the dark bonus";
+        // The blasts play out and the orbs leave.
+        for (int u = 0; u < 60 && !battle->orbs.empty(); ++u) battle->update();
+        EXPECT_TRUE(battle->orbs.empty());
+        battle = nullptr;
+        state->battle = nullptr;
+    }
+}
+
+TEST_F(BattleTest, BurstIdsWrapAfterElevenAndTheReusedIdHurtsAgain) {
+    fightTheDemon(false);
+    game::DemonOrb::nextID = 0;
+    game::DemonOrb::damageIDs.clear();
+    std::vector<int> ids;
+    std::vector<bool> hurtByBurst;
+    for (int b = 0; b < 12; ++b) {
+        auto big = make<game::DemonOrb>(b % 2 == 1);
+        battle->orbs.push_back(big);
+        state->overSprite->addChild(big);
+        while (!big->destroyed) battle->update();
+        auto smalls = orbsWhere(true);
+        ASSERT_EQ(smalls.size(), 5u);
+        ids.push_back(smalls[0]->id);
+        GameData::hp = GameData::maxHP;
+        for (const auto& o : smalls) o->explode();
+        hurtByBurst.push_back(GameData::hp < GameData::maxHP);
+        battle->destroyOrbs();
+        battle->update();
+        EXPECT_TRUE(battle->orbs.empty());
+    }
+    EXPECT_EQ(ids, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0}));
+    EXPECT_EQ(hurtByBurst, std::vector<bool>(12, true));
+}
+
+TEST_F(BattleTest, SmallOrbsSprayThenDiveAtTheHeroUnlessDestroyed) {
+    fightTheDemon(false);
+    game::DemonOrb::damageIDs.clear();
+    auto burst = [this](bool darkFire) {
+        auto big = make<game::DemonOrb>(darkFire);
+        big->set_x(160);
+        big->set_y(64);
+        battle->orbs.push_back(big);
+        state->overSprite->addChild(big);
+        while (!big->destroyed) battle->update();
+        return orbsWhere(true);
+    };
+    // Spray and dive on the tween clock; each small orb ends on the hero's tile and blasts.
+    auto smalls = burst(true);
+    ASSERT_EQ(smalls.size(), 5u);
+    const int hp = GameData::hp;
+    ASSERT_TRUE(KitFixture::runTweensUntil([&] {
+        for (const auto& o : smalls)
+            if (!o->exploding) return false;
+        return true;
+    })) << "every small orb reached the hero";
+    for (const auto& o : smalls) {
+        EXPECT_NEAR(o->get_x(), hero->lev_x * 32 + 8, 0.5);
+        EXPECT_NEAR(o->get_y(), hero->lev_y * 32 - 16, 0.5);
+    }
+    EXPECT_LT(GameData::hp, hp);
+    EXPECT_EQ(battle->monsterBonusFire, 60);
+    EXPECT_EQ(battle->monsterBonusDark, 60);
+    battle->destroyOrbs();
+    battle->update();
+
+    // Destroyed mid-spray (the demon's death), the orbs never dive nor blast.
+    smalls = burst(false);
+    ASSERT_EQ(smalls.size(), 5u);
+    battle->destroyOrbs();
+    GameData::hp = GameData::maxHP;
+    KitFixture::runTweensUntil([] { return false; });
+    for (const auto& o : smalls) {
+        EXPECT_TRUE(o->destroyed);
+        EXPECT_FALSE(o->exploding);
+        EXPECT_EQ(o->get_parent(), nullptr);
+    }
+    EXPECT_EQ(GameData::hp, GameData::maxHP);
+    battle->update();
+    EXPECT_TRUE(battle->orbs.empty());
 }

@@ -20,6 +20,8 @@
 #include "game/map/MapState.h"
 #include "game/map/NPC.h"
 #include "game/map/NPCData.h"
+#include "game/data/SWITCH.h"
+#include "game/ui/Speech.h"
 #include "game/shell/C.h"
 #include "game/shell/PixelSmoother.h"
 #include "tests/game/GameTables.h"
@@ -285,4 +287,73 @@ TEST_F(MapStateTest, TheTownPlacesItsObjectsAndOnlyTheCharactersWhoseConditionsH
     for (auto& o : state->mapData->tileObjects) EXPECT_NE(o->tile, state->mapData->tiles[11][9].get());
     data.maxRuns = maxRuns;
     GameData::storyProgress = 0;
+}
+
+TEST_F(MapStateTest, TheBeatenSorcererWalksOutSpeaksStabsHimselfAndLeavesTheReward) {
+    game::GameData::gameSwitches.clear();  // a short switch list still records his end
+    game::GameData::items.clear();
+    game::GameData::storyProgress = 8;
+    buildFloor(80);
+    auto& floor = *state->mapData;
+    ASSERT_TRUE(floor.soulCrystal) << "the sorcerer's hall";
+    state->hero->lev_x = 15;
+    state->hero->lev_y = 16;
+    state->hero->set_x(15 * 32);
+    state->hero->set_y(16 * 32);
+    state->addToObjectRow(16, state->hero);
+    state->sorcererDied = true;
+    state->endBattle(false);
+
+    ASSERT_GT(game::GameData::gameSwitches.size(), static_cast<size_t>(game::SWITCH::SORCERER_DEAD));
+    EXPECT_TRUE(game::GameData::gameSwitches[game::SWITCH::SORCERER_DEAD]);
+    EXPECT_EQ(game::GameData::storyProgress, 9);
+    EXPECT_TRUE(state->sorcererWounded);
+    EXPECT_TRUE(state->disableMovement);
+    EXPECT_TRUE(game::G::disableMenu);
+    auto dying = state->dieingSorcererNPC.cast<game::NPC>();
+    ASSERT_TRUE(dying);
+    EXPECT_EQ(dying->npcData->id, game::NPC::SORCEROR_DIEING_ID);
+    auto row = state->objectRows[16];
+    EXPECT_LT(row->getChildIndex(dying), row->getChildIndex(state->hero)) << "behind the hero";
+    EXPECT_DOUBLE_EQ(dying->get_x(), 15 * 32);
+
+    // The walk-in: one tile right in 1.5 s, then his speech.
+    ASSERT_TRUE(runTweensUntil([&] { return state->currentSpeech != nullptr; }));
+    EXPECT_DOUBLE_EQ(dying->get_x(), 16 * 32);
+    EXPECT_EQ(state->currentSpeech->speechData->type, "speech");
+    EXPECT_EQ(state->currentSpeech->speechData->event, "sorcererSacrifice");
+
+    // The speech's event: the dagger, a second's pause, the stab.
+    state->sorcererSacrifice();
+    EXPECT_EQ(dying->animSprite->anim.get(), game::MapState::SORCERER_DAGGER_DRAWN.get());
+    EXPECT_FALSE(state->sorcererDieing);
+    ASSERT_TRUE(runTweensUntil([&] { return state->sorcererDieing; }));
+    EXPECT_FALSE(state->sorcererWounded);
+    EXPECT_EQ(dying->animSprite->anim.get(), game::MapState::SORCERER_STAB.get());
+
+    // The death: soul dots stream until his animation ends, the crystal sinks into a hole and
+    // the reward appears at frame 400; then the hero is free again.
+    auto crystal = floor.soulCrystal;
+    Tile* crystalTile = crystal->tile;
+    int dotsSeen = 0;
+    for (int t = 0; t <= game::MapState::CRYSTAL_FALL_TIME; ++t) {
+        ++game::G::frameCount;
+        state->updateSorcererDeath();
+        dotsSeen = std::max(dotsSeen, static_cast<int>(state->dots.size()));
+    }
+    EXPECT_GT(dotsSeen, 0);
+    EXPECT_EQ(state->dieingSorcererNPC, nullptr) << "gone once his 13 cells have played";
+    EXPECT_EQ(crystal->get_parent(), nullptr);
+    ASSERT_TRUE(crystalTile->tObj);
+    EXPECT_EQ(crystalTile->tObj->objType, game::TileObject::TYPE_CRYSTAL_HOLE);
+    EXPECT_FALSE(state->sorcererDieing);
+    EXPECT_FALSE(state->disableMovement);
+    EXPECT_FALSE(game::G::disableMenu);
+    const int c = floor.width / 2;
+    auto kind = [&](int x, int y) { return floor.tileAt(x, y)->tObj ? floor.tileAt(x, y)->tObj->objType : -1; };
+    EXPECT_EQ(kind(c + 1, c - 2), game::TileObject::TYPE_CHEST) << "escape wings: the hero held none";
+    EXPECT_EQ(kind(c, c - 2), game::TileObject::TYPE_CHEST);
+    EXPECT_EQ(kind(c + 3, c + 2), game::TileObject::TYPE_STAIRS);
+    EXPECT_NE(std::find(floor.stairsTiles.begin(), floor.stairsTiles.end(), floor.tileAt(c + 3, c + 2)),
+              floor.stairsTiles.end());
 }
