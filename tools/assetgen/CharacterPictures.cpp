@@ -474,13 +474,24 @@ void addNpcs(PictureBuilder& b) {
                   c.blit(cell, (i % 4) * 24, (i / 4) * 39);
               }
           });
-    b.strip("x2/npcs/sorcerorSuicide.png", 24, 39, 8, "the dying sorcerer sinking to the ground", "chosen, the sorcerer's cell size",
+    // 32x32 cells: two limping walk cells, the dagger drawn at (64,0), then 13 cells of the stab
+    // and the fall from (96,0).
+    b.strip("x2/npcs/sorcerorSuicide.png", 32, 32, 16,
+            "the dying sorcerer: cells 0-1 limping in, cell 2 the dagger drawn, cells 3-15 the stab and the fall",
+            "dagger cell (64,0) and 13 death cells from (96,0), 32x32; the limp chosen",
             [sorc](Canvas& c, int i, std::mt19937&) {
-                if (i < 3) Sprites::person(c, 12, 38, sorc, Facing::DOWN, 0, -i * 1.0, 0.1, false);
-                else {
-                    Look l = sorc;
-                    l.scale = 0.6;
-                    Sprites::lyingPerson(c, 12, 38, l, std::min(1.0, (i - 3) / 4.0));
+                Look l = sorc;
+                l.scale = 0.64;
+                if (i < 2) {
+                    Sprites::person(c, 16, 31, l, Facing::RIGHT, i, i * 0.5, 0.1, false, 0.15);
+                } else if (i < 6) {
+                    // The dagger raised, then driven down into his chest.
+                    Sprites::person(c, 16, 31, l, Facing::DOWN, 0, 0, i == 2 ? 0.9 : 0.9 - (i - 2) * 0.25, false);
+                    const int tipY = i == 2 ? 5 : 10 + (i - 3) * 2;
+                    c.line(22, tipY, 22, tipY + 6, 0xFFD0D0E0, 2);
+                    c.fillRect(21, tipY + 6, 3, 2, 0xFF6A4A2A);
+                } else {
+                    Sprites::lyingPerson(c, 16, 31, l, std::min(1.0, (i - 6) / 6.0));
                 }
             });
     Look keep4 = L(0xFF8A6A2A);

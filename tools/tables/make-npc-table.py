@@ -322,7 +322,7 @@ NPCS = [
         ask("Psst! Stat gems, fresh from the deep. Want a look?", "Yes", "No", "openGemShop", "no"),
         say("Your loss, friend.", type="no"),
     ]),
-    (56, "sorcerorSuicide", dict(offsetY=-12, hardPos="true", speechOffsetY=12), [
+    (56, "sorcerorSuicide", dict(offsetY=-12, hardPos="true", speechOffsetY=12, width=32, height=32, frames=2, frameStep=10), [
         say("You... are stronger than I thought.", "The demon below promised me power. It lied.",
             "Take what's left of me. End this, hero.", type="speech", event="sorcererSacrifice"),
     ]),
