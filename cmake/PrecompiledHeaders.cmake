@@ -19,6 +19,10 @@ function(glv_precompile_test target)
     add_executable(glv_test_pch ${CMAKE_SOURCE_DIR}/tests/support/PchHost.cpp)
     target_link_libraries(glv_test_pch PRIVATE GTest::gtest)
     target_precompile_headers(glv_test_pch PRIVATE ${GLV_PCH_STD} <gtest/gtest.h>)
+    target_compile_definitions(glv_test_pch PRIVATE _REENTRANT)
   endif()
   target_precompile_headers(${target} REUSE_FROM glv_test_pch)
+  # SDL's flags define _REENTRANT, which the C library's headers test: a header precompiled
+  # without it is refused by the programs that link SDL, so every one defines it (as -pthread does).
+  target_compile_definitions(${target} PRIVATE _REENTRANT)
 endfunction()
