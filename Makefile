@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-DEPS := cmake g++ make pkg-config libsdl2-dev libcairo2-dev libfreetype-dev libvorbis-dev zlib1g-dev \
+DEPS := cmake g++ make pkg-config lld libsdl2-dev libcairo2-dev libfreetype-dev libvorbis-dev zlib1g-dev \
         liblzma-dev libpugixml-dev libpcre2-dev libstb-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
         fonts-dejavu-core fonts-dejavu-extra python3 libegl-dev libgles-dev libegl-mesa0 libgl1-mesa-dri libcurl4-openssl-dev \
         locales

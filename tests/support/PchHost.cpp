@@ -1,0 +1,2 @@
+// Holds the test programs' precompiled header; does nothing.
+int main() { return 0; }
