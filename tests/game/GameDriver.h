@@ -22,6 +22,7 @@
 #include "game/shell/ApplicationMain.h"
 #include "platform/runtime/Thrown.h"
 #include "tests/game/GameTables.h"
+#include "tests/game/NativeInput.h"
 
 namespace testing_game {
 
@@ -118,31 +119,8 @@ public:
     // Frames drawn since the play began.
     int frames() const { return frames_; }
 
-    static void sendKey(SDL_Keycode key, bool down) {
-        SDL_Event e{};
-        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-        e.key.keysym.sym = key;
-        e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-        SDL_PushEvent(&e);
-    }
-
-    // Motion, or a left-button press or release, at (x, y) in window pixels.
-    static void sendPointer(Uint32 type, int x, int y) {
-        SDL_Event e{};
-        e.type = type;
-        if (type == SDL_MOUSEMOTION) {
-            e.motion.x = x;
-            e.motion.y = y;
-        } else {
-            e.button.button = SDL_BUTTON_LEFT;
-            e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-            e.button.clicks = 1;
-            e.button.x = x;
-            e.button.y = y;
-        }
-        SDL_PushEvent(&e);
-    }
+    static void sendKey(SDL_Keycode key, bool down) { pushKey(key, down); }
+    static void sendPointer(Uint32 type, int x, int y) { pushPointer(type, x, y); }
 
 private:
     struct Step {

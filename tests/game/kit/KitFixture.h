@@ -23,6 +23,7 @@
 #include "game/shell/Game.h"
 #include "tween/Tweener.h"
 #include "tween/actuators/SimpleActuator.h"
+#include "tests/game/NativeInput.h"
 
 class KitFixture : public ::testing::Test {
 protected:
@@ -60,19 +61,7 @@ protected:
     }
 
     // Queues a real pointer event at (x, y) on the window: motion, or a left-button press or release.
-    static void pointer(Uint32 type, int x, int y) {
-        SDL_Event e{};
-        e.type = type;
-        if (type == SDL_MOUSEMOTION) {
-            e.motion.x = x;
-            e.motion.y = y;
-        } else {
-            e.button.button = SDL_BUTTON_LEFT;
-            e.button.x = x;
-            e.button.y = y;
-        }
-        SDL_PushEvent(&e);
-    }
+    static void pointer(Uint32 type, int x, int y) { testing_game::pushPointer(type, x, y); }
 
     // Advances every tween on the real clock until done() holds, for at most two seconds.
     template <class Done>
