@@ -317,7 +317,7 @@ void UI::initialize(bool firstTime) {
         if (activeEffectsOpen) closeActiveEffects();
         if (useSpecialOpen) closeUseSpecialWindow();
         removeFrom(mainLayer, hotkeys);
-        for (const SpriteRef& window : {hotkeys, inventory, panel, equipment, crafting, shop, currentLootWindow, lootDetails})
+        for (const SpriteRef& window : {hotkeys, inventory, panel, equipment, crafting, SpriteRef(shop), currentLootWindow, lootDetails})
             if (window) window->destroy(true);
         if (compareScreen) send(compareScreen, "positionWindows");
         loadingScreen->resizeScreen();
@@ -354,7 +354,7 @@ void UI::initialize(bool firstTime) {
                                     equipmentCallback("deselectItem", true));
     inventory->set_y(Hm - INVENTORY_HEIGHT);
     hotkeys = make<HotkeyWindow>(hotkeyBarWidth(), HOTKEYS_HEIGHT);
-    shop = nullptr;
+    shop = make<UIShop>(Wm, Hm - INVENTORY_HEIGHT);
     currentLootWindow = nullptr;
     lootDetails = nullptr;
     if (hotkeys) {
@@ -439,7 +439,7 @@ void UI::update() {
 void UI::updatePausedStuff() {
     if (inventoryOpen) {
         send(inventory, "update");
-        if (shopOpen) send(shop, "update");
+        if (shopOpen) shop->update();
         if (currentLootOpen) send(lootDetails, "update");
         else if (bestiaryOpen) send(bestiaryWin, "update");
     }
@@ -1061,8 +1061,33 @@ void UI::updateFloorTransition() {
     }
 }
 
-void UI::openShop(bool cheat) { notBuilt("openShop"); }
-void UI::closeShop() { notBuilt("closeShop"); }
+void UI::openShop(bool cheat) {
+    cheatShopOpen = cheat;
+    openInventory();
+    UIWinHolder->addChild(shop);
+    addTo(UIWinHolder, inventory);
+    UIWinBG->set_visible(true);
+    setInventoryCallbacks(shop, "selectInventoryItem", "useItem", "deselectInvItem");
+    shop->updateShopItems();
+    shopOpen = true;
+    shop->open();
+    shop->addChild(goldSprite);
+    updateGoldPosition();
+    // The scrolling hint comes with the first shop on floor 0; a deeper shop only marks it seen.
+    showHintOnce(MessageWindow::ID_LOTSA_ITEMS, GameData::currentFloor == 0 ? MessageWindow::WIN_LOTSA_ITEMS : nullptr);
+}
+
+void UI::closeShop() {
+    closeInventory();
+    removeFrom(UIWinHolder, shop);
+    UIWinBG->set_visible(false);
+    shopOpen = false;
+    shop->shopScroller->deselectItem();
+    send(inventory, "deselectItem");
+    caveLayer->addChild(goldSprite);
+    updateGoldPosition();
+    if (cheatShopOpen && G::mapState) G::mapState->closeFreeShop();
+}
 void UI::openSkillTree(bool unpauseAfter) {
     notBuilt("openSkillTree");
     // Without the skill tree there is nothing to show under the black cover: lift it again.

@@ -23,6 +23,7 @@
 #include "game/map/MapWindow.h"
 #include "game/map/MiniMap.h"
 #include "game/shell/FPSCounter.h"
+#include "game/town/UIShop.h"
 
 namespace game {
 
@@ -245,7 +246,7 @@ public:
     SpriteRef crafting;
     SpriteRef hotkeys;
     SpriteRef useSpecialWin;
-    SpriteRef shop;
+    runtime::Ref<UIShop> shop;
     SpriteRef currentLootWindow;
     SpriteRef escapeLootWindow;
     SpriteRef lootDetails;
