@@ -1088,6 +1088,7 @@ void UI::closeShop() {
     updateGoldPosition();
     if (cheatShopOpen && G::mapState) G::mapState->closeFreeShop();
 }
+
 void UI::openSkillTree(bool unpauseAfter) {
     notBuilt("openSkillTree");
     // Without the skill tree there is nothing to show under the black cover: lift it again.

@@ -1,12 +1,14 @@
 // The real game, headless, from a fresh save folder: through the title to the town, down to the
 // entrance shop on floor 0, up to its keeper, "Shop" in his speech, the scrolling hint closed,
-// then one piece of the cheapest stock item bought with the pointer; the last frame is written.
+// then one piece of the cheapest stock item bought with the pointer and the next one chosen; the
+// last frame is written.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 
+#include "framework/events/MouseEvent.h"
 #include "game/data/GameData.h"
 #include "game/data/Item.h"
 #include "game/data/ItemData.h"
@@ -48,6 +50,8 @@ struct Purchase {
     int stockBefore = 0;
     std::string welcome;
     bool hintShown = false;
+    int nextId = -1, nextPrice = 0, nextAmount = 0;
+    std::string afterBuying, buyOnePrice, buyAllPrice;
 };
 
 }  // namespace
@@ -103,9 +107,22 @@ TEST(ShopPlay, TheFloorZeroKeeperOpensHisShopAndSellsOnePiece) {
     d.until("the stock item is selected", [] { return shop()->shopItemSelected; });
     testing_game::clickButton(d, "Buy One", [] { return shop()->buyOneButton; });
     d.until("one piece is in the inventory", [seen] {
-         return std::any_of(GameData::items.begin(), GameData::items.end(),
-                            [seen](const auto& item) { return item->data->id == seen->id; });
-     })
+        return std::any_of(GameData::items.begin(), GameData::items.end(),
+                           [seen](const auto& item) { return item->data->id == seen->id; });
+    }, [seen] { seen->afterBuying = shop()->message->text.str(); });
+    d.wait(30).then("choose the next stock item", [seen] {
+        auto icon = cheapestIcon();
+        if (!icon) return;
+        seen->nextId = icon->item->data->id;
+        seen->nextPrice = icon->item->data->value;
+        seen->nextAmount = icon->item->amount;
+        icon->dispatchEvent(runtime::make<framework::MouseEvent>("click"));
+    });
+    d.until("it is shown", [] { return shop()->shopItemSelected && shop()->itemDetails->item; },
+            [seen] {
+                seen->buyOnePrice = shop()->buyOneGoldText->text.str();
+                seen->buyAllPrice = shop()->buyAllGoldText->text.str();
+            })
         .wait(60)
         .snapshotTo(png);
     ASSERT_EQ(d.play(), "");
@@ -115,7 +132,8 @@ TEST(ShopPlay, TheFloorZeroKeeperOpensHisShopAndSellsOnePiece) {
     EXPECT_TRUE(seen->hintShown) << "the first shop on floor 0 brings the scrolling hint";
     ASSERT_GE(seen->goldBefore, seen->price) << "a new hero can pay for the cheapest piece";
     EXPECT_EQ(GameData::gold, seen->goldBefore - seen->price);
-    EXPECT_EQ(shop()->message->text.str(), keeper.buyOneText.str());
+    EXPECT_EQ(seen->afterBuying, keeper.buyOneText.str());
+    EXPECT_EQ(shop()->message->text.str(), keeper.shopSelectText.str());
     EXPECT_TRUE(game::Game::ui->shopOpen);
     EXPECT_TRUE(game::G::pauseGame);
     EXPECT_EQ(game::Game::ui->goldSprite->get_parent(), shop().get());
@@ -124,5 +142,8 @@ TEST(ShopPlay, TheFloorZeroKeeperOpensHisShopAndSellsOnePiece) {
     for (const auto& entry : GameData::shopItems)
         if (entry->data->id == seen->id) inStock = entry->amount;
     EXPECT_EQ(inStock, seen->stockBefore - 1);
+    // The next choice shows its prices on the buy buttons.
+    EXPECT_EQ(seen->buyOnePrice, std::to_string(seen->nextPrice));
+    EXPECT_EQ(seen->buyAllPrice, std::to_string(seen->nextPrice * seen->nextAmount));
     EXPECT_TRUE(std::filesystem::exists(png));
 }
