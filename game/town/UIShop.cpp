@@ -28,10 +28,12 @@ namespace {
 
 int trunc(double x) { return static_cast<int>(std::trunc(x)); }
 
-// A product of gold figures, kept within an Int.
-int clampedProduct(long long a, long long b) {
-    return static_cast<int>(std::clamp(a * b, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
+int clampToInt(long long x) {
+    return static_cast<int>(std::clamp(x, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX)));
 }
+
+// A product of gold figures, kept within an Int.
+int clampedProduct(long long a, long long b) { return clampToInt(a * b); }
 
 Ref<TextSprite> caption(const char* text) {
     return make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, text, false, -1, 2, true, 0, false, false, -5.0, 2,
@@ -444,7 +446,7 @@ void UIShop::sellJunkClick(const EventRef&) {
             item->artifact)
             continue;
         junkItems->push_back(item);
-        totalGold = clampedProduct(1, static_cast<long long>(totalGold) + junkPrice(item));
+        totalGold = clampToInt(static_cast<long long>(totalGold) + junkPrice(item));
     }
     junkScroller->resetScrollAmount();
     junkScroller->setItems(*junkItems);

@@ -568,6 +568,12 @@ TEST_F(ShopTest, TheSpeechEndAndTheFreeShopReachTheShopByName) {
     EXPECT_EQ(shop->cantBuyDialogue.str(), "I don't want that!");
     selectInStock(freeItem);
     ASSERT_TRUE(shop->shopItemSelected);
+    // What other windows read and call by name is there.
+    EXPECT_TRUE(Value(shop).field("shopItemSelected").toBool());
+    EXPECT_EQ(Value(shop).field("shopScroller").as<runtime::Object>(), shop->shopScroller.get());
+    for (const char* name : {"buyOne", "selectInventoryItem", "useItem", "deselectInvItem", "updateShopItems", "open",
+                             "update", "setShopDialogue"})
+        EXPECT_TRUE(Value(shop).field(name).function()) << name;
     // The item comparison buys by name with an equipment slot.
     const Value bought = Value(shop).field("buyOne").function()->callArgs(std::vector<Value>{Value(0)}.data(), 1);
     EXPECT_TRUE(bought.toBool());
