@@ -291,6 +291,17 @@ TEST_F(ShopTest, BuyAllTakesTheWholeStackOrNothing) {
     EXPECT_EQ(amountIn(GameData::items, 1001), 3);
     EXPECT_FALSE(shop->itemDetails->item);
     EXPECT_TRUE(shop->buyAllButton->disabled);
+
+    // The free shop hands over the whole stack for nothing.
+    auto gift = stock(item(1002, 500), 4);
+    shop->updateShopItems();
+    shop->cheatShop = true;
+    selectInStock(gift);
+    click(shop->buyAllButton);
+    shop->cheatShop = false;
+    EXPECT_EQ(GameData::gold, 0);
+    EXPECT_EQ(amountIn(GameData::items, 1002), 4);
+    EXPECT_TRUE(GameData::shopItems.empty());
 }
 
 TEST_F(ShopTest, SellingPaysTheTruncatedShareOfTheValue) {
