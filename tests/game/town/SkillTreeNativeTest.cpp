@@ -21,6 +21,7 @@
 #include "game/town/SkillTreeMenu.h"
 #include "game/ui/HudLink.h"
 #include "game/ui/UI.h"
+#include "store/StoreWrap.h"
 #include "tests/game/GameTables.h"
 #include "tests/game/kit/KitFixture.h"
 #include "tests/game/ui/HudFixture.h"
@@ -378,6 +379,13 @@ TEST_F(SkillTreeTest, HoverDoesNotReplaceTheSelectedFrame) {
     EXPECT_EQ(node->overBitmap->get_parent().get(), other.get());
     node->mouseOut();
     EXPECT_EQ(other->overBitmap->get_parent().get(), other.get());
+
+    // On a touch platform nodes do not listen for the pointer passing over them.
+    game::Game::mobile = true;
+    auto touch = make<SkillNode>();
+    touch->initialize("3", "mp");
+    EXPECT_FALSE(touch->hasEventListener(framework::MouseEvent::MOUSE_OVER));
+    EXPECT_TRUE(other->hasEventListener(framework::MouseEvent::MOUSE_OVER));
 }
 
 // ---- the menu ----
@@ -473,6 +481,12 @@ TEST_F(SkillTreeTest, ASpellNodeShowsItsSpellInTheDetails) {
 }
 
 TEST_F(SkillTreeTest, AReopenedTreeRebuildsFromTheBoughtIds) {
+    std::vector<std::string> sent;
+    store::StoreWrap::active = true;
+    store::StoreWrap::StoreWrap_SetAchievement = runtime::Primitive(runtime::Function::of([&](std::string id) {
+        sent.push_back(id);
+        return true;
+    }));
     GameData::skillNodesUnlocked = {String("47"), String("nobody"), String("46"), String("54")};
     const int magic = GameData::magic;
     auto menu = builtTree();
@@ -496,8 +510,12 @@ TEST_F(SkillTreeTest, AReopenedTreeRebuildsFromTheBoughtIds) {
     auto all = shippedTree();
     for (const auto& node : all->nodes)
         if (node->branchType == SkillNode::BRANCH_TYPE_MISC) GameData::skillNodesUnlocked.push_back(node->id);
+    EXPECT_TRUE(sent.empty());
     auto full = builtTree();
     EXPECT_EQ(full->miscNodesActivated, 44);
+    EXPECT_EQ(sent, std::vector<std::string>{"masterEnchanter"});
+    store::StoreWrap::active = false;
+    store::StoreWrap::StoreWrap_SetAchievement = nullptr;
 }
 
 TEST_F(SkillTreeTest, LinesAreWhiteTowardsNeighboursAnActivationOpened) {

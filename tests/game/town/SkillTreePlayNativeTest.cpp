@@ -29,9 +29,10 @@ bool townReady() {
            (!cover || !cover->get_parent());
 }
 
+// Built, and the loading cover, which takes clicks while it fades out, is gone.
 bool treeBuilt() {
     return root() && root()->skillTreeOpen && root()->skillTreeMenu && !root()->skillTreeMenu->building &&
-           !root()->loadingScreenOpen;
+           !root()->loadingScreenOpen && !root()->loadingScreen->get_parent();
 }
 
 // Clicks the middle of the node with this id, found at the moment of the click.
@@ -63,7 +64,22 @@ TEST(SkillTreePlay, TwoClicksBuyANodeAndEscapeClosesTheTree) {
                   GameData::skillNodesUnlocked.clear();
                   root()->openSkillTree(false);
               })
-        .until("the tree is built", treeBuilt);
+        .until("the tree is built", treeBuilt)
+        .then("press on the tree",
+              [] {
+                  GameDriver::sendPointer(SDL_MOUSEMOTION, 600, 470);
+                  GameDriver::sendPointer(SDL_MOUSEBUTTONDOWN, 600, 470);
+              })
+        .wait(2)
+        .then("drag up and left", [] { GameDriver::sendPointer(SDL_MOUSEMOTION, 500, 370); })
+        .wait(3)
+        .then("release", [] { GameDriver::sendPointer(SDL_MOUSEBUTTONUP, 500, 370); })
+        .until("the tree followed the pointer and the drag ended", [] {
+            const auto& menu = root()->skillTreeMenu;
+            return !menu->mouseIsDown && menu->skillTree->get_x() < (960 - 1360) * 0.5 &&
+                   menu->skillTree->get_y() < (540 - 1300) * 0.5 + 100 && menu->skillTree->get_x() >= 960 - 1360 &&
+                   menu->skillTree->get_y() >= 540 - 1300;
+        });
     clickNode(driver, "47").until("the node is selected", [] {
         return root()->skillTreeMenu->selectedNode == root()->skillTreeMenu->findNode("47");
     });
