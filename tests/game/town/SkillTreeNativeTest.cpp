@@ -3,6 +3,7 @@
 // with skill points, dragging limits, and the UI root opening and closing the screen.
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -617,7 +618,7 @@ TEST_F(SkillTreeTest, TheRootOpensBuildsAndClosesTheTree) {
 }
 
 TEST_F(SkillTreeTest, TheOpenTreeIsDrawn) {
-    const std::string png = ::testing::TempDir() + "skill-tree.png";
+    const std::string png = (std::filesystem::path(GLV_KIT_SCENE_PNG).parent_path() / "skill-tree.png").string();
     std::remove(png.c_str());
     setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
     GameData::skillNodesUnlocked = {String("47"), String("46"), String("54"), String("101"), String("105")};
