@@ -444,8 +444,9 @@ void UI::updatePausedStuff() {
         else if (bestiaryOpen) send(bestiaryWin, "update");
     }
     if (chooseMenuOpen) updateChooseMenu();
-    if (skillTreeOpen) {
-        send(skillTreeMenu, Value(skillTreeMenu).field("building").toBool() ? "updateBuild" : "update");
+    if (skillTreeOpen && skillTreeMenu) {
+        if (skillTreeMenu->building) skillTreeMenu->updateBuild();
+        else skillTreeMenu->update();
     }
     if (creditsOpen) send(creditsScreen, "update");
     if (escapeLootOpen) {
@@ -1090,11 +1091,31 @@ void UI::closeShop() {
 }
 
 void UI::openSkillTree(bool unpauseAfter) {
-    notBuilt("openSkillTree");
-    // Without the skill tree there is nothing to show under the black cover: lift it again.
-    if (overBlack) overBlack->set_visible(false);
+    if (skillTreeMenu) {
+        tweenInSprite(skillTreeMenu, false);
+    } else {
+        // A new menu builds itself one step a frame under the loading cover.
+        skillTreeMenu = make<SkillTreeMenu>();
+        tweenInSprite(skillTreeMenu, false);
+        openLoadingScreen(true);
+        loadingScreen->update(0);
+    }
+    unpauseAfterSkillTreeCloses = unpauseAfter;
+    skillTreeOpen = true;
+    G::pauseGame = true;
 }
-void UI::closeSkillTree() { notBuilt("closeSkillTree"); }
+void UI::closeSkillTree() {
+    overBlack->set_visible(false);
+    if (skillTreeMenu) tweenOutSprite(skillTreeMenu, false);
+    if (unpauseAfterSkillTreeCloses) G::pauseGame = false;
+    skillTreeOpen = false;
+    hideSkillPointsButton();
+    if (skillTreeMenu) {
+        if (loadingScreenOpen) closeLoadingScreen();
+        skillTreeMenu->destroy(true);
+        skillTreeMenu = nullptr;
+    }
+}
 void UI::openEscapeLoot() { notBuilt("openEscapeLoot"); }
 void UI::closeEscapeLoot() { notBuilt("closeEscapeLoot"); }
 void UI::openMap() {

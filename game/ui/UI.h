@@ -23,6 +23,7 @@
 #include "game/map/MapWindow.h"
 #include "game/map/MiniMap.h"
 #include "game/shell/FPSCounter.h"
+#include "game/town/SkillTreeMenu.h"
 #include "game/town/UIShop.h"
 
 namespace game {
@@ -293,7 +294,7 @@ public:
     runtime::Ref<TextSprite> deathText2;
     // The stage's click listener of the death screen while it waits.
     runtime::Ref<runtime::Function> deathClick;
-    SpriteRef skillTreeMenu;
+    runtime::Ref<SkillTreeMenu> skillTreeMenu;
     bool skillTreeOpen = false;
     bool mapOpen = false;
     runtime::Ref<MapWindow> mapWindow;

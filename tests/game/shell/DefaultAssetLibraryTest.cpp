@@ -5,6 +5,7 @@
 #include "framework/utils/ByteArray.h"
 #include "game/shell/DefaultAssetLibrary.h"
 #include "platform/runtime/Array.h"
+#include "platform/runtime/Resources.h"
 
 using framework::AssetType;
 using game::DefaultAssetLibrary;
@@ -123,14 +124,14 @@ TEST_F(DefaultAssetLibraryTest, AnEmbeddedAssetIsMadeFromItsBytesAndAMissingOneG
     traces.clear();
     EXPECT_FALSE(framework::Assets::getBitmapData("assets/ui/buttonBlack.png"));
     EXPECT_FALSE(framework::Assets::getSound("assets/audio/oggs/stab.ogg", false));
-    EXPECT_TRUE(framework::Assets::getText("assets/xml/skillTree.xml").isNull());
     EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/ui/buttonBlack.png\""), 1);
     EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/audio/oggs/stab.ogg\""), 1);
-    EXPECT_EQ(tracesContaining("Warning: No embedded data for asset \"assets/xml/skillTree.xml\""), 1);
 
-    // Text assets are read whole as UTF-8 (the one text asset this program does not embed yet).
-    embed("assets/xml/skillTree.xml", "<map>\xC3\xA9</map>");
-    EXPECT_EQ(framework::Assets::getText("assets/xml/skillTree.xml").str(), "<map>\xC3\xA9</map>");
+    // Text assets are read whole, byte for byte.
+    const auto bytes = runtime::Resources::data("assets/xml/skillTree.xml");
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(framework::Assets::getText("assets/xml/skillTree.xml").str(),
+              std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 TEST_F(DefaultAssetLibraryTest, WithoutAManifestFileConstructionTracesAndGoesOn) {

@@ -246,11 +246,17 @@ TEST_F(LevelUpTest, TheSkillPointsButtonHidesAfterTenSecondsPausedOrNot) {
     }
 }
 
-TEST_F(LevelUpTest, TheSkillPointsButtonFadesToBlackAndTheScreenComesBack) {
+TEST_F(LevelUpTest, TheSkillPointsButtonFadesToBlackIntoTheSkillTreeAndTheScreenComesBack) {
     click(ui->skillPointsButton);
     EXPECT_TRUE(ui->overBlack->get_visible());
-    // Without a skill tree to show, the cover must not stay over the game.
-    ASSERT_TRUE(runTweensUntil([&] { return !ui->overBlack->get_visible(); }));
+    EXPECT_FALSE(ui->skillTreeOpen);
+    ASSERT_TRUE(runTweensUntil([&] { return ui->skillTreeOpen; }));
+    EXPECT_TRUE(ui->unpauseAfterSkillTreeCloses);
+    EXPECT_TRUE(G::pauseGame);
+    // Closing the tree lifts the cover and, opened from the button, lets the game run again.
+    ui->closeSkillTree();
+    EXPECT_FALSE(ui->overBlack->get_visible());
+    EXPECT_FALSE(G::pauseGame);
 }
 
 TEST_F(LevelUpTest, TheRingIsDrawnOverTheDimmedScreen) {
