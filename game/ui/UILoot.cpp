@@ -11,7 +11,9 @@ using runtime::make;
 
 namespace {
 
-int menuSide(int gameSide, int most) { return static_cast<int>(std::min(static_cast<double>(gameSide), static_cast<double>(most))); }
+int menuSide(int gameSide, int most) {
+    return static_cast<int>(std::min(static_cast<double>(gameSide), static_cast<double>(most)));
+}
 
 }  // namespace
 

@@ -20,7 +20,6 @@
 #include "game/kit/BasicButton.h"
 #include "game/map/MapState.h"
 #include "game/shell/G.h"
-#include "game/ui/ItemInventory.h"
 #include "game/ui/LootDetails.h"
 #include "game/ui/UI.h"
 #include "game/ui/UIEscapeLoot.h"
@@ -250,8 +249,8 @@ TEST_F(LootWindowsTest, TheCaptionsEndBeforeTheOtherTitleAndTheValuesStartAfterI
     // "Other" is centred on 615; every caption ends 5 pixels left of it, every value starts 5 right.
     std::vector<Ref<game::TextSprite>> captions;
     for (int i = 0; i < panel->get_numChildren(); ++i)
-        if (auto text = panel->getChildAt(i).cast<game::TextSprite>(); text && text->font == game::TextSprite::MEDIEVAL_SANS_14 &&
-                                                                        !text->get_text().str().empty())
+        if (auto text = panel->getChildAt(i).cast<game::TextSprite>();
+            text && text->font == game::TextSprite::MEDIEVAL_SANS_14 && !text->get_text().str().empty())
             captions.push_back(text);
     ASSERT_EQ(captions.size(), 4u);
     const double ys[] = {178, 204, 230, 256};
@@ -277,7 +276,8 @@ TEST_F(LootWindowsTest, TheLootTabOnANarrowGameAreaShrinksToItAndKeepsItsTextsOn
     EXPECT_EQ(tab->winWidth, 800);
     EXPECT_EQ(tab->winHeight, 540);
     for (int i = 0; i < tab->get_numChildren(); ++i)
-        if (auto text = tab->getChildAt(i).cast<game::TextSprite>()) EXPECT_EQ(text->get_x(), 340) << text->get_text().str();
+        if (auto text = tab->getChildAt(i).cast<game::TextSprite>())
+            EXPECT_EQ(text->get_x(), 340) << text->get_text().str();
     EXPECT_EQ(textsOf(tab), (std::vector<std::string>{"LOOT THIS RUN",
                                                       "- displaying all items kept when using the escape wings -"}));
 
@@ -292,14 +292,6 @@ TEST_F(LootWindowsTest, TheLootTabOnANarrowGameAreaShrinksToItAndKeepsItsTextsOn
     // The inventory stays over the tab's right and bottom edges.
     EXPECT_GT(ui->UIWinHolder->getChildIndex(ui->inventory), ui->UIWinHolder->getChildIndex(tab));
     EXPECT_EQ(ui->lootDetails->hpGemCounter->counter->get_text().str(), "1");
-
-    // The inventory serves nothing here: a tap on an item neither selects into a window nor uses it.
-    auto panel = ui->inventory.cast<game::ItemInventory>();
-    auto scroller = panel->itemScroller;
-    ASSERT_TRUE(scroller->selectItemFunction);
-    (*scroller->selectItemFunction)(Ref<game::Item>());
-    (*scroller->itemUseFunction)(Ref<game::Item>());
-    EXPECT_FALSE(panel->isAnItemSelected());
 
     // The paused update drives the panel while the tab is open.
     const int frame = ui->lootDetails->hpGemCounter->gem->frame;
