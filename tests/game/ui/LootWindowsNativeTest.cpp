@@ -379,18 +379,31 @@ TEST_F(LootWindowsTest, TheEscapeSummaryPausesOverTheHUDAndItsCloseHandsControlB
     ui->closeEscapeLoot();
 }
 
-TEST_F(LootWindowsTest, ARebuiltUIClosesTheSummaryAndMakesNewLootWindows) {
+TEST_F(LootWindowsTest, ARebuiltUIClosesTheLootWindowsAndMakesNewOnes) {
     makeRoot();
+    // The loot tab open in the menu.
     auto tab = ui->currentLootWindow;
     auto panel = ui->lootDetails;
-    ui->openEscapeLoot();
+    ui->openMenu();
+    ui->openWindow(UI::WIN_LOOT);
+    ASSERT_EQ(panel->get_parent(), tab.get());
     ui->reCreateUI();
-    EXPECT_FALSE(ui->escapeLootOpen);
-    EXPECT_FALSE(G::pauseGame);
+    EXPECT_FALSE(ui->menuOpen);
+    EXPECT_FALSE(ui->currentLootOpen);
+    EXPECT_FALSE(tab->get_parent());
     ASSERT_TRUE(ui->currentLootWindow && ui->lootDetails);
     EXPECT_NE(ui->currentLootWindow, tab);
     EXPECT_NE(ui->lootDetails, panel);
-    ui->openInventory();
+
+    // The escape summary open.
+    panel = ui->lootDetails;
+    ui->openEscapeLoot();
+    ui->reCreateUI();
+    EXPECT_FALSE(ui->escapeLootOpen);
+    EXPECT_FALSE(ui->escapeLootWindow);
+    EXPECT_FALSE(G::pauseGame);
+    EXPECT_NE(ui->lootDetails, panel);
+    ui->openMenu();
     ui->openWindow(UI::WIN_LOOT);
     EXPECT_EQ(ui->lootDetails->get_parent(), ui->currentLootWindow.get());
 }
