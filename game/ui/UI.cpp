@@ -36,6 +36,7 @@
 #include "game/ui/Speech.h"
 #include "game/data/Data.h"
 #include "game/data/GameData.h"
+#include "game/shell/Audio.h"
 #include "game/shell/BMDCache.h"
 #include "game/shell/C.h"
 #include "game/shell/F.h"
@@ -317,8 +318,10 @@ void UI::initialize(bool firstTime) {
         if (activeEffectsOpen) closeActiveEffects();
         if (useSpecialOpen) closeUseSpecialWindow();
         removeFrom(mainLayer, hotkeys);
-        for (const SpriteRef& window : {hotkeys, inventory, panel, equipment, crafting, SpriteRef(shop), currentLootWindow, lootDetails})
+        for (const SpriteRef& window : {hotkeys, inventory, panel, equipment, crafting, SpriteRef(shop)})
             if (window) window->destroy(true);
+        if (currentLootWindow) currentLootWindow->destroy(true);
+        if (lootDetails) lootDetails->destroy(true);
         if (compareScreen) send(compareScreen, "positionWindows");
         loadingScreen->resizeScreen();
         if (settingsDetails) send(settingsDetails, "positionEverything");
@@ -355,8 +358,8 @@ void UI::initialize(bool firstTime) {
     inventory->set_y(Hm - INVENTORY_HEIGHT);
     hotkeys = make<HotkeyWindow>(hotkeyBarWidth(), HOTKEYS_HEIGHT);
     shop = make<UIShop>(Wm, Hm - INVENTORY_HEIGHT);
-    currentLootWindow = nullptr;
-    lootDetails = nullptr;
+    currentLootWindow = make<UILoot>(Wm - PANEL_WIDTH, Hm - INVENTORY_HEIGHT);
+    lootDetails = make<LootDetails>(Wm - 140, Hm - 250);
     if (hotkeys) {
         hotkeys->set_y(H - HOTKEYS_HEIGHT);
         mainLayer->addChildAt(hotkeys, 0);
@@ -440,7 +443,7 @@ void UI::updatePausedStuff() {
     if (inventoryOpen) {
         send(inventory, "update");
         if (shopOpen) shop->update();
-        if (currentLootOpen) send(lootDetails, "update");
+        if (currentLootOpen) lootDetails->update();
         else if (bestiaryOpen) send(bestiaryWin, "update");
     }
     if (chooseMenuOpen) updateChooseMenu();
@@ -450,8 +453,8 @@ void UI::updatePausedStuff() {
     }
     if (creditsOpen) send(creditsScreen, "update");
     if (escapeLootOpen) {
-        send(lootDetails, "update");
-        send(escapeLootWindow, "update");
+        lootDetails->update();
+        if (escapeLootWindow) escapeLootWindow->update();
     }
     if (settingsOpen) send(settingsDetails, "update");
     if (gemShopOpen) send(gemShop, "update");
@@ -974,8 +977,26 @@ void UI::closeActiveEffects() {
 }
 
 void UI::closeActiveEffectsClick(const EventRef& event) { closeActiveEffects(); }
-void UI::openCurrentLoot() { notBuilt("openCurrentLoot"); }
-void UI::closeCurrentLoot() { notBuilt("closeCurrentLoot"); }
+void UI::openCurrentLoot() {
+    addTo(UIWinHolder, currentLootWindow);
+    UIWinBG->set_visible(true);
+    lootDetails->updateStats();
+    // Nothing can be used from this tab.
+    if (auto panel = inventory.cast<ItemInventory>()) {
+        panel->setScrollerFunctions(Function::of<&UI::nullItemSelectUse>(), Function::of<&UI::nullItemSelectUse>(),
+                                    Function::of<&UI::nullItemDeselect>());
+        panel->deselectItem();
+    }
+    currentLootOpen = true;
+    lootDetails->set_x(UILoot::DETAILS_X);
+    lootDetails->set_y(UILoot::DETAILS_Y);
+    currentLootWindow->addChild(lootDetails);
+}
+
+void UI::closeCurrentLoot() {
+    removeFrom(UIWinHolder, currentLootWindow);
+    currentLootOpen = false;
+}
 void UI::openHotkeyWindow() {
     auto bar = hotkeys.cast<HotkeyWindow>();
     auto panel = inventory.cast<ItemInventory>();
@@ -1116,8 +1137,55 @@ void UI::closeSkillTree() {
         skillTreeMenu = nullptr;
     }
 }
-void UI::openEscapeLoot() { notBuilt("openEscapeLoot"); }
-void UI::closeEscapeLoot() { notBuilt("closeEscapeLoot"); }
+void UI::openEscapeLoot() {
+    if (!escapeLootWindow) {
+        escapeLootWindow = make<UIEscapeLoot>(menuWidth(), menuHeight());
+        escapeLootWindow->set_x(centerX() - escapeLootWindow->winWidth * 0.5);
+        escapeLootWindow->set_y(centerY() - escapeLootWindow->winHeight * 0.5);
+    } else {
+        escapeLootWindow->windowOpened();
+    }
+    if (G::mapState && G::mapState->escapeAfterKillingDemon) {
+        G::mapState->escapeAfterKillingDemon = false;
+        Audio::playSound("beatTheGame");
+    } else {
+        Audio::playSound("escapeSuccess");
+    }
+    // The cover is normally still up, black, from the flight's fade; it lightens to half.
+    if (!overBlack->get_parent()) {
+        overBlack->set_alpha(0);
+        overLayer->addChild(overBlack);
+    }
+    overBlack->set_visible(true);
+    if (auto actuator = ::tween::Tweener::tween(overBlack, 0.5, TweenProps::of({{"alpha", 0.5}})))
+        actuator->ease(::tween::Linear::get_easeNone());
+    tweenInSprite(escapeLootWindow, false);
+    lootDetails->updateStats(true);
+    G::pauseGame = true;
+    escapeLootOpen = true;
+    lootDetails->set_x(UIEscapeLoot::DETAILS_X);
+    lootDetails->set_y(UIEscapeLoot::DETAILS_Y);
+    escapeLootWindow->addChild(lootDetails);
+    mainLayer->set_visible(false);
+}
+
+void UI::closeEscapeLoot() {
+    if (escapeLootWindow) tweenOutSprite(escapeLootWindow, true);
+    setMovementDisabled(false);
+    enableButtons();
+    G::pauseGame = false;
+    G::disableMenu = false;
+    escapeLootOpen = false;
+    mainLayer->set_alpha(0);
+    mainLayer->set_visible(true);
+    if (auto actuator = ::tween::Tweener::tween(mainLayer, 1, TweenProps::of({{"alpha", 1}})))
+        actuator->ease(::tween::Linear::get_easeNone());
+    GameData::updateEverything();
+    if (!escapeLootWindow) return;
+    removeFrom(escapeLootWindow, lootDetails);
+    escapeLootWindow->destroy(true);
+    escapeLootWindow = nullptr;
+}
 void UI::openMap() {
     tweenInSprite(mapWindow, true);
     mapWindow->floorMap->drawMap();

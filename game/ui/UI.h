@@ -7,7 +7,10 @@
 #include <optional>
 #include <vector>
 
+#include "LootDetails.h"
+#include "UIEscapeLoot.h"
 #include "UILoadingScreen.h"
+#include "UILoot.h"
 #include "UIResizeScreen.h"
 #include "framework/display/Bitmap.h"
 #include "framework/display/Sprite.h"
@@ -248,9 +251,9 @@ public:
     SpriteRef hotkeys;
     SpriteRef useSpecialWin;
     runtime::Ref<UIShop> shop;
-    SpriteRef currentLootWindow;
-    SpriteRef escapeLootWindow;
-    SpriteRef lootDetails;
+    runtime::Ref<UILoot> currentLootWindow;
+    runtime::Ref<UIEscapeLoot> escapeLootWindow;
+    runtime::Ref<LootDetails> lootDetails;
     bool inventoryOpen = false;
     bool shopOpen = false;
     bool menuOpen = false;

@@ -83,7 +83,9 @@ void UIDataHook::addNewEffect(const Ref<Enchantment>& enchantment, int duration)
     if (hud && enchantment) hud->addNewEffect(runtime::make<ActiveEffect>(enchantment->clone(), duration));
 }
 void UIDataHook::updateActiveEffects() { send("activeEffectsHUD", "update"); }
-void UIDataHook::updateLootStats() { send("lootDetails", "updateStats"); }
+void UIDataHook::updateLootStats() {
+    if (auto ui = ui_.lock(); ui && ui->lootDetails) ui->lootDetails->updateStats();
+}
 void UIDataHook::openWingsConfirmation() {
     if (auto ui = ui_.lock(); ui && YesNoWindow::ESCAPE_WINGS_CONFIRMATION)
         ui->openYesNoWin(YesNoWindow::ESCAPE_WINGS_CONFIRMATION);
