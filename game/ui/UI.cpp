@@ -18,6 +18,7 @@
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
+#include "game/town/UICredits.h"
 #include "game/town/UISettingsDetails.h"
 #include "UIHudLink.h"
 #include "framework/events/MouseEvent.h"
@@ -151,6 +152,9 @@ void setFrameConstants(bool at30) {
     frames(Battle::BLEED_DRAIN_FRAMES, Battle::BLEED_DRAIN_FRAMES_60FPS);
     frames(Battle::RUN_AWAY_FRAMES, Battle::RUN_AWAY_FRAMES_60FPS);
     frames(DemonOrb::BIG_TIME, DemonOrb::BIG_TIME_60FPS);
+    UICredits::SCROLL_SPEED_MAX = at30 ? std::trunc(UICredits::SCROLL_SPEED_MAX_60FPS * 0.5) : UICredits::SCROLL_SPEED_MAX_60FPS;
+    UICredits::SCROLL_SPEED_AUTO =
+        at30 ? std::trunc(UICredits::SCROLL_SPEED_AUTO_60FPS * 0.5) : UICredits::SCROLL_SPEED_AUTO_60FPS;
     BitmapSprite::GRAVITY = at30 ? BitmapSprite::GRAVITY_60FPS * 3 : BitmapSprite::GRAVITY_60FPS;
     frames(ItemIconAnimated::ITEM_ANIM_FRAMES, ItemIconAnimated::ITEM_ANIM_FRAMES_60FPS);
     ItemIconAnimated::VELOCITY =
@@ -1715,13 +1719,6 @@ Ref<TextSprite> titleCaption(const char* text) {
 
 }  // namespace
 
-Ref<BitmapSprite> UI::makeWindow(const char* className) {
-    if (const auto* info = runtime::ClassInfo::find(className))
-        if (auto window = info->create(nullptr, 0).cast<BitmapSprite>()) return window;
-    notBuilt(className);
-    return nullptr;
-}
-
 void UI::createTitleScreenStuff(bool create) {
     const double W = Game::gameWidth;
     if (create) {
@@ -1823,8 +1820,7 @@ void UI::creditsClick(const EventRef&) { openCredits(); }
 void UI::exitClick(const EventRef&) { framework::System::exit(0); }
 
 void UI::openCredits() {
-    if (!creditsScreen) creditsScreen = makeWindow("UICredits");
-    if (!creditsScreen) return;
+    if (!creditsScreen) creditsScreen = make<UICredits>();
     creditsOpen = true;
     creditsScreen->set_y(0);
     tweenInSprite(creditsScreen, true, 1, 0.8);
@@ -1846,7 +1842,7 @@ void UI::taloranOut(const EventRef&) {
 }
 
 void UI::taloranClick(const EventRef&) {
-    framework::Lib::getURL(make<framework::URLRequest>("https://example.com/taloran-mevrick"));
+    framework::Lib::getURL(make<framework::URLRequest>(UICredits::CREATOR_SITE));
 }
 
 void UI::openSlotWin() {

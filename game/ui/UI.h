@@ -400,8 +400,6 @@ protected:
                         std::initializer_list<runtime::Value> args = {});
     // The equipment tab's select, use or deselect callback; a do-nothing one while it is missing.
     runtime::Ref<runtime::Function> equipmentCallback(const char* operation, bool deselect);
-    // A new window of a class found by name; null (traced in debug builds) while it is not made.
-    SpriteRef makeWindow(const char* className);
     // An operation of a window class not made yet: nothing happens (traced in debug builds).
     static void notBuilt(const char* operation);
     // Quitting or leaving from the menu during a battle: the battle's locks are let go and the
