@@ -20,6 +20,7 @@
 #include "framework/events/KeyboardEvent.h"
 #include "framework/events/MouseEvent.h"
 #include "framework/geom/Rectangle.h"
+#include "game/battle/Effects.h"
 #include "game/battle/Monster.h"
 #include "game/data/Achievements.h"
 #include "game/data/Data.h"
@@ -1852,9 +1853,29 @@ void MapState::endMapCanvasTween() {}
 void MapState::useSpecialItemOnTile(Tile* tile) {}
 void MapState::destroyWall(Tile* tile) {}
 void MapState::createWallExplosion(Tile* tile) {}
-void MapState::setPixelFilter(bool on, bool showLoading) {}
-void MapState::finishFilterChange() {}
-void MapState::changeGUISize() {}
+void MapState::setPixelFilter(bool on, bool instant) {
+    uiCall("openLoadingScreen", instant);
+    PixelSmoother::setPixelFilter(on);
+    changingPixelFilter = true;
+}
+
+void MapState::finishFilterChange() {
+    uiCall("closeLoadingScreen", false);
+    changingPixelFilter = false;
+    if (currentTiledMap) {
+        drawTiledMap(currentTiledMap, nullptr, true);
+    } else if (mapData) {
+        buildX = 0;
+        filterChanged = true;
+        drawFloors();
+    }
+}
+
+void MapState::changeGUISize() {
+    uiCall("openLoadingScreen", true);
+    changingGUISize = true;
+    changingGUITime = 0;
+}
 void MapState::checkForStairsShortcut(bool afterBattle) {}
 void MapState::sorcerorFirstTrigger(TileObject& trigger) {}
 void MapState::sorcerorSecondTrigger(TileObject& trigger) {}
@@ -1887,8 +1908,64 @@ void MapState::spawnSorcerorTreasure() {
     }
 }
 void MapState::useStairsShortcut() {}
-void MapState::createCachedRainSplashes() {}
-void MapState::updateRain() {}
+void MapState::createCachedRainSplashes() {
+    rainSplashes.clear();
+    rainSplashIndex = 0;
+    for (int i = 0; i < RAIN_SPLASH_COUNT; ++i) {
+        auto splash = make<BitmapSprite>(BMDCache::rainSplashes);
+        if (auto anim = randomRainSplash()) splash->setNewAnim(anim);
+        // Splashes are reused in turn: finishing one must not destroy it.
+        splash->removeEffect = false;
+        splash->set_mouseEnabled(false);
+        rainSplashes.push_back(splash);
+    }
+}
+
+Ref<Anim> MapState::randomRainSplash() {
+    const auto& anims = Effects::RAIN_SPLASHES;
+    if (anims.empty()) return nullptr;
+    const auto i = static_cast<std::size_t>(random() * static_cast<double>(anims.size()));
+    return anims[std::min(i, anims.size() - 1)];
+}
+
+Ref<RainRect> MapState::rainAreaFor(const std::vector<Ref<RainRect>>& areas, int n) {
+    if (areas.empty()) return nullptr;
+    for (std::size_t i = 0; i + 1 < areas.size(); ++i)
+        if (areas[i]->weight <= n && n < areas[i + 1]->weight) return areas[i];
+    return areas.back();
+}
+
+void MapState::updateRain() {
+    uiCall("updateRain");
+    const double scaleX = mapCanvas ? mapCanvas->get_scaleX() : 1, scaleY = mapCanvas ? mapCanvas->get_scaleY() : 1;
+    const double left = mapCanvas ? std::abs(mapCanvas->get_x()) : 0, top = mapCanvas ? std::abs(mapCanvas->get_y()) : 0;
+    const int total = mapData ? mapData->totalRainWeight : 0;
+    const std::size_t end = std::min(rainSplashes.size(), static_cast<std::size_t>(rainSplashIndex + RAIN_SPLASHES_PER_FRAME));
+    for (std::size_t i = static_cast<std::size_t>(rainSplashIndex); i < end; ++i) {
+        const SpriteRef& splash = rainSplashes[i];
+        const auto area = mapData ? rainAreaFor(mapData->rainRects, static_cast<int>(random() * total)) : nullptr;
+        if (!area) break;
+        const double x = random() * area->width + area->x;
+        const double y = random() * area->height + area->y;
+        const bool onScreen = left < scaleX * x && scaleX * x < left + Game::gameWidth && top < scaleY * y &&
+                              scaleY * y < top + Game::gameHeight;
+        if (!onScreen) {
+            removeFromParent(splash);
+            continue;
+        }
+        if (auto anim = randomRainSplash()) splash->setNewAnim(anim);
+        splash->set_x(x);
+        splash->set_y(y);
+        if (overSprite) overSprite->addChild(splash);
+        if (std::find(menuEffects.begin(), menuEffects.end(), splash) == menuEffects.end()) menuEffects.push_back(splash);
+    }
+    rainSplashIndex += RAIN_SPLASHES_PER_FRAME;
+    if (rainSplashIndex >= static_cast<int>(rainSplashes.size())) rainSplashIndex = 0;
+    if (--thunderTime < 1) {
+        uiCall("flashLightning");
+        thunderTime = static_cast<int>(random() * THUNDER_TIME_VARIATION + THUNDER_TIME);
+    }
+}
 void MapState::checkForScreenResize() {
     auto s = stage();
     if (!s) return;

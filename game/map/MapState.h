@@ -80,6 +80,7 @@ public:
     static void setFrameRate(int framesPerSecond);
 
     static constexpr int RAIN_SPLASHES_PER_FRAME = 20;
+    static constexpr int RAIN_SPLASH_COUNT = 160;
     static constexpr int TELEKINESIS_RANGE = 5;
     static constexpr int WINGS_Y_OFFSET = 20;
     static constexpr double COBWEB_CHANCE = 0.3;
@@ -342,7 +343,7 @@ public:
     virtual void useSpecialItemOnTile(Tile* tile);
     virtual void destroyWall(Tile* tile);
     virtual void createWallExplosion(Tile* tile);
-    virtual void setPixelFilter(bool on, bool showLoading = false);
+    virtual void setPixelFilter(bool on, bool instant = false);
     virtual void finishFilterChange();
     virtual void changeGUISize();
     virtual void guardStop();
@@ -363,6 +364,10 @@ public:
     virtual void findStairs();
     virtual void useStairsShortcut();
     virtual void createCachedRainSplashes();
+    // One of the splash animations, at random.
+    runtime::Ref<Anim> randomRainSplash();
+    // The rain area whose weight range holds n; the last one from its weight on.
+    static runtime::Ref<RainRect> rainAreaFor(const std::vector<runtime::Ref<RainRect>>& areas, int n);
     virtual void updateRain();
     virtual void playTownTheme();
     virtual void checkForScreenResize();

@@ -18,6 +18,8 @@
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
+#include "game/town/UICredits.h"
+#include "game/town/UISettingsDetails.h"
 #include "UIHudLink.h"
 #include "framework/events/MouseEvent.h"
 #include "game/map/MapState.h"
@@ -25,6 +27,7 @@
 #include "framework/Lib.h"
 #include "framework/display/Stage.h"
 #include "game/battle/Battle.h"
+#include "game/battle/Effects.h"
 #include "game/battle/Hero.h"
 #include "game/floor/SecretTile.h"
 #include "game/floor/SoulCrystal.h"
@@ -49,6 +52,7 @@
 #include "platform/runtime/Trace.h"
 #include "tween/Tweener.h"
 #include "tween/easing/Back.h"
+#include "tween/easing/Bounce.h"
 #include "tween/easing/Cubic.h"
 #include "tween/easing/Linear.h"
 #include "framework/net/URLRequest.h"
@@ -148,6 +152,9 @@ void setFrameConstants(bool at30) {
     frames(Battle::BLEED_DRAIN_FRAMES, Battle::BLEED_DRAIN_FRAMES_60FPS);
     frames(Battle::RUN_AWAY_FRAMES, Battle::RUN_AWAY_FRAMES_60FPS);
     frames(DemonOrb::BIG_TIME, DemonOrb::BIG_TIME_60FPS);
+    UICredits::SCROLL_SPEED_MAX = at30 ? std::trunc(UICredits::SCROLL_SPEED_MAX_60FPS * 0.5) : UICredits::SCROLL_SPEED_MAX_60FPS;
+    UICredits::SCROLL_SPEED_AUTO =
+        at30 ? std::trunc(UICredits::SCROLL_SPEED_AUTO_60FPS * 0.5) : UICredits::SCROLL_SPEED_AUTO_60FPS;
     BitmapSprite::GRAVITY = at30 ? BitmapSprite::GRAVITY_60FPS * 3 : BitmapSprite::GRAVITY_60FPS;
     frames(ItemIconAnimated::ITEM_ANIM_FRAMES, ItemIconAnimated::ITEM_ANIM_FRAMES_60FPS);
     ItemIconAnimated::VELOCITY =
@@ -278,6 +285,7 @@ void UI::initialize(bool firstTime) {
         hpmpHud = make<HPMPHud>();
         hpmpHud->set_x(5);
         hpmpHud->set_y(5);
+        settingsDetails = make<UISettingsDetails>();
         activeEffectsHUD = make<UIActiveEffectsHUD>();
         activeEffectsHUD->set_x(hpmpHud->get_x() + 154);
         activeEffectsHUD->set_y(hpmpHud->get_y());
@@ -914,17 +922,72 @@ void UI::setStartButtonText() {}
 
 // ---- operations of windows made elsewhere ----
 
-void UI::createSettingsWin(int width, int height, bool firstTime) { notBuilt("createSettingsWin"); }
-void UI::createOptionsWindow() { notBuilt("createOptionsWindow"); }
-void UI::createRain(bool firstTime) { notBuilt("createRain"); }
-void UI::flashLightning() { notBuilt("flashLightning"); }
-void UI::flashLightningSecondary() { notBuilt("flashLightningSecondary"); }
-void UI::flashLightningTertiary() { notBuilt("flashLightningTertiary"); }
-void UI::flashLightningEnd() { notBuilt("flashLightningEnd"); }
-void UI::updateRain() { notBuilt("updateRain"); }
-void UI::openOptions() { notBuilt("openOptions"); }
-void UI::closeOptions() { notBuilt("closeOptions"); }
-void UI::closeOptionsClick(const EventRef& event) { notBuilt("closeOptionsClick"); }
+// ---- rain and lightning ----
+
+void UI::createRain(bool cacheSplashes) {
+    const int W = Game::gameWidth, H = Game::gameHeight;
+    // A re-layout makes the rain again: the cells and flash of the old size go.
+    for (const auto& cell : rainTiles) removeFrom(rainLayer, cell);
+    rainTiles.clear();
+    if (lightningFlash) removeFrom(rainLayer, lightningFlash);
+    auto flash = make<framework::Bitmap>(BMDCache::whiteSquare2x2);
+    flash->set_width(W);
+    flash->set_height(H);
+    flash->set_visible(false);
+    rainLayer->addChild(flash);
+    lightningFlash = flash;
+    for (int x = 0; x < W; x += RAIN_CELL)
+        for (int y = 0; y < H; y += RAIN_CELL) {
+            auto cell = make<BitmapSprite>(BMDCache::rainTile);
+            cell->setNewAnim(Effects::RAIN_TILE);
+            cell->set_scaleX(2);
+            cell->set_scaleY(2);
+            cell->set_x(x);
+            cell->set_y(y);
+            cell->set_mouseEnabled(false);
+            rainLayer->addChild(cell);
+            rainTiles.push_back(cell);
+        }
+    rainCreated = true;
+    if (cacheSplashes && G::mapState) G::mapState->createCachedRainSplashes();
+}
+
+void UI::updateRain() {
+    for (const auto& cell : rainTiles) cell->updateAnim();
+}
+
+void UI::tweenLightning(double seconds, double alpha, void (UI::*next)()) {
+    auto actuator = ::tween::Tweener::tween(lightningFlash, seconds, TweenProps::of({{"alpha", alpha}}));
+    if (!actuator) return;
+    actuator->ease(::tween::Bounce::get_easeOut());
+    if (next == &UI::flashLightningSecondary)
+        actuator->onComplete(Function::method<&UI::flashLightningSecondary>(this));
+    else if (next == &UI::flashLightningTertiary)
+        actuator->onComplete(Function::method<&UI::flashLightningTertiary>(this));
+    else if (next == &UI::flashLightningEnd)
+        actuator->onComplete(Function::method<&UI::flashLightningEnd>(this));
+}
+
+void UI::flashLightning() {
+    if (!lightningFlash) return;
+    lightningFlash->set_visible(true);
+    lightningFlash->set_alpha(0);
+    tweenLightning(0.05, 0.4 + 0.2 * MapState::random(), &UI::flashLightningSecondary);
+}
+
+void UI::flashLightningSecondary() { tweenLightning(0.05, 0.2 * MapState::random(), &UI::flashLightningTertiary); }
+
+void UI::flashLightningTertiary() {
+    const double seconds = 0.05 + 0.05 * MapState::random();
+    tweenLightning(seconds, 0.1 + 0.2 * MapState::random(), &UI::flashLightningEnd);
+}
+
+void UI::flashLightningEnd() {
+    tweenLightning(0.05, 0, nullptr);
+    const int which = static_cast<int>(2 * MapState::random()) + 1;
+    Audio::playSound("thunder" + std::to_string(which), 0.3 + 0.7 * MapState::random());
+}
+
 void UI::openMoreStatsWin() {
     if (!moreStatsWindow) {
         auto window = make<UIMoreStatsWindow>();
@@ -1551,23 +1614,196 @@ void UI::floorSkipClicked(const EventRef& event) {
     closeFloorSkipMenu();
 }
 
-void UI::clearDataClick(const EventRef& event) { notBuilt("clearDataClick"); }
-void UI::clearDataConfirm() { notBuilt("clearDataConfirm"); }
-void UI::clearDataCancel() { notBuilt("clearDataCancel"); }
-void UI::fadeOutOverWhite() { notBuilt("fadeOutOverWhite"); }
-void UI::changeCharButtonClicked(const EventRef& event) { notBuilt("changeCharButtonClicked"); }
-void UI::saveButtonClicked(const EventRef& event) { notBuilt("saveButtonClicked"); }
-void UI::quitButtonClicked(const EventRef& event) { notBuilt("quitButtonClicked"); }
-void UI::quitConfirm() { notBuilt("quitConfirm"); }
-void UI::fadeOutQuitBlack() { notBuilt("fadeOutQuitBlack"); }
-void UI::quitCancel() { notBuilt("quitCancel"); }
-void UI::exitButtonClicked(const EventRef& event) { notBuilt("exitButtonClicked"); }
-void UI::exitConfirm() { notBuilt("exitConfirm"); }
-void UI::fadeOutExitBlack() { notBuilt("fadeOutExitBlack"); }
-void UI::exitCancel() { notBuilt("exitCancel"); }
-void UI::sorcerorKilledFlash() { notBuilt("sorcerorKilledFlash"); }
-void UI::flashWhite() { notBuilt("flashWhite"); }
-void UI::fadeWhiteFromSorceror() { notBuilt("fadeWhiteFromSorceror"); }
+// ---- settings tab, title options, quitting and leaving ----
+
+void UI::createSettingsWin(int width, int height, bool create) {
+    const int Ww = static_cast<int>(std::min<double>(Game::gameWidth, UI_WIN_MAX_WIDTH));
+    const int Hw = static_cast<int>(std::min<double>(Game::gameHeight, UI_WIN_MAX_HEIGHT));
+    if (create) {
+        settingsWin = make<BasicWindow>(Ww, Hw);
+        auto buttonLabel = [](const char* text) {
+            return make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, text, false, -1, 2, true, 0, false, false,
+                                    -5.0, 2, true);
+        };
+        auto note = [](const char* text) {
+            return make<TextSprite>(TextSprite::MEDIEVAL_SANS_14_OUTLINE, text, false, -1, 2, true, 0, false, false,
+                                    -5.0, 2, true);
+        };
+        changeCharButton = make<BasicButton>(190, 40, 0, -1, BasicButton::COLOR_BLACK, true,
+                                             buttonLabel("Change Character"));
+        changeCharButton->addEventListener(framework::MouseEvent::CLICK,
+                                           Function::method<&UI::changeCharButtonClicked>(this));
+        charText = note("(Only while in town)");
+        saveButton = make<BasicButton>(140, 40, 0, -1, BasicButton::COLOR_BLACK, true, buttonLabel("Save Game"));
+        saveButton->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::saveButtonClicked>(this));
+        saveText = note("For taking breaks, not loopholes!");
+        saveText2 = note("(Save data is overwritten on death)");
+        quitButton = make<BasicButton>(saveButton->buttonWidth, saveButton->buttonHeight, 0, -1,
+                                       BasicButton::COLOR_BLACK, true, buttonLabel("Quit Run"));
+        quitButton->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::quitButtonClicked>(this));
+        settingsExitButton = make<BasicButton>(saveButton->buttonWidth, saveButton->buttonHeight, 0, -1,
+                                               BasicButton::COLOR_BLACK, true, buttonLabel("Exit To Title"));
+        settingsExitButton->addEventListener(framework::MouseEvent::CLICK,
+                                             Function::method<&UI::exitButtonClicked>(this));
+        for (const Ref<DisplayObject>& control :
+             {Ref<DisplayObject>(changeCharButton), Ref<DisplayObject>(charText), Ref<DisplayObject>(saveButton),
+              Ref<DisplayObject>(saveText), Ref<DisplayObject>(saveText2), Ref<DisplayObject>(quitButton),
+              Ref<DisplayObject>(settingsExitButton)})
+            settingsWin->addChild(control);
+        quitYesNoWin = make<YesNoWindow>(
+            "Really quit this run? You will lose all progress this run and return to the town.",
+            Function::method<&UI::quitConfirm>(this), Function::method<&UI::quitCancel>(this));
+        exitYesNoWin = make<YesNoWindow>("Return to the title screen? Any unsaved progress this floor will be lost.",
+                                         Function::method<&UI::exitConfirm>(this),
+                                         Function::method<&UI::exitCancel>(this));
+    } else {
+        settingsWin->drawWindow(Ww, Hw);
+    }
+    const double cx = width * 0.2;
+    auto column = [cx](const Ref<BasicButton>& button) { button->set_x(std::trunc(cx - button->buttonWidth * 0.5)); };
+    auto below = [](const Ref<TextSprite>& text, const Ref<BasicButton>& button) {
+        text->set_x(button->get_x() + button->buttonWidth * 0.5);
+        text->set_y(button->get_y() + button->buttonHeight + 3);
+    };
+    column(changeCharButton);
+    changeCharButton->set_y(height * 0.15);
+    below(charText, changeCharButton);
+    column(saveButton);
+    saveButton->set_y(charText->get_y() + charText->textHeight + 20);
+    below(saveText, saveButton);
+    saveText2->set_x(saveText->get_x());
+    saveText2->set_y(saveText->get_y() + saveText->textHeight + 3);
+    column(quitButton);
+    quitButton->set_y(saveText2->get_y() + saveText2->textHeight + 20);
+    column(settingsExitButton);
+    settingsExitButton->set_y(quitButton->get_y() + quitButton->buttonHeight + 20);
+}
+
+void UI::createOptionsWindow() {
+    optionsWindow = make<BasicWindow>(500, 436);
+    auto close = make<BasicButton>(
+        80, 40, 0, -1, BasicButton::COLOR_BLACK, true,
+        make<TextSprite>(TextSprite::MEDIEVAL_SANS_20_OUTLINE, "Close", false, -1, 2, true, 0, false, false, -5.0, 2,
+                         true));
+    close->set_x(optionsWindow->winWidth * 0.5 - close->buttonWidth * 0.5);
+    close->set_y(optionsWindow->winHeight - close->buttonHeight - 20);
+    close->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeOptionsClick>(this));
+    optionsWindow->addChild(close);
+}
+
+void UI::openOptions() {
+    overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeOptionsClick>(this));
+    tweenInSprite(optionsWindow, true);
+    optionsWindow->addChild(settingsDetails);
+    send(settingsDetails, "initializeSliders");
+    settingsDetails->set_x(std::trunc(optionsWindow->winWidth * 0.5 - 230));
+    settingsDetails->set_y(std::trunc(optionsWindow->winHeight * 0.5 - 168 - 40));
+    settingsOpen = true;
+}
+
+void UI::closeOptions(bool force) {
+    if (!force && tweeningOutWindow) return;
+    overBlack->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeOptionsClick>(this));
+    tweenOutSprite(optionsWindow, true);
+    removeFrom(optionsWindow, settingsDetails);
+    settingsOpen = false;
+}
+
+void UI::closeOptionsClick(const EventRef&) { closeOptions(); }
+
+void UI::clearDataClick(const EventRef&) {
+    if (clearDataYesNoWin) openYesNoWin(clearDataYesNoWin);
+}
+
+void UI::clearDataConfirm() {
+    closeYesNoWin();
+    GameData::clearAllGameData();
+    Data::saveAllData(false);
+    flashWhite(Function::method<&UI::fadeOutOverWhite>(this));
+}
+
+void UI::clearDataCancel() { closeYesNoWin(); }
+
+void UI::fadeOutOverWhite() {
+    if (settingsOpen) closeOptions(true);
+    if (G::mapState) G::mapState->goToTitle();
+    overLayer->addChild(overWhite);
+    tweenOutSprite(overWhite, false, 1);
+}
+
+void UI::changeCharButtonClicked(const EventRef&) {
+    if (!GameData::inCave) openChooseHeroWin();
+}
+
+void UI::saveButtonClicked(const EventRef&) {
+    if (saveButton && !saveButton->disabled) Data::saveAllData(true);
+}
+
+void UI::quitButtonClicked(const EventRef&) {
+    if (quitButton && !quitButton->disabled) openYesNoWin(quitYesNoWin);
+}
+
+void UI::quitConfirm() {
+    G::disableMenu = true;
+    closeYesNoWin();
+    tweenInSprite(overBlack, false, 1, 0.5, 0.2, Function::method<&UI::fadeOutQuitBlack>(this));
+}
+
+// The battle's hold on the map is let go first, so a run quit in the middle of a fight leaves
+// nothing of the fight behind.
+void UI::leaveBattleForMenuExit() {
+    if (!G::mapState) return;
+    if (G::mapState->inBattle) G::mapState->releaseBattleLocks();
+    G::mapState->inBattle = false;
+    if (G::mapState->hero) G::mapState->hero->setToRunMode();
+}
+
+void UI::fadeOutQuitBlack() {
+    if (G::mapState) G::mapState->exitCave();
+    leaveBattleForMenuExit();
+    GameData::youDied();
+    GameData::updateEverything();
+    setStartButtonText();
+    closeMenu();
+    tweenOutSprite(overBlack, false);
+    G::disableMenu = false;
+    if (G::mapState && G::mapState->hero) G::mapState->hero->setToRunMode();
+}
+
+void UI::quitCancel() { closeYesNoWin(); }
+
+void UI::exitButtonClicked(const EventRef&) {
+    if (settingsExitButton && !settingsExitButton->disabled) openYesNoWin(exitYesNoWin);
+}
+
+void UI::exitConfirm() {
+    G::disableMenu = true;
+    closeYesNoWin();
+    tweenInSprite(overBlack, false, 1, 0.5, 0.2, Function::method<&UI::fadeOutExitBlack>(this));
+}
+
+void UI::fadeOutExitBlack() {
+    if (G::mapState) G::mapState->goToTitle();
+    leaveBattleForMenuExit();
+    exitingToTitle = true;
+    closeMenu();
+    tweenOutSprite(overBlack, false);
+    G::disableMenu = false;
+    if (G::mapState) G::mapState->updateCamera();
+}
+
+void UI::exitCancel() { closeYesNoWin(); }
+void UI::sorcerorKilledFlash() { flashWhite(Function::method<&UI::fadeWhiteFromSorceror>(this), 0.5); }
+
+void UI::flashWhite(const Ref<Function>& onComplete, double seconds) {
+    overLayer->addChild(overWhite);
+    overWhite->set_alpha(0);
+    overWhite->set_visible(true);
+    if (auto actuator = ::tween::Tweener::tween(overWhite, seconds, TweenProps::of({{"alpha", 1}})))
+        if (onComplete) actuator->onComplete(onComplete);
+}
+
+void UI::fadeWhiteFromSorceror() { tweenOutSprite(overWhite, false, 1); }
 
 // ---- title screen and game start ----
 
@@ -1596,13 +1832,6 @@ Ref<TextSprite> titleCaption(const char* text) {
 }
 
 }  // namespace
-
-Ref<BitmapSprite> UI::makeWindow(const char* className) {
-    if (const auto* info = runtime::ClassInfo::find(className))
-        if (auto window = info->create(nullptr, 0).cast<BitmapSprite>()) return window;
-    notBuilt(className);
-    return nullptr;
-}
 
 void UI::createTitleScreenStuff(bool create) {
     const double W = Game::gameWidth;
@@ -1705,8 +1934,7 @@ void UI::creditsClick(const EventRef&) { openCredits(); }
 void UI::exitClick(const EventRef&) { framework::System::exit(0); }
 
 void UI::openCredits() {
-    if (!creditsScreen) creditsScreen = makeWindow("UICredits");
-    if (!creditsScreen) return;
+    if (!creditsScreen) creditsScreen = make<UICredits>();
     creditsOpen = true;
     creditsScreen->set_y(0);
     tweenInSprite(creditsScreen, true, 1, 0.8);
@@ -1728,7 +1956,7 @@ void UI::taloranOut(const EventRef&) {
 }
 
 void UI::taloranClick(const EventRef&) {
-    framework::Lib::getURL(make<framework::URLRequest>("https://example.com/taloran-mevrick"));
+    framework::Lib::getURL(make<framework::URLRequest>(UICredits::CREATOR_SITE));
 }
 
 void UI::openSlotWin() {

@@ -72,7 +72,7 @@ public:
     virtual void createChooseFloorWindow();
     virtual void updateChooseFloorButtons();
     virtual void createFloorSkipMenu();
-    virtual void createRain(bool firstTime);
+    virtual void createRain(bool cacheSplashes = true);
     virtual void flashLightning();
     virtual void flashLightningSecondary();
     virtual void flashLightningTertiary();
@@ -106,7 +106,8 @@ public:
     virtual void openMuseum();
     virtual void closeMuseum();
     virtual void openOptions();
-    virtual void closeOptions();
+    // Unless forced, does nothing while a window fades out.
+    virtual void closeOptions(bool force = false);
     virtual void closeOptionsClick(const EventRef& event = nullptr);
 
     // Modal windows and notices.
@@ -236,7 +237,8 @@ public:
     virtual void fadeOutExitBlack();
     virtual void exitCancel();
     virtual void sorcerorKilledFlash();
-    virtual void flashWhite();
+    // Fades the white cover in over `seconds`, then calls onComplete; it stays until faded out.
+    virtual void flashWhite(const runtime::Ref<runtime::Function>& onComplete = nullptr, double seconds = 0.2);
     virtual void fadeWhiteFromSorceror();
     virtual void taloranOver(const EventRef& event = nullptr);
     virtual void taloranOut(const EventRef& event = nullptr);
@@ -354,7 +356,7 @@ public:
     SpriteRef taloranOverSprite;
     SpriteRef moreStatsWindow;
     SpriteRef slotWindow;
-    std::vector<runtime::Ref<framework::Bitmap>> rainTiles;
+    std::vector<runtime::Ref<BitmapSprite>> rainTiles;
     SpriteRef gemShop;
     bool loadingScreenOpen = false;
     bool titleShowing = false;
@@ -403,10 +405,14 @@ protected:
                         std::initializer_list<runtime::Value> args = {});
     // The equipment tab's select, use or deselect callback; a do-nothing one while it is missing.
     runtime::Ref<runtime::Function> equipmentCallback(const char* operation, bool deselect);
-    // A new window of a class found by name; null (traced in debug builds) while it is not made.
-    SpriteRef makeWindow(const char* className);
     // An operation of a window class not made yet: nothing happens (traced in debug builds).
     static void notBuilt(const char* operation);
+    // Quitting or leaving from the menu during a battle: the battle's locks are let go and the
+    // hero runs again.
+    void leaveBattleForMenuExit();
+    // One step of the lightning: the flash's alpha to `alpha`, then `next` (none for the last).
+    void tweenLightning(double seconds, double alpha, void (UI::*next)());
+    static constexpr int RAIN_CELL = 128;
 };
 
 }  // namespace game
