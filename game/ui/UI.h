@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "UILoadingScreen.h"
+#include "UICompareEquipped.h"
 #include "UIResizeScreen.h"
 #include "framework/display/Bitmap.h"
 #include "framework/display/Sprite.h"
@@ -327,7 +328,7 @@ public:
     runtime::Ref<TextSprite> chooseTileText;
     runtime::Ref<BasicButton> chooseTileCancel;
     SpriteRef floorSkipMenu;
-    SpriteRef compareScreen;
+    runtime::Ref<UICompareEquipped> compareScreen;
     runtime::Ref<BasicWindow> chooseFloorWin;
     runtime::Ref<BasicButton> skillPointsButton;
     int skillPointsShowTime = 0;
