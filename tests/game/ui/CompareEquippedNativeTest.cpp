@@ -21,7 +21,9 @@
 #include "game/ui/EquipmentSlot.h"
 #include "game/ui/UI.h"
 #include "game/ui/UICompareEquipped.h"
+#include "game/floor/TiledMap.h"
 #include "tests/game/kit/KitFixture.h"
+#include "tests/game/map/MapStateFixture.h"
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
 #define STBI_ONLY_PNG
@@ -442,4 +444,47 @@ TEST_F(CompareEquippedTest, TheScreenIsDrawn) {
     };
     EXPECT_GT(mean(490, 150), mean(490, 510) + 20);
     stbi_image_free(pixels);
+}
+
+namespace {
+
+class CompareKeysTest : public MapStateFixture {
+protected:
+    void SetUp() override {
+        MapStateFixture::SetUp();
+        GameData::inCave = false;
+        GameData::items.clear();
+        state->goToMap(game::TiledMap::TOWN, nullptr);
+        G::mapState = state;
+        ui = make<UI>();
+        game::Game::ui = ui;
+    }
+    void TearDown() override {
+        ui = nullptr;
+        game::DataUI::install(nullptr);
+        GameData::items.clear();
+        MapStateFixture::TearDown();
+    }
+    void tap(int code) {
+        press(code);
+        step();
+        release(code);
+        step();
+    }
+    Ref<UI> ui;
+};
+
+}  // namespace
+
+TEST_F(CompareKeysTest, EscapeAndTheInventoryKeyCloseTheScreen) {
+    auto data = make<ItemData>(ItemData::TYPE_HELMET, EquipmentSlot::SLOT_HELMET, "Cap");
+    data->id = ItemData::TYPE_HELMET + 1;
+    auto helmet = make<Item>(data, false);
+    for (int key : {27, 73}) {
+        ui->openCompareScreen(helmet);
+        ASSERT_TRUE(ui->compareOpen) << key;
+        tap(key);
+        EXPECT_FALSE(ui->compareOpen) << key;
+        EXPECT_TRUE(runTweensUntil([&] { return !ui->compareScreen->get_parent(); })) << key;
+    }
 }
