@@ -285,6 +285,7 @@ void UI::initialize(bool firstTime) {
         hpmpHud = make<HPMPHud>();
         hpmpHud->set_x(5);
         hpmpHud->set_y(5);
+        compareScreen = make<UICompareEquipped>();
         settingsDetails = make<UISettingsDetails>();
         activeEffectsHUD = make<UIActiveEffectsHUD>();
         activeEffectsHUD->set_x(hpmpHud->get_x() + 154);
@@ -330,7 +331,7 @@ void UI::initialize(bool firstTime) {
             if (window) window->destroy(true);
         if (currentLootWindow) currentLootWindow->destroy(true);
         if (lootDetails) lootDetails->destroy(true);
-        if (compareScreen) send(compareScreen, "positionWindows");
+        compareScreen->positionWindows();
         loadingScreen->resizeScreen();
         if (settingsDetails) send(settingsDetails, "positionEverything");
         if (creditsScreen) {
@@ -1293,8 +1294,17 @@ void UI::closeChooseTileStuff() {
 void UI::cancelChooseTileClick(const EventRef& event) {
     if (G::mapState) G::mapState->endChooseTileMode();
 }
-void UI::openCompareScreen(const runtime::Ref<Item>& item) { notBuilt("openCompareScreen"); }
-void UI::closeCompareScreen() { notBuilt("closeCompareScreen"); }
+void UI::openCompareScreen(const runtime::Ref<Item>& item) {
+    compareOpen = true;
+    tweenInSprite(compareScreen, true, 1, 0.9);
+    compareScreen->setItem(item);
+    compareScreen->closingWindow = false;
+}
+
+void UI::closeCompareScreen() {
+    compareOpen = false;
+    tweenOutSprite(compareScreen, true);
+}
 void UI::showDeathText() {
     if (!overLayer) return;
     for (const auto& text : {deathText, deathText2}) {

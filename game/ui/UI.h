@@ -11,6 +11,7 @@
 #include "UIEscapeLoot.h"
 #include "UILoadingScreen.h"
 #include "UILoot.h"
+#include "UICompareEquipped.h"
 #include "UIResizeScreen.h"
 #include "framework/display/Bitmap.h"
 #include "framework/display/Sprite.h"
@@ -334,7 +335,7 @@ public:
     runtime::Ref<TextSprite> chooseTileText;
     runtime::Ref<BasicButton> chooseTileCancel;
     SpriteRef floorSkipMenu;
-    SpriteRef compareScreen;
+    runtime::Ref<UICompareEquipped> compareScreen;
     runtime::Ref<BasicWindow> chooseFloorWin;
     runtime::Ref<BasicButton> skillPointsButton;
     int skillPointsShowTime = 0;
