@@ -316,3 +316,15 @@ TEST_F(GemShopTest, TheOpenShopIsDrawnOverTheDimmedMap) {
     EXPECT_NE(red(220 + 8, 178 + 100), red(220 + 20 + 40, 178 + 40 + 60));
     stbi_image_free(pixels);
 }
+
+TEST_F(GemShopTest, EscapeClosesTheShopWithoutOpeningTheMenu) {
+    ui->openGemShop();
+    press(27);
+    step();
+    release(27);
+    step();
+    EXPECT_FALSE(ui->gemShopOpen);
+    EXPECT_FALSE(ui->menuOpen);
+    EXPECT_FALSE(G::pauseGame);
+    EXPECT_EQ(ui->goldSprite->get_parent(), ui->caveLayer.get());
+}

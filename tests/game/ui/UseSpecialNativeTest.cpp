@@ -327,3 +327,21 @@ TEST_F(UseSpecialTest, TheWindowIsDrawnAboveTheInventory) {
     EXPECT_NE(red(700, 100), red(230, 150));
     stbi_image_free(pixels);
 }
+
+TEST_F(UseSpecialTest, EscapeClosesTheWindowFirstAndTheMenuNext) {
+    ui->openMenu();
+    castTransmute(30);
+    press(27);
+    step();
+    release(27);
+    step();
+    EXPECT_FALSE(ui->useSpecialOpen);
+    EXPECT_TRUE(ui->menuOpen);
+    EXPECT_EQ(panel->get_parent(), ui->UIWinHolder.get());
+    press(27);
+    step();
+    release(27);
+    step();
+    EXPECT_FALSE(ui->menuOpen);
+    EXPECT_FALSE(G::pauseGame);
+}
