@@ -156,6 +156,7 @@ void UIGemShop::gemButtonClick(const Ref<framework::Event>& event) {
     if (auto state = G::mapState; state && state->hero && price) {
         Tile* tile = state->mapData ? state->mapData->tileAt(state->hero->lev_x, state->hero->lev_y) : nullptr;
         auto gem = make<StatGem>(tile, type);
+        gem->bought = true;
         state->boughtGems.push_back(gem);
         if (auto holder = state->hero->get_parent()) holder->addChild(gem);
         gem->activate();

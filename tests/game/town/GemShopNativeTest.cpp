@@ -202,6 +202,7 @@ TEST_F(GemShopTest, ExactGoldBuysTheGemOnTheHerosCellAndOnlyItsPriceRises) {
     auto holder = state->hero->get_parent();
     ASSERT_TRUE(holder);
     const int before = holder->get_numChildren();
+    state->foundFloorObjects = 0;
 
     click(gemButton(StatGem::TYPE_ATTACK));
     EXPECT_EQ(GameData::gold, 0);
@@ -224,6 +225,9 @@ TEST_F(GemShopTest, ExactGoldBuysTheGemOnTheHerosCellAndOnlyItsPriceRises) {
     EXPECT_EQ(gem->dots.size(), 10u);
     EXPECT_EQ(gem->dots[0]->get_parent(), holder.get());
     EXPECT_EQ(holder->get_numChildren(), before + 10);
+    // A bought gem is no find of the floor: buying cannot count toward sweeping it (the town's
+    // count of objects to find is 0, so one count would already call it swept).
+    EXPECT_EQ(state->foundFloorObjects, 0);
     // The bought gem is not left standing on the cell.
     EXPECT_NE(state->mapData->tileAt(state->hero->lev_x, state->hero->lev_y)->tObj, Ref<game::TileObject>(gem));
 
