@@ -86,7 +86,7 @@ void StatGem::activate() {
         if (tile->tObj.get() == this) tile->tObj = nullptr;
         DataUI::get().updateMiniMapTile(tile->lev_x, tile->lev_y);
     }
-    if (link) link->findFloorObject();
+    if (link && !bought) link->findFloorObject();
 }
 
 void StatGem::showChooseMenu() {

@@ -57,6 +57,8 @@ public:
     std::vector<runtime::Ref<framework::Point>> dotVelocities;
     int dotFrame = 0;
     bool exploding = false;
+    // Bought in the gem shop: set off on the hero's cell, it is no object of the floor to find.
+    bool bought = false;
 };
 
 }  // namespace game

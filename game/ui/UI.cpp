@@ -15,6 +15,7 @@
 #include "UIActiveEffectsHUD.h"
 #include "UIChooseHeroWindow.h"
 #include "UIMoreStatsWindow.h"
+#include "UseSpecialWindow.h"
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
@@ -46,6 +47,7 @@
 #include "game/shell/G.h"
 #include "game/shell/Game.h"
 #include "game/shell/PixelSmoother.h"
+#include "game/town/UIGemShop.h"
 #include "game/kit/TweenProps.h"
 #include "platform/runtime/DynamicObject.h"
 #include "platform/runtime/Numbers.h"
@@ -298,6 +300,7 @@ void UI::initialize(bool firstTime) {
 
         createChooseFloorWindow();
         createOptionsWindow();
+        gemShop = make<UIGemShop>();
 
         mainLayer->addChild(itemsButton);
         mainLayer->addChild(UIWinHolder);
@@ -466,7 +469,8 @@ void UI::updatePausedStuff() {
         if (escapeLootWindow) escapeLootWindow->update();
     }
     if (settingsOpen) send(settingsDetails, "update");
-    if (gemShopOpen) send(gemShop, "update");
+    if (gemShopOpen)
+        if (auto shop = gemShop.cast<UIGemShop>()) shop->update();
     if (slotWinOpen) send(slotWindow, "update");
 }
 
@@ -1108,9 +1112,58 @@ void UI::closeHotkeyWindow() {
     overBlack->removeEventListener(framework::MouseEvent::CLICK, Function::method<&UI::hotkeyBlacknessClicked>(this));
     if (bar) bar->hideInstructions();
 }
-void UI::openUseSpecialWindow(const runtime::Ref<Item>& item) { notBuilt("openUseSpecialWindow"); }
-void UI::useSpecialBlacknessClicked(const EventRef& event) { notBuilt("useSpecialBlacknessClicked"); }
-void UI::closeUseSpecialWindow() { notBuilt("closeUseSpecialWindow"); }
+void UI::openUseSpecialWindow(const runtime::Ref<Item>& item) {
+    auto panel = inventory.cast<ItemInventory>();
+    if (!panel) return;
+    panel->set_x((Game::gameWidth - UI_WIN_MAX_WIDTH) * 0.5);
+    panel->set_y(static_cast<int>(menuHeight() * 0.5));
+    if (!useSpecialWin) useSpecialWin = make<UseSpecialWindow>();
+    auto window = useSpecialWin.cast<UseSpecialWindow>();
+    useSpecialOpen = true;
+    G::pauseGame = true;
+    inventoryOpen = true;
+    tweenInSprite(window, true, 1, 0.8);
+    overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::useSpecialBlacknessClicked>(this));
+    overLayer->addChild(panel);
+    panel->updateItems();
+    panel->setScrollerFunctions(Function::method<&UseSpecialWindow::selectItem>(window.get()),
+                                Function::method<&UseSpecialWindow::useItem>(window.get()),
+                                Function::method<&UseSpecialWindow::deselectItem>(window.get()));
+    window->mpHud->update(0);
+    window->specialItem = item;
+}
+
+void UI::useSpecialBlacknessClicked(const EventRef& event) { closeUseSpecialWindow(); }
+
+void UI::closeUseSpecialWindow() {
+    auto window = useSpecialWin.cast<UseSpecialWindow>();
+    auto panel = inventory.cast<ItemInventory>();
+    useSpecialOpen = false;
+    if (window) {
+        tweenOutSprite(window, true);
+        window->itemDetailsWindow->set_visible(false);
+    }
+    if (panel) {
+        removeFrom(overLayer, panel);
+        panel->set_x(0);
+        panel->set_y(menuHeight() - INVENTORY_HEIGHT);
+    }
+    if (!menuOpen) {
+        G::pauseGame = false;
+        inventoryOpen = false;
+    } else if (panel) {
+        // Back to the menu, serving the equipment tab again.
+        UIWinHolder->addChild(panel);
+        UIWinBG->set_visible(true);
+        panel->setScrollerFunctions(equipmentCallback("selectItem", false), equipmentCallback("useItem", false),
+                                    equipmentCallback("deselectItem", true));
+    }
+    overBlack->removeEventListener(framework::MouseEvent::CLICK,
+                                   Function::method<&UI::useSpecialBlacknessClicked>(this));
+    if (panel) panel->updateItems();
+    if (window) window->destroy(true);
+    useSpecialWin = nullptr;
+}
 void UI::updateFloorTransition() {
     auto state = G::mapState;
     const int n = NUM_TRANSITION_BARS;
@@ -1266,8 +1319,24 @@ void UI::closeMap() {
     G::pauseGame = false;
     mapOpen = false;
 }
-void UI::openGemShop() { notBuilt("openGemShop"); }
-void UI::closeGemShop() { notBuilt("closeGemShop"); }
+void UI::openGemShop() {
+    auto shop = gemShop.cast<UIGemShop>();
+    if (!shop) return;
+    tweenInSprite(shop, true);
+    // The player's gold stays in view above everything while shopping.
+    addChild(goldSprite);
+    shop->updateCosts();
+    shop->welcome();
+    G::pauseGame = true;
+    gemShopOpen = true;
+}
+
+void UI::closeGemShop() {
+    if (gemShop) tweenOutSprite(gemShop, true);
+    caveLayer->addChild(goldSprite);
+    G::pauseGame = false;
+    gemShopOpen = false;
+}
 void UI::showDiaryEntry() {
     diaryOpen = true;
     diaryEntry = make<DiaryEntry>();

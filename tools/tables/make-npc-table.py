@@ -319,7 +319,7 @@ NPCS = [
         say("Your loss.", type="no"),
     ]),
     (55, "statGemSalesman", dict(freeze="true"), [
-        ask("Psst! Stat gems, fresh from the deep. Want a look?", "Yes", "No", "openGemShop", "no"),
+        ask("Look at all these fantastic gems! Want to buy some?", "Yes", "No", "openGemShop", "no"),
         say("Your loss, friend.", type="no"),
     ]),
     (56, "sorcerorSuicide", dict(offsetY=-12, hardPos="true", speechOffsetY=12, width=32, height=32, frames=2, frameStep=10), [
