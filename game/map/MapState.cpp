@@ -55,6 +55,7 @@
 #include "tween/Tweener.h"
 #include "tween/easing/Linear.h"
 #include "tween/easing/Quad.h"
+#include "tween/easing/Quart.h"
 
 namespace game {
 
@@ -1844,9 +1845,72 @@ void MapState::openStatChooseMenuThisTile(const runtime::Ref<StatGem>& gem) {
     chooseGem = gem;
     openStatChooseMenu = true;
 }
-void MapState::useWings() {}
-void MapState::updateWings() {}
-void MapState::fadeAfterWings() {}
+void MapState::startWings(const SpriteRef& target) {
+    wingsTarget = target;
+    Audio::playSound("wings");
+    wingsBackAnim = wingSprite("assets/x2/misc/wingsAnimUnder.png");
+    if (objectsSprite) objectsSprite->addChild(wingsBackAnim);
+    mapEffects.push_back(wingsBackAnim);
+    usingWings = true;
+    wingsOverAdded = false;
+    disableMovement = true;
+    G::disableMenu = true;
+}
+
+MapState::SpriteRef MapState::wingSprite(const char* picture) const {
+    auto wings = make<BitmapSprite>(PixelSmoother::smoothAsset(picture));
+    wings->setNewAnim(Effects::WINGS_ANIM);
+    wings->set_x(wingsTarget->get_x() + std::trunc(T * 0.5 - Effects::WINGS_ANIM->width * 0.5));
+    wings->set_y(wingsTarget->get_y() - WINGS_Y_OFFSET);
+    return wings;
+}
+
+void MapState::useWings() {
+    if (hero) startWings(hero);
+}
+
+void MapState::updateWings() {
+    if (!wingsBackAnim || !wingsTarget) return;
+    if (wingsBackAnim->frame == 3) {
+        static const BMDCache::BMD* const squares[] = {&BMDCache::whiteSquare2x2, &BMDCache::goldSquare2x2,
+                                             &BMDCache::whiteSquare4x4, &BMDCache::goldSquare4x4};
+        for (int i = 0; i < 20; ++i) {
+            const int n = static_cast<int>(random() * 4);
+            auto spark = make<BitmapSprite>(*squares[n >= 1 && n <= 3 ? n : 0]);
+            const bool left = random() < 0.5;
+            const double direction = left ? -1 : 1;
+            const double startX = left ? wingsTarget->get_x() - 15 : wingsTarget->get_x() + T;
+            spark->set_x(startX + 15 * random());
+            spark->set_y(wingsTarget->get_y() - WINGS_Y_OFFSET + 35 * random());
+            const double toX = spark->get_x() + 30 * random() * direction;
+            const double toY = spark->get_y() - 20 + 30 * random();
+            if (auto actuator = ::tween::Tweener::tween(spark, 2, TweenProps::of({{"alpha", 0}, {"x", toX}, {"y", toY}}))) {
+                actuator->ease(::tween::Quart::get_easeOut());
+                spark->tween(actuator);
+            }
+            if (overSprite) overSprite->addChild(spark);
+            mapEffects.push_back(spark);
+        }
+    }
+    if (wingsBackAnim->frame == 10 && !wingsOverAdded) {
+        auto over = wingSprite("assets/x2/misc/wingsAnimOver.png");
+        if (overSprite) overSprite->addChild(over);
+        mapEffects.push_back(over);
+        auto fade = ::tween::Tweener::tween(wingsTarget, 0.5, TweenProps::of({{"alpha", 0}}));
+        if (wingsTarget == SpriteRef(hero)) {
+            over->tweenOnComplete = runtime::Function::method<&MapState::fadeAfterWings>(this);
+        } else if (fade) {
+            fade->onComplete(runtime::Function::method<&MapState::removeWingedNPC>(this));
+        }
+        wingsOverAdded = true;
+    }
+}
+
+void MapState::fadeAfterWings() {
+    if (Game::ui)
+        Game::ui->tweenInSprite(uiObject<framework::DisplayObject>("overBlack"), false, 1, 0.5, 1,
+                                runtime::Function::method<&MapState::endSuccessfulRun>(this));
+}
 void MapState::startChooseTileMode(const runtime::Ref<Item>& item) {}
 void MapState::endChooseTileMode() {}
 void MapState::endMapCanvasTween() {}
@@ -2092,9 +2156,41 @@ void MapState::updateSorcererDeath() {
     }
     crystalChargeTime = t + 1;
 }
-void MapState::wingOutNPC(const SpriteRef& npc) {}
-void MapState::removeWingedNPC() {}
-void MapState::updateGivingGems() {}
+void MapState::wingOutNPC(const SpriteRef& npc) {
+    auto character = npc.cast<NPC>();
+    if (!character) return;
+    const int id = character->npcData ? character->npcData->id : -1;
+    if (id == NPC::LOST_KID) {
+        Tile* tile = mapData ? mapData->tileAt(heroX(), heroY()) : nullptr;
+        for (int type : {StatGem::TYPE_HP, StatGem::TYPE_MP, StatGem::TYPE_ATTACK}) {
+            auto gem = make<StatGem>(tile, type);
+            // A gift, not an object of the floor to find.
+            gem->bought = true;
+            gemsToCredit.push_back(gem);
+        }
+    } else if (id == NPC::ARCHAEOLOGIST) {
+        GameData::setSwitch(SWITCH::ARCHAEOLOGIST_SAVED, true);
+    }
+    startWings(npc);
+}
+
+void MapState::removeWingedNPC() {
+    if (auto npc = wingsTarget.cast<NPC>(); npc && npc->tile) npc->tile->tObj = nullptr;
+    usingWings = false;
+    disableMovement = false;
+    G::disableMenu = false;
+}
+
+void MapState::updateGivingGems() {
+    if (--gemGiveTime >= 1 || gemsToCredit.empty()) return;
+    auto gem = gemsToCredit.front();
+    gemsToCredit.erase(gemsToCredit.begin());
+    boughtGems.push_back(gem);
+    if (hero)
+        if (auto holder = hero->get_parent()) holder->addChild(gem);
+    gem->activate();
+    gemGiveTime = GEM_GIVE_TIME;
+}
 void MapState::addHoleBGGradient() {}
 void MapState::activateDemonTrigger(TileObject& trigger) {}
 void MapState::demonExpandWalls() {}

@@ -167,7 +167,7 @@ public:
     std::vector<SpriteRef> menuEffects;
     std::vector<runtime::Ref<ItemIconAnimated>> animatedItemIcons;
     std::vector<runtime::Ref<StatGem>> boughtGems;
-    std::vector<runtime::Value> gemsToCredit;
+    std::vector<runtime::Ref<StatGem>> gemsToCredit;
     int gemGiveTime = 0;
     int shakeTime = 0;
     SpriteRef foundItemWin;
@@ -331,6 +331,10 @@ public:
     virtual void useWings();
     virtual void updateWings();
     virtual void fadeAfterWings();
+    // The shared start of a flight: the under-wings sprite, the sound and the locks.
+    void startWings(const SpriteRef& target);
+    // A wings sprite over the flying target's tile.
+    SpriteRef wingSprite(const char* picture) const;
     virtual void endSuccessfulRun();
     virtual void exitCave();
     virtual void displayTileInfo(int x, int y);

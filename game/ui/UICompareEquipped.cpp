@@ -40,7 +40,7 @@ bool isAccessorySlot(int slot) {
 // The shop is open with an item of its own stock selected.
 bool buyingFromShop() {
     const Ref<UI>& ui = Game::ui;
-    return ui && ui->shopOpen && ui->shop && Value(ui->shop).field("shopItemSelected").toBool();
+    return ui && ui->shopOpen && ui->shop && ui->shop->shopItemSelected;
 }
 
 Ref<TextSprite> caption(const char* text) {
@@ -184,7 +184,7 @@ void UICompareEquipped::itemReplaced(int slot) {
     auto inventory = ui ? ui->inventory.cast<ItemInventory>() : nullptr;
     bool equipped = true;
     if (buyingFromShop()) {
-        equipped = call(Value(ui->shop), "buyOne", {Value(slot)}).toBool();
+        equipped = ui->shop->buyOne(slot);
     } else if (selected) {
         if (inventory) inventory->updateItems();
         GameData::equipItem(selected, slot);

@@ -19,6 +19,7 @@
 #include "game/map/MapState.h"
 #include "game/shell/G.h"
 #include "game/ui/EquipmentSlot.h"
+#include "game/town/UIShop.h"
 #include "game/ui/UI.h"
 #include "game/ui/UICompareEquipped.h"
 #include "game/floor/TiledMap.h"
@@ -45,16 +46,15 @@ namespace {
 
 // The shop as the comparison sees it: whether a stock item is selected, and a purchase that
 // succeeds or fails.
-class FakeShop : public game::BitmapSprite {
+class FakeShop : public game::UIShop {
     RUNTIME_CLASS(FakeShop)
 public:
-    FakeShop() = default;
-    explicit FakeShop(runtime::NoInit n) : BitmapSprite(n) {}
-    bool buyOne(int slot) {
-        slots.push_back(slot);
+    FakeShop() : UIShop(960, 360) {}
+    explicit FakeShop(runtime::NoInit n) : UIShop(n) {}
+    bool buyOne(std::optional<int> slot) override {
+        slots.push_back(slot.value_or(-1));
         return succeeds;
     }
-    bool shopItemSelected = false;
     bool succeeds = true;
     std::vector<int> slots;
 };
@@ -77,11 +77,7 @@ public:
 
 }  // namespace
 
-RUNTIME_DEFINE_CLASS(FakeShop, "tests.game.FakeShop", game::BitmapSprite, (auto& b) {
-    b.template field<&FakeShop::shopItemSelected>("shopItemSelected")
-        .template method<&FakeShop::buyOne>("buyOne")
-        .emptyInstance();
-})
+RUNTIME_DEFINE_CLASS(FakeShop, "tests.game.FakeShop", game::UIShop, (auto& b) { b.emptyInstance(); })
 
 RUNTIME_DEFINE_CLASS(FakeEquipment, "tests.game.FakeEquipment", game::BitmapSprite, (auto& b) {
     b.template field<&FakeEquipment::itemDetails>("itemDetails")
