@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "UIButtonPanel.h"
+#include "UIEquipment.h"
 #include "UILoadingScreen.h"
 #include "UIResizeScreen.h"
 #include "framework/display/Bitmap.h"
@@ -240,8 +242,8 @@ public:
 
     int transitionBarThickness = 0;
     SpriteRef inventory;
-    SpriteRef panel;
-    SpriteRef equipment;
+    runtime::Ref<UIButtonPanel> panel;
+    runtime::Ref<UIEquipment> equipment;
     SpriteRef crafting;
     SpriteRef hotkeys;
     SpriteRef useSpecialWin;
