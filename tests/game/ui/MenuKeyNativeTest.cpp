@@ -20,7 +20,8 @@ TEST(MenuKey, EscapeInTownOpensTheEquipmentTabBesideTheTabBar) {
     driver.until("the menu is open on the equipment tab", [] {
         auto ui = Game::ui;
         return ui->menuOpen && ui->equipmentOpen && ui->selectedWindow == UI::WIN_EQUIPMENT &&
-               ui->equipment->get_stage() && ui->panel->get_stage() && ui->panel->equipmentButton->selected;
+               ui->equipment->get_stage() && ui->panel->get_stage() && ui->panel->equipmentButton->selected &&
+               !ui->overBlack2->get_parent();  // the hint's fading cover takes clicks until it leaves
     });
     clickButton(driver, "the loot tab", [] { return Game::ui->panel->statsButton; });
     driver.until("the loot page replaced the tab", [] {
