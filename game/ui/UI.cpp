@@ -277,6 +277,7 @@ void UI::initialize(bool firstTime) {
         hpmpHud = make<HPMPHud>();
         hpmpHud->set_x(5);
         hpmpHud->set_y(5);
+        compareScreen = make<UICompareEquipped>();
         activeEffectsHUD = make<UIActiveEffectsHUD>();
         activeEffectsHUD->set_x(hpmpHud->get_x() + 154);
         activeEffectsHUD->set_y(hpmpHud->get_y());
@@ -320,7 +321,7 @@ void UI::initialize(bool firstTime) {
         for (const SpriteRef& window : {hotkeys, inventory, SpriteRef(panel), SpriteRef(equipment), crafting, shop,
                                         currentLootWindow, lootDetails})
             if (window) window->destroy(true);
-        if (compareScreen) send(compareScreen, "positionWindows");
+        compareScreen->positionWindows();
         loadingScreen->resizeScreen();
         if (settingsDetails) send(settingsDetails, "positionEverything");
         if (creditsScreen) {
@@ -564,7 +565,7 @@ void UI::openEquipment() {
     if (hpmpHud) equipment->guyWindow->addChildAt(hpmpHud, 1);
     addTo(equipment->guyWindow, floorText);
     addTo(equipment->guyWindow, goldSprite);
-    if (equipment->statsDetails) send(equipment->statsDetails, "updateStats");
+    equipment->statsDetails->updateStats();
     updateGoldPosition();
     updateFloorPosition();
     setInventoryCallbacks(equipment, "selectItem", "useItem", "deselectItem");
@@ -1107,8 +1108,17 @@ void UI::closeChooseTileStuff() {
 void UI::cancelChooseTileClick(const EventRef& event) {
     if (G::mapState) G::mapState->endChooseTileMode();
 }
-void UI::openCompareScreen(const runtime::Ref<Item>& item) { notBuilt("openCompareScreen"); }
-void UI::closeCompareScreen() { notBuilt("closeCompareScreen"); }
+void UI::openCompareScreen(const runtime::Ref<Item>& item) {
+    compareOpen = true;
+    tweenInSprite(compareScreen, true, 1, 0.9);
+    compareScreen->setItem(item);
+    compareScreen->closingWindow = false;
+}
+
+void UI::closeCompareScreen() {
+    compareOpen = false;
+    tweenOutSprite(compareScreen, true);
+}
 void UI::showDeathText() {
     if (!overLayer) return;
     for (const auto& text : {deathText, deathText2}) {

@@ -10,6 +10,7 @@
 #include "UIButtonPanel.h"
 #include "UIEquipment.h"
 #include "UILoadingScreen.h"
+#include "UICompareEquipped.h"
 #include "UIResizeScreen.h"
 #include "framework/display/Bitmap.h"
 #include "framework/display/Sprite.h"
@@ -329,7 +330,7 @@ public:
     runtime::Ref<TextSprite> chooseTileText;
     runtime::Ref<BasicButton> chooseTileCancel;
     SpriteRef floorSkipMenu;
-    SpriteRef compareScreen;
+    runtime::Ref<UICompareEquipped> compareScreen;
     runtime::Ref<BasicWindow> chooseFloorWin;
     runtime::Ref<BasicButton> skillPointsButton;
     int skillPointsShowTime = 0;

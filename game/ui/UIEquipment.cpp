@@ -16,7 +16,6 @@ namespace game {
 using runtime::Function;
 using runtime::make;
 using runtime::Ref;
-using runtime::Value;
 
 namespace {
 
@@ -37,8 +36,8 @@ UIEquipment::UIEquipment(int width, int height) {
     addChild(guyWindow);
     createGuyWindow(guyWindow->winWidth - 120, guyWindow->winHeight - 180);
 
-    // The stats panel is made by its own class; until it is joined in its place stays empty.
-    statsDetails = nullptr;
+    statsDetails = make<UIStatsDetails>(statsWindow->winWidth, statsWindow->winHeight);
+    statsWindow->addChild(statsDetails);
 
     itemDetails = make<ItemDetails>(itemDetailsWindow->winWidth, itemDetailsWindow->winHeight - 180);
     itemDetailsWindow->addChild(itemDetails);
@@ -120,18 +119,6 @@ void UIEquipment::createGuyWindow(int w, int h) {
              accessorySlot1, accessorySlot2, accessorySlot3};
 }
 
-void UIEquipment::showAdjustedStats(const Ref<Item>& newItem, const Ref<Item>& oldItem) {
-    if (!statsDetails) return;
-    const Value method = Value(statsDetails).field("showAdjustedStats");
-    if (auto* f = method.function()) (*f)(Value(newItem), Value(oldItem));
-}
-
-void UIEquipment::updateStats() {
-    if (!statsDetails) return;
-    const Value method = Value(statsDetails).field("updateStats");
-    if (auto* f = method.function()) (*f)();
-}
-
 void UIEquipment::selectItem(const Ref<Item>& item) {
     if (!item) return;
     itemDetails->set_item(item);
@@ -139,7 +126,7 @@ void UIEquipment::selectItem(const Ref<Item>& item) {
     const int slot = item->data->slot;
     if (slot == EquipmentSlot::SLOT_NONE) {
         selectedSlot = nullptr;
-        updateStats();
+        statsDetails->updateStats();
         return;
     }
     Ref<EquipmentSlot> target;
@@ -156,13 +143,14 @@ void UIEquipment::selectItem(const Ref<Item>& item) {
     if (!target) return;
     selectSlot(target);
     const auto& worn = GameData::equippedItems;
-    showAdjustedStats(item, target->slot < static_cast<int>(worn.size()) ? worn[target->slot] : nullptr);
+    const auto id = static_cast<std::size_t>(target->slot);
+    statsDetails->showAdjustedStats(item, id < worn.size() ? worn[id] : nullptr);
 }
 
 void UIEquipment::deselectItem() {
     deselectSlot();
     itemDetails->set_item(nullptr);
-    updateStats();
+    statsDetails->updateStats();
 }
 
 void UIEquipment::selectSlot(const Ref<EquipmentSlot>& slot) {
@@ -183,7 +171,7 @@ void UIEquipment::useItem(const Ref<Item>& item) {
         selectedSlot->setItem(item);
         GameData::equipItem(item, selectedSlot->slot);
         deselectSlot();
-        updateStats();
+        statsDetails->updateStats();
         if (auto inventory = rootInventory()) {
             inventory->deselectItem();
             inventory->updateItems();

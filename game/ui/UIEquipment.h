@@ -6,6 +6,7 @@
 #include <array>
 
 #include "EquipmentSlot.h"
+#include "UIStatsDetails.h"
 #include "game/kit/BasicButton.h"
 #include "game/kit/BasicWindow.h"
 #include "game/kit/ItemDetails.h"
@@ -44,7 +45,7 @@ public:
     runtime::Ref<BasicWindow> guyWindow;
     runtime::Ref<BasicWindow> itemDetailsWindow;
     runtime::Ref<BasicWindow> statsWindow;
-    runtime::Ref<BitmapSprite> statsDetails;
+    runtime::Ref<UIStatsDetails> statsDetails;
     runtime::Ref<framework::Bitmap> skillsIconGoldGlow;
     runtime::Ref<TextSprite> levelText;
     runtime::Ref<TextSprite> ngPlusText;
@@ -66,11 +67,6 @@ public:
     runtime::Ref<framework::Bitmap> guyPicture;
     runtime::Ref<BasicButton> skillsButton;
     runtime::Ref<BasicButton> moreStatsButton;
-
-private:
-    // The stats panel's figures: a preview with newItem worn in place of oldItem, or the plain ones.
-    void showAdjustedStats(const runtime::Ref<Item>& newItem, const runtime::Ref<Item>& oldItem);
-    void updateStats();
 };
 
 }  // namespace game

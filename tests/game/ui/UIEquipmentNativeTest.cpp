@@ -158,6 +158,39 @@ TEST_F(UIEquipmentTest, AChoiceInTheInventoryMarksTheSlotItWouldGoTo) {
     EXPECT_EQ(tab()->selectedSlot.get(), nullptr);
 }
 
+TEST_F(UIEquipmentTest, TheStatsPanelPreviewsTheExchangeInTheMarkedSlot) {
+    ui->openMenu();
+    // Three rings worn, the third the strongest: a new ring is weighed against the third.
+    int n = 1;
+    for (int defense : {1, 1, 4}) {
+        auto r = ring(n++);
+        r->effectiveData->defense = defense;
+        wear(EquipmentSlot::SLOT_ACCESSORY1 + n - 2, r);
+    }
+    tab()->updateDisplayedData();
+    const int stored = GameData::defense;
+    auto& defense = *tab()->statsDetails->defenseText;
+
+    auto held = hold(ring(9));
+    held->effectiveData->defense = 6;
+    choose(held);
+    EXPECT_EQ(tab()->selectedSlot.get(), tab()->accessorySlot3.get());
+    EXPECT_EQ(defense.text.str(), std::to_string(stored + 6 - 4));
+    EXPECT_EQ(defense.font.get(), game::TextSprite::MEDIEVAL_SANS_20_OUTLINE_GREEN.get());
+
+    // A potion shows the plain figures.
+    auto drink = hold(potion());
+    choose(drink);
+    EXPECT_EQ(defense.text.str(), std::to_string(stored));
+    EXPECT_EQ(defense.font.get(), game::TextSprite::MEDIEVAL_SANS_20_OUTLINE.get());
+
+    // A worn ring clicked: the figures without it, in red.
+    inventory()->deselectItem();
+    click(tab()->accessorySlot3);
+    EXPECT_EQ(defense.text.str(), std::to_string(stored - 4));
+    EXPECT_EQ(defense.font.get(), game::TextSprite::MEDIEVAL_SANS_20_OUTLINE_RED.get());
+}
+
 TEST_F(UIEquipmentTest, UsingAChosenItemWearsItAndReturnsTheOneItReplaces) {
     ui->openMenu();
     auto old = sword(1);
