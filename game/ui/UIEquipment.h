@@ -63,7 +63,7 @@ public:
     std::array<runtime::Ref<EquipmentSlot>, 10> slots;
     runtime::Ref<EquipmentSlot> selectedSlot;
     runtime::Ref<BitmapSprite> selectBox;
-    // Not named members of the layout, kept for tests and the frame's look.
+    // The hero picture and the two buttons of the hero window.
     runtime::Ref<framework::Bitmap> guyPicture;
     runtime::Ref<BasicButton> skillsButton;
     runtime::Ref<BasicButton> moreStatsButton;
