@@ -330,7 +330,7 @@ void UI::initialize(bool firstTime) {
         if (activeEffectsOpen) closeActiveEffects();
         if (useSpecialOpen) closeUseSpecialWindow();
         removeFrom(mainLayer, hotkeys);
-        for (const SpriteRef& window : {hotkeys, inventory, panel, equipment, crafting, SpriteRef(shop)})
+        for (const SpriteRef& window : {hotkeys, inventory, SpriteRef(panel), SpriteRef(equipment), crafting, SpriteRef(shop)})
             if (window) window->destroy(true);
         if (currentLootWindow) currentLootWindow->destroy(true);
         if (lootDetails) lootDetails->destroy(true);
@@ -360,10 +360,12 @@ void UI::initialize(bool firstTime) {
         overlay->set_height(H);
     }
 
-    // The menu's panels (tab bar, tabs, inventory, hotkey bar, shop, loot) are made here by their
-    // own classes; until they exist their places stay empty.
-    panel = nullptr;
-    equipment = nullptr;
+    // The menu's panels (tab bar, tabs, inventory, hotkey bar, shop, loot); those whose classes
+    // are not made yet leave their places empty.
+    panel = make<UIButtonPanel>(116, Hm - 188);
+    panel->set_x(Wm - PANEL_WIDTH);
+    panel->set_y(4);
+    equipment = make<UIEquipment>(Wm - PANEL_WIDTH, Hm - INVENTORY_HEIGHT);
     crafting = nullptr;
     inventory = make<ItemInventory>(equipmentCallback("selectItem", false), equipmentCallback("useItem", false),
                                     equipmentCallback("deselectItem", true));
@@ -442,12 +444,9 @@ void UI::reCreateUI() {
 void UI::update() {
     if (!Game::releaseVersion && fps->get_visible()) fps->update();
     if (skillPointsShowTime > 0 && --skillPointsShowTime == 0) hideSkillPointsButton();
-    if (menuOpen && selectedWindow == WIN_EQUIPMENT && equipment) {
-        const Value glow = Value(equipment).field("skillsIconGoldGlow");
-        if (auto* object = glow.as<DisplayObject>()) {
-            object->set_alpha(GameData::skillPoints > 0 ? (std::sin(G::frameCount / 15.0) + 1) * 0.5 * 0.8 : 0);
-        }
-    }
+    if (menuOpen && selectedWindow == WIN_EQUIPMENT && equipment)
+        equipment->skillsIconGoldGlow->set_alpha(
+            GameData::skillPoints > 0 ? (std::sin(G::frameCount / 15.0) + 1) * 0.5 * 0.8 : 0);
     if (hotkeys) send(hotkeys, "update");
 }
 
@@ -524,9 +523,9 @@ void UI::openMenu() {
     caveLayer->set_visible(false);
     openInventory();
     setInventoryCallbacks(equipment, "selectItem", "useItem", "deselectItem");
-    if (inBattle()) send(equipment, "disableIconsForBattle");
+    if (inBattle()) equipment->disableIconsForBattle();
     openWindow(WIN_EQUIPMENT);
-    send(panel, "selectTab", {Value(selectedWindow)});
+    panel->selectTab(selectedWindow);
 }
 
 void UI::closeMenu() {
@@ -546,7 +545,7 @@ void UI::closeMenu() {
 
 void UI::openWindow(int tabId) {
     closeCurrentWindow();
-    send(panel, "selectTab", {Value(tabId)});
+    panel->selectTab(tabId);
     switch (tabId) {
         case WIN_EQUIPMENT: openEquipment(); break;
         case WIN_CRAFTING: openCrafting(); break;
@@ -578,14 +577,10 @@ void UI::openEquipment() {
     equipmentOpen = true;
     addTo(UIWinHolder, equipment);
     UIWinBG->set_visible(true);
-    if (equipment) {
-        auto guyWindow = Ref<framework::DisplayObjectContainer>(
-            Value(equipment).field("guyWindow").as<framework::DisplayObjectContainer>());
-        if (guyWindow && hpmpHud) guyWindow->addChildAt(hpmpHud, 1);
-        addTo(guyWindow, floorText);
-        addTo(guyWindow, goldSprite);
-        send(Value(equipment).field("statsDetails").as<runtime::Object>(), "updateStats");
-    }
+    if (hpmpHud) equipment->guyWindow->addChildAt(hpmpHud, 1);
+    addTo(equipment->guyWindow, floorText);
+    addTo(equipment->guyWindow, goldSprite);
+    equipment->statsDetails->updateStats();
     updateGoldPosition();
     updateFloorPosition();
     setInventoryCallbacks(equipment, "selectItem", "useItem", "deselectItem");
@@ -596,13 +591,9 @@ void UI::openEquipment() {
 void UI::closeEquipment() {
     equipmentOpen = false;
     removeFrom(UIWinHolder, equipment);
-    if (equipment) {
-        auto guyWindow = Ref<framework::DisplayObjectContainer>(
-            Value(equipment).field("guyWindow").as<framework::DisplayObjectContainer>());
-        for (const SpriteRef& figure : {hpmpHud, SpriteRef(floorText), goldSprite}) removeFrom(guyWindow, figure);
-    }
-    send(equipment, "deselectSlot");
-    send(equipment, "deselectItem");
+    for (const SpriteRef& figure : {hpmpHud, SpriteRef(floorText), goldSprite}) removeFrom(equipment->guyWindow, figure);
+    equipment->deselectSlot();
+    equipment->deselectItem();
 }
 
 void UI::showHintOnce(int id, const Ref<MessageWindow>& window) {

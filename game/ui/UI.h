@@ -9,6 +9,8 @@
 
 #include "LootDetails.h"
 #include "UIEscapeLoot.h"
+#include "UIButtonPanel.h"
+#include "UIEquipment.h"
 #include "UILoadingScreen.h"
 #include "UILoot.h"
 #include "UICompareEquipped.h"
@@ -248,8 +250,8 @@ public:
 
     int transitionBarThickness = 0;
     SpriteRef inventory;
-    SpriteRef panel;
-    SpriteRef equipment;
+    runtime::Ref<UIButtonPanel> panel;
+    runtime::Ref<UIEquipment> equipment;
     SpriteRef crafting;
     SpriteRef hotkeys;
     SpriteRef useSpecialWin;

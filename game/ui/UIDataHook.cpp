@@ -54,7 +54,7 @@ void UIDataHook::updateEquipmentStats() {
     auto ui = ui_.lock();
     if (!ui || !ui->equipment) return;
     const Value stats = Value(ui->equipment).field("statsDetails");
-    if (auto* f = stats.field("updateStats").function()) (*f)();
+    if (const Value update = stats.field("updateStats"); auto* f = update.function()) (*f)();
 }
 void UIDataHook::updateNGPlusText() { send("equipment", "updateNGPlusText"); }
 void UIDataHook::clearItemDetails() { send("equipment", "clearItemDetails"); }

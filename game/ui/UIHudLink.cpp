@@ -17,7 +17,9 @@ void UIHudLink::call(std::initializer_list<const char*> path, const char* operat
     Value target(ui);
     for (const char* field : path) target = target.field(field);
     if (target.isNull()) return;
-    if (auto* f = target.field(operation).function()) f->callArgs(args.begin(), static_cast<int>(args.size()));
+    // The method value owns the bound function: keep it alive for the call.
+    const Value method = target.field(operation);
+    if (auto* f = method.function()) f->callArgs(args.begin(), static_cast<int>(args.size()));
 }
 
 Ref<ItemInventory> UIHudLink::inventory() {
@@ -84,7 +86,7 @@ void UIHudLink::showEquipmentItemDetails(const Ref<Item>& item, bool hideCompare
     if (details.isNull()) return;
     details.setField("item", Value(item));
     if (hideCompareButton)
-        if (auto* f = details.field("hideCompareButton").function()) (*f)();
+        if (const Value hide = details.field("hideCompareButton"); auto* f = hide.function()) (*f)();
 }
 
 void UIHudLink::addToHero(const Ref<BitmapSprite>& sprite) {

@@ -14,6 +14,7 @@
 #include "framework/Lib.h"
 #include "framework/display/Stage.h"
 #include "framework/events/Event.h"
+#include "game/data/GameData.h"
 #include "game/kit/Scale9BitmapSprite.h"
 #include "game/kit/SpriteFont.h"
 #include "game/kit/TextSprite.h"
@@ -38,6 +39,8 @@ protected:
         game::SpriteFont::LAST_ID = 0;
         game::BMDCache::load();
         game::UIColor::createColors();
+        // The palette start-up chooses; the UI root's equipment slots read it.
+        game::GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
         game::SpriteFont::createFonts();
     }
 

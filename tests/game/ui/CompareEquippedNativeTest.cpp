@@ -59,33 +59,9 @@ public:
     std::vector<int> slots;
 };
 
-// The equipment tab as the comparison refreshes it, with the calls it received.
-class FakeEquipment : public game::BitmapSprite {
-    RUNTIME_CLASS(FakeEquipment)
-public:
-    FakeEquipment() {
-        itemDetails = make<ItemDetails>(280, 176);
-        statsDetails = make<game::UIStatsDetails>(340, 162);
-    }
-    explicit FakeEquipment(runtime::NoInit n) : BitmapSprite(n) {}
-    void updateDisplayedData() { calls.push_back("updateDisplayedData"); }
-    void deselectSlot() { calls.push_back("deselectSlot"); }
-    Ref<ItemDetails> itemDetails;
-    Ref<game::UIStatsDetails> statsDetails;
-    std::vector<std::string> calls;
-};
-
 }  // namespace
 
 RUNTIME_DEFINE_CLASS(FakeShop, "tests.game.FakeShop", game::UIShop, (auto& b) { b.emptyInstance(); })
-
-RUNTIME_DEFINE_CLASS(FakeEquipment, "tests.game.FakeEquipment", game::BitmapSprite, (auto& b) {
-    b.template field<&FakeEquipment::itemDetails>("itemDetails")
-        .template field<&FakeEquipment::statsDetails>("statsDetails")
-        .template method<&FakeEquipment::updateDisplayedData>("updateDisplayedData")
-        .template method<&FakeEquipment::deselectSlot>("deselectSlot")
-        .emptyInstance();
-})
 
 namespace {
 
@@ -304,9 +280,9 @@ TEST_F(CompareEquippedTest, ABodyArmourWithNothingWornShowsOnlyTheMiddleWindow) 
 
 TEST_F(CompareEquippedTest, EquipHereEquipsIntoTheChosenSlotAndRefreshesTheMenu) {
     makeRoot();
-    auto tab = make<FakeEquipment>();
-    ui->equipment = tab;
+    auto tab = ui->equipment;
     tab->itemDetails->set_item(hold(accessory(9)));
+    tab->selectSlot(tab->accessorySlot1);
 
     // Window 3 chosen after window 1, then its Equip Here: accessory slot 3.
     auto ring = hold(accessory(1, 3));
@@ -317,7 +293,10 @@ TEST_F(CompareEquippedTest, EquipHereEquipsIntoTheChosenSlotAndRefreshesTheMenu)
     EXPECT_FALSE(GameData::equippedItems[EquipmentSlot::SLOT_ACCESSORY1]);
     EXPECT_FALSE(GameData::findHeldItem(ring)) << "taken out of the inventory";
     EXPECT_EQ(GameData::attack, 3);
-    EXPECT_EQ(tab->calls, (std::vector<std::string>{"updateDisplayedData", "deselectSlot"}));
+    // The menu's tab shows the ring in its slot and has nothing marked.
+    ASSERT_TRUE(tab->accessorySlot3->item());
+    EXPECT_EQ(tab->accessorySlot3->item()->data, ring->data);
+    EXPECT_FALSE(tab->selectedSlot);
     EXPECT_FALSE(tab->itemDetails->get_item());
     EXPECT_EQ(tab->statsDetails->attackText->get_text().str(), "3");
     EXPECT_FALSE(ui->compareOpen);
@@ -325,13 +304,14 @@ TEST_F(CompareEquippedTest, EquipHereEquipsIntoTheChosenSlotAndRefreshesTheMenu)
 
     // During the fade-out clicks on the windows and a second Equip Here change nothing.
     const std::string figures = screen->statsDetails->attackText->get_text().str();
+    tab->selectSlot(tab->weaponSlot);
     click(screen->equippedWindow1);
     EXPECT_EQ(screen->statsDetails->attackText->get_text().str(), figures);
     EXPECT_FALSE(chosen(screen->equippedWindow1));
     click(screen->equippedDetails1->replaceButton);
     EXPECT_FALSE(GameData::equippedItems[EquipmentSlot::SLOT_ACCESSORY1]) << "not worn twice";
     EXPECT_EQ(GameData::attack, 3);
-    EXPECT_EQ(tab->calls.size(), 2u);
+    EXPECT_EQ(tab->selectedSlot, tab->weaponSlot) << "the tab is not refreshed again";
 
     // Reopened, the screen answers again. A helmet's Equip Here on window 2 goes to the helmet slot.
     auto helmet = hold(item(ItemData::TYPE_HELMET, 1, EquipmentSlot::SLOT_HELMET, 0, 2));
@@ -355,8 +335,7 @@ TEST_F(CompareEquippedTest, EquipHereEquipsIntoTheChosenSlotAndRefreshesTheMenu)
 
 TEST_F(CompareEquippedTest, InTheShopTheButtonsBuyAndEquipAndAFailedPurchaseStillCloses) {
     makeRoot();
-    auto tab = make<FakeEquipment>();
-    ui->equipment = tab;
+    auto tab = ui->equipment;
     auto shop = make<FakeShop>();
     ui->shop = shop;
     ui->shopOpen = true;
@@ -373,13 +352,13 @@ TEST_F(CompareEquippedTest, InTheShopTheButtonsBuyAndEquipAndAFailedPurchaseStil
         shop->shopItemSelected = c.stockSelected;
         shop->succeeds = c.succeeds;
         shop->slots.clear();
-        tab->calls.clear();
+        tab->selectSlot(tab->bootsSlot);
         ui->openCompareScreen(boots);
         for (const auto& d : {screen->equippedDetails1, screen->equippedDetails2, screen->equippedDetails3})
             EXPECT_EQ(d->replaceText->get_text().str(), c.label);
         click(screen->equippedDetails2->replaceButton);
         EXPECT_EQ(shop->slots, c.bought);
-        EXPECT_EQ(tab->calls.size(), c.refreshes) << "the menu is refreshed only after a purchase";
+        EXPECT_EQ(tab->selectedSlot == nullptr, c.refreshes > 0) << "the menu is refreshed only after a purchase";
         EXPECT_FALSE(ui->compareOpen);
         EXPECT_TRUE(screen->closingWindow);
         EXPECT_FALSE(GameData::equippedItems[EquipmentSlot::SLOT_BOOTS]) << "the shop equips what it sells";

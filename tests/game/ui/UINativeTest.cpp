@@ -141,8 +141,8 @@ TEST_F(UITest, OpeningTheMenuTwiceGivesOneMenuAndClosingGivesTheHudBack) {
     EXPECT_TRUE(G::pauseGame);
     EXPECT_FALSE(ui->caveLayer->get_visible());
     EXPECT_TRUE(ui->UIWinBG->get_visible());
-    // The background and the inventory strip; the tab windows are not made here.
-    EXPECT_EQ(ui->UIWinHolder->get_numChildren(), 2);
+    // The background, the equipment tab, the tab bar and the inventory strip.
+    EXPECT_EQ(ui->UIWinHolder->get_numChildren(), 4);
     EXPECT_EQ(ui->inventory->get_parent().get(), ui->UIWinHolder.get());
     EXPECT_EQ(ui->miniMap->get_parent(), nullptr);
 
