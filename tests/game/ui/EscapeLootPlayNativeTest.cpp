@@ -1,4 +1,4 @@
-// The end of a successful run in the real game: the run-ending call brings up the loot summary,
+// The end of a successful run in the real game: the escape wings' flight brings up the loot summary,
 // its "Close" (a real click) gives the town back, and the menu's loot tab shows the run's loot.
 #include <gtest/gtest.h>
 
@@ -33,14 +33,14 @@ TEST(EscapeLootPlay, TheSummaryFollowsTheRunsEndAndItsCloseGivesTheTownBack) {
             return GameData::inCave && GameData::currentFloor == 0 && !G::mapState->building &&
                    !G::mapState->mapTransition && !G::disableMenu;
         })
-        .then("gains, then the flight's fade to black ends the run", [] {
+        .then("gains, then the escape wings are used", [] {
             GameData::hpGemsThisRun = 2;
             GameData::gold = GameData::runStartGold + 30;
-            G::mapState->disableMovement = true;
-            G::disableMenu = true;
-            root()->tweenInSprite(root()->overBlack, false, 1, 0.5, 0.3,
-                                  runtime::Function::of([] { G::mapState->endSuccessfulRun(); }));
+            GameData::confirmUseWings();
         })
+        .until("the hero flies off and the screen goes black", [] {
+            return G::mapState->wingsOverAdded && G::mapState->hero->get_alpha() < 0.01;
+        }, nullptr, 300)
         .until("the summary is up in town", [] {
             return root()->escapeLootOpen && testing_game::shownFully(root()->escapeLootWindow) && G::pauseGame &&
                    !GameData::inCave && !root()->mainLayer->get_visible();
