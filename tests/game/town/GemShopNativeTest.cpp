@@ -5,10 +5,6 @@
 #include <functional>
 #include <string>
 
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#define STBI_ONLY_PNG
-#include <stb/stb_image.h>
 
 #include "framework/display/Bitmap.h"
 #include "framework/display/BitmapData.h"
@@ -21,6 +17,7 @@
 #include "game/town/UIGemShop.h"
 #include "game/ui/Speech.h"
 #include "game/ui/UI.h"
+#include "tests/game/kit/StagePicture.h"
 #include "tests/game/map/MapStateFixture.h"
 
 using game::G;
@@ -294,9 +291,6 @@ TEST_F(GemShopTest, TheSalesmansYesOpensTheShop) {
 }
 
 TEST_F(GemShopTest, TheOpenShopIsDrawnOverTheDimmedMap) {
-    const std::string png = (std::filesystem::path(GLV_KIT_SCENE_PNG).parent_path() / "gem-shop.png").string();
-    std::remove(png.c_str());
-    setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
     std::vector<std::function<void()>> steps;
     steps.push_back([&] {
         auto stage = framework::Lib::get_stage();
@@ -309,16 +303,12 @@ TEST_F(GemShopTest, TheOpenShopIsDrawnOverTheDimmedMap) {
         ui->openGemShop();
     });
     for (int i = 0; i < 40; ++i) steps.push_back([&] { ui->updatePausedStuff(); });
-    onStage(steps);
-    unsetenv("MEDIA_NATIVE_SNAPSHOT");
-    int w = 0, h = 0, n = 0;
-    unsigned char* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
-    ASSERT_NE(pixels, nullptr) << png;
-    auto red = [&](int x, int y) { return pixels[(y * w + x) * 4]; };
+    auto picture = testing_game::StagePicture::of("gem-shop.png", [&] { onStage(steps); });
+    ASSERT_TRUE(picture.loaded()) << picture.path;
+    auto red = [&](int x, int y) { return picture.red(x, y); };
     // Half-dark around the window; the window's own face differs from a gem button's.
     EXPECT_NEAR(red(100, 100), 0x6A / 2, 3);
     EXPECT_NE(red(220 + 8, 178 + 100), red(220 + 20 + 40, 178 + 40 + 60));
-    stbi_image_free(pixels);
 }
 
 TEST_F(GemShopTest, EscapeClosesTheShopWithoutOpeningTheMenu) {

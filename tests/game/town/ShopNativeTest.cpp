@@ -24,10 +24,7 @@
 #include "game/ui/ItemInventory.h"
 #include "game/ui/UI.h"
 #include "tests/game/kit/KitFixture.h"
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#define STBI_ONLY_PNG
-#include <stb/stb_image.h>
+#include "tests/game/kit/StagePicture.h"
 
 using game::G;
 using game::GameData;
@@ -622,35 +619,23 @@ TEST_F(ShopTest, RebuildingTheUIMakesANewScreenAndLeavesNoJunkCoverBehind) {
 }
 
 TEST_F(ShopTest, TheJunkWindowIsDrawnCentredOverADarkenedShop) {
-    const std::string png = (std::filesystem::temp_directory_path() / "glv-shop-junk.png").string();
-    std::remove(png.c_str());
-    setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
-    onStage({[&] {
-                 ui = make<UI>();
-                 game::Game::ui = ui;
-                 shop = ui->shop;
-                 framework::Lib::get_stage()->addChild(ui);
-                 setLines();
-                 stock(item(1001, 10), 2);
-                 hold(item(3001, 5), 3);
-                 hold(item(1002, 11), 1);
-                 ui->openShop();
-                 shop->sellJunkClick();
-             },
-             [] {}, [] {}});
-    unsetenv("MEDIA_NATIVE_SNAPSHOT");
-    int w = 0, h = 0, n = 0;
-    unsigned char* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
-    ASSERT_TRUE(pixels) << png;
-    auto brightIn = [&](int x0, int y0, int x1, int y1) {
-        int bright = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) {
-                const unsigned char* p = pixels + 4 * (y * w + x);
-                bright += p[0] + p[1] + p[2] > 400;
-            }
-        return bright;
-    };
+    auto picture = testing_game::StagePicture::of("shop-junk.png", [&] {
+        onStage({[&] {
+                     ui = make<UI>();
+                     game::Game::ui = ui;
+                     shop = ui->shop;
+                     framework::Lib::get_stage()->addChild(ui);
+                     setLines();
+                     stock(item(1001, 10), 2);
+                     hold(item(3001, 5), 3);
+                     hold(item(1002, 11), 1);
+                     ui->openShop();
+                     shop->sellJunkClick();
+                 },
+                 [] {}, [] {}});
+    });
+    ASSERT_TRUE(picture.loaded()) << picture.path;
+    auto brightIn = [&](int x0, int y0, int x1, int y1) { return picture.brighter(x0, y0, x1, y1, 400); };
     // The shop's "Back", stock and keeper's line lie under the opaque cover (the outermost
     // columns left aside); the window (960 x 250 at y 145) shows its title, its two listed stacks
     // and its buttons.
@@ -660,5 +645,4 @@ TEST_F(ShopTest, TheJunkWindowIsDrawnCentredOverADarkenedShop) {
     EXPECT_GT(brightIn(20, 200, 400, 310), 30) << "listed items";
     EXPECT_GT(brightIn(371, 325, 371 + 217, 379), 30) << "Sell Junk with its total";
     EXPECT_GT(brightIn(723, 325, 723 + 217, 365), 30) << "Cancel";
-    stbi_image_free(pixels);
 }

@@ -26,10 +26,7 @@
 #include "game/ui/UILoot.h"
 #include "tests/game/GameTables.h"
 #include "tests/game/kit/KitFixture.h"
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#define STBI_ONLY_PNG
-#include <stb/stb_image.h>
+#include "tests/game/kit/StagePicture.h"
 
 using game::G;
 using game::GameData;
@@ -409,8 +406,6 @@ TEST_F(LootWindowsTest, ARebuiltUIClosesTheLootWindowsAndMakesNewOnes) {
 }
 
 TEST_F(LootWindowsTest, TheEscapeSummaryIsDrawn) {
-    const std::string png = (std::filesystem::temp_directory_path() / "glv-escape-loot.png").string();
-    std::remove(png.c_str());
     const auto ids = artifactIds(2);
     GameData::artifactsThisRun = {ids.at(0), ids.at(1), ids.at(0)};
     GameData::hpGemsThisRun = 3;
@@ -419,32 +414,21 @@ TEST_F(LootWindowsTest, TheEscapeSummaryIsDrawn) {
     GameData::gold = 60;
     GameData::level = 3;
     GameData::shopsFoundThisRun = 2;
-    setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
-    onStage({[&] {
-                 makeRoot();
-                 framework::Lib::get_stage()->addChild(ui);
-                 ui->openEscapeLoot();
-                 ui->overBlack->set_alpha(0.5);
-                 ui->escapeLootWindow->set_alpha(1);
-                 for (int i = 0; i < 10; ++i) ui->updatePausedStuff();
-             },
-             [] {}, [] {}});
-    unsetenv("MEDIA_NATIVE_SNAPSHOT");
-    int w = 0, h = 0, n = 0;
-    unsigned char* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
-    ASSERT_TRUE(pixels) << png;
-    auto bright = [&](int x0, int y0, int x1, int y1) {
-        int count = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) {
-                const unsigned char* p = pixels + 4 * (y * w + x);
-                if (p[0] + p[1] + p[2] > 400) ++count;
-            }
-        return count;
-    };
+    auto picture = testing_game::StagePicture::of("escape-loot.png", [&] {
+        onStage({[&] {
+                     makeRoot();
+                     framework::Lib::get_stage()->addChild(ui);
+                     ui->openEscapeLoot();
+                     ui->overBlack->set_alpha(0.5);
+                     ui->escapeLootWindow->set_alpha(1);
+                     for (int i = 0; i < 10; ++i) ui->updatePausedStuff();
+                 },
+                 [] {}, [] {}});
+    });
+    ASSERT_TRUE(picture.loaded()) << picture.path;
+    auto bright = [&](int x0, int y0, int x1, int y1) { return picture.brighter(x0, y0, x1, y1, 400); };
     EXPECT_GT(bright(380, 55, 580, 85), 100) << "headline";
     EXPECT_GT(bright(70, 150, 890, 255), 200) << "artifacts";
     EXPECT_GT(bright(650, 300, 890, 400), 100) << "figures";
     EXPECT_GT(bright(440, 425, 520, 465), 20) << "Close";
-    stbi_image_free(pixels);
 }

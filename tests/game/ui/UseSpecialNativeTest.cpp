@@ -6,10 +6,6 @@
 #include <functional>
 #include <string>
 
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#define STBI_ONLY_PNG
-#include <stb/stb_image.h>
 
 #include "framework/display/Bitmap.h"
 #include "framework/display/BitmapData.h"
@@ -21,6 +17,7 @@
 #include "game/ui/ItemInventory.h"
 #include "game/ui/UI.h"
 #include "game/ui/UseSpecialWindow.h"
+#include "tests/game/kit/StagePicture.h"
 #include "tests/game/map/MapStateFixture.h"
 
 using game::Enchantment;
@@ -301,9 +298,6 @@ TEST_F(UseSpecialTest, ClosingWithTheMenuOpenHandsTheInventoryBackToTheMenu) {
 }
 
 TEST_F(UseSpecialTest, TheWindowIsDrawnAboveTheInventory) {
-    const std::string png = (std::filesystem::path(GLV_KIT_SCENE_PNG).parent_path() / "use-special.png").string();
-    std::remove(png.c_str());
-    setenv("MEDIA_NATIVE_SNAPSHOT", png.c_str(), 1);
     std::vector<std::function<void()>> steps;
     steps.push_back([&] {
         auto stage = framework::Lib::get_stage();
@@ -316,16 +310,12 @@ TEST_F(UseSpecialTest, TheWindowIsDrawnAboveTheInventory) {
         (*panel->itemScroller->selectItemFunction)(runtime::Value(sword));
     });
     for (int i = 0; i < 30; ++i) steps.push_back([] {});
-    onStage(steps);
-    unsetenv("MEDIA_NATIVE_SNAPSHOT");
-    int w = 0, h = 0, n = 0;
-    unsigned char* pixels = stbi_load(png.c_str(), &w, &h, &n, 4);
-    ASSERT_NE(pixels, nullptr) << png;
-    auto red = [&](int x, int y) { return pixels[(y * w + x) * 4]; };
+    auto picture = testing_game::StagePicture::of("use-special.png", [&] { onStage(steps); });
+    ASSERT_TRUE(picture.loaded()) << picture.path;
+    auto red = [&](int x, int y) { return picture.red(x, y); };
     // Dark at 0.8 beside the texts; the details frame stands above the inventory.
     EXPECT_NEAR(red(700, 100), 0x6A / 5, 3);
     EXPECT_NE(red(700, 100), red(230, 150));
-    stbi_image_free(pixels);
 }
 
 TEST_F(UseSpecialTest, EscapeClosesTheWindowFirstAndTheMenuNext) {
