@@ -14,6 +14,7 @@
 #include "framework/Lib.h"
 #include "framework/display/Stage.h"
 #include "framework/events/Event.h"
+#include "framework/geom/Point.h"
 #include "game/data/GameData.h"
 #include "game/kit/Scale9BitmapSprite.h"
 #include "game/kit/SpriteFont.h"
@@ -49,6 +50,13 @@ protected:
         game::Game::ui = nullptr;
         game::Game::frameRate = 60;
         game::Game::mobile = false;
+    }
+
+    // The screen and game area at w x h (no scaling), centred.
+    static void gameArea(int w, int h) {
+        game::Game::screenWidth = game::Game::gameWidth = w;
+        game::Game::screenHeight = game::Game::gameHeight = h;
+        game::Game::gameCenter = runtime::make<framework::Point>(w / 2, h / 2);
     }
 
     // Runs each step on its own frame of a real w x h stage, then closes it.

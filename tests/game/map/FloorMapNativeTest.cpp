@@ -255,9 +255,7 @@ class MapWindowTest : public FloorMapTest {
 protected:
     void SetUp() override {
         FloorMapTest::SetUp();
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
+        gameArea(960, 540);
         game::Game::scaleFactor = 1;
         game::G::pauseGame = false;
         GameData::messageWins.assign(game::MessageWindow::NUM_WINS, false);

@@ -51,9 +51,7 @@ class ShopTest : public KitFixture {
 protected:
     void SetUp() override {
         KitFixture::SetUp();
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
+        gameArea(960, 540);
         G::pauseGame = G::disableMenu = false;
         GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
         GameData::hp = GameData::maxHP = 100;

@@ -47,9 +47,7 @@ protected:
     void SetUp() override {
         KitFixture::SetUp();
         testing_game::loadGameTablesOnce();
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
+        gameArea(960, 540);
         SkillNode::setupButtonRects();
         G::pauseGame = G::disableMenu = false;
         GameData::items.clear();

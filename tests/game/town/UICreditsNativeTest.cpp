@@ -19,9 +19,7 @@ class CreditsTest : public KitFixture {
 protected:
     void SetUp() override {
         KitFixture::SetUp();
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
+        gameArea(960, 540);
         game::Game::mobile = false;
     }
     void TearDown() override {

@@ -43,9 +43,7 @@ protected:
         GameData::initializeGameStuff();
         engine::EngG::keys = make<engine::EngKeyboard>();
         game::Game::gameStage = make<game::BitmapSprite>();
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
+        gameArea(960, 540);
         MapState::setFrameRate(60);
         state = make<MapState>();
         state->create();

@@ -69,9 +69,7 @@ class CompareEquippedTest : public KitFixture {
 protected:
     void SetUp() override {
         KitFixture::SetUp();
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = make<framework::Point>(480, 270);
+        gameArea(960, 540);
         G::pauseGame = G::disableMenu = false;
         GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
         GameData::inCave = true;

@@ -18,9 +18,7 @@ protected:
     void SetUp() override {
         KitFixture::SetUp();
         using game::GameData;
-        game::Game::screenWidth = game::Game::gameWidth = 960;
-        game::Game::screenHeight = game::Game::gameHeight = 540;
-        game::Game::gameCenter = runtime::make<framework::Point>(480, 270);
+        gameArea(960, 540);
         game::Game::scaleFactor = 1;
         GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
         GameData::inCave = true;

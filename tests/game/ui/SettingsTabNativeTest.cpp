@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         KitFixture::SetUp();
         testing_game::useOwnSaveFolder("settings-tab");
-        size(960, 540);
+        gameArea(960, 540);
         G::pauseGame = G::disableMenu = false;
         GameData::currentFloor = 0;
         GameData::inCave = false;
@@ -65,11 +65,6 @@ protected:
         game::DataUI::install(nullptr);
         KitFixture::TearDown();
     }
-    static void size(int w, int h) {
-        game::Game::screenWidth = game::Game::gameWidth = w;
-        game::Game::screenHeight = game::Game::gameHeight = h;
-        game::Game::gameCenter = make<framework::Point>(w / 2, h / 2);
-    }
     void makeRoot() {
         ui = make<UI>();
         game::Game::ui = ui;
@@ -89,7 +84,7 @@ TEST_F(SettingsTabTest, TheWindowFollowsTheGameAreaAndTheColumnTheTabArea) {
         int w, h, winW, winH;
     };
     for (const Case& c : {Case{1280, 720, 960, 540}, Case{800, 450, 800, 450}}) {
-        size(c.w, c.h);
+        gameArea(c.w, c.h);
         makeRoot();
         EXPECT_EQ(ui->settingsWin->winWidth, c.winW) << c.w;
         EXPECT_EQ(ui->settingsWin->winHeight, c.winH) << c.w;

@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         KitFixture::SetUp();
         if (game::Effects::RAIN_SPLASHES.empty()) game::Effects::setup();
-        size(960, 540);
+        gameArea(960, 540);
         G::pauseGame = G::disableMenu = false;
         GameData::uiColor = game::UIColor::DARK_PURPLE_GRAY;
         state = make<game::MapState>();
@@ -42,11 +42,6 @@ protected:
         game::DataUI::install(nullptr);
         KitFixture::TearDown();
     }
-    static void size(int w, int h) {
-        game::Game::screenWidth = game::Game::gameWidth = w;
-        game::Game::screenHeight = game::Game::gameHeight = h;
-        game::Game::gameCenter = make<framework::Point>(w / 2, h / 2);
-    }
 
     Ref<game::MapState> state;
     Ref<UI> ui;
@@ -60,7 +55,7 @@ TEST_F(WeatherTest, RainCellsCoverTheGameAreaOnA128Grid) {
         std::size_t cells;
     };
     for (const Case& c : {Case{960, 540, 8 * 5}, Case{1024, 540, 8 * 5}, Case{1025, 540, 9 * 5}, Case{1280, 720, 10 * 6}}) {
-        size(c.w, c.h);
+        gameArea(c.w, c.h);
         ui->createRain(false);
         EXPECT_EQ(ui->rainTiles.size(), c.cells) << c.w;
         // Made again for a new size, the old cells and flash are gone (the tint stays).
