@@ -7,6 +7,7 @@
 
 #include "framework/display/DisplayObject.h"
 #include "framework/geom/Point.h"
+#include "game/data/GameData.h"
 #include "game/kit/BasicButton.h"
 #include "game/kit/MessageWindow.h"
 #include "game/map/MapState.h"
@@ -71,6 +72,38 @@ inline GameDriver& walkUntil(GameDriver& d, const std::string& what, SDL_Keycode
     d.then("hold " + std::string(SDL_GetKeyName(key)) + " " + what, [key] { GameDriver::sendKey(key, true); });
     d.until(what, std::move(arrived), [key] { GameDriver::sendKey(key, false); }, 600);
     return d.until("the hero stops " + what, [] { return !G::mapState->moving && !G::mapState->midMove; });
+}
+
+// The town is built behind the title and the start-up's loading cover, which takes clicks while
+// it fades, is gone.
+inline bool townReady() {
+    using game::G;
+    const auto& cover = game::Game::appLoadingScreen;
+    return G::mapState && G::mapState->mapData && !G::mapState->building && G::mapState->hero && game::Game::ui &&
+           (!cover || !cover->get_parent());
+}
+
+// From the bar door after the intro, round the townsfolk and the guard's post onto the entrance
+// at (10, 8), until floor 0 is built and the hero may move; `then` runs on that frame.
+inline GameDriver& walkToFloorZero(GameDriver& d, std::function<void()> then = {}) {
+    using game::G;
+    using game::GameData;
+    auto heroX = [] { return G::mapState->hero->lev_x; };
+    auto heroY = [] { return G::mapState->hero->lev_y; };
+    d.until("the hero stands at the bar door", [=] { return heroX() == 14 && heroY() == 12; });
+    walkUntil(d, "to row 14", SDLK_DOWN, [=] { return heroY() == 14; });
+    walkUntil(d, "to column 9", SDLK_LEFT, [=] { return heroX() == 9; });
+    walkUntil(d, "to row 8", SDLK_UP, [=] { return heroY() == 8; });
+    return d.then("hold Right onto the entrance", [] { GameDriver::sendKey(SDLK_RIGHT, true); })
+        .until("the run starts", [] { return GameData::inCave || G::mapState->mapTransition; },
+               [] { GameDriver::sendKey(SDLK_RIGHT, false); }, 600)
+        .until("floor 0 is built and the hero free",
+               [] {
+                   auto* s = G::mapState.get();
+                   return GameData::inCave && GameData::currentFloor == 0 && s->mapData && !s->building &&
+                          !s->mapTransition && !s->moving && !s->midMove && !s->disableMovement;
+               },
+               std::move(then));
 }
 
 inline GameDriver& playToTown(GameDriver& d) {

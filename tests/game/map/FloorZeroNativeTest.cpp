@@ -71,40 +71,26 @@ TEST(FloorZero, TheRunsFirstFloorIsTheEntranceShopWithItsKeeperAndMusic) {
     auto options = std::make_shared<std::pair<std::string, std::string>>();
     testing_game::GameDriver d("floor-zero");
     testing_game::playToTown(d);
-    d.until("the hero stands at the bar door", [] { return heroX() == 14 && heroY() == 12; });
-    // Round the townsfolk and the guard's post onto the entrance at (10, 8).
-    testing_game::walkUntil(d, "to row 14", SDLK_DOWN, [] { return heroY() == 14; });
-    testing_game::walkUntil(d, "to column 9", SDLK_LEFT, [] { return heroX() == 9; });
-    testing_game::walkUntil(d, "to row 8", SDLK_UP, [] { return heroY() == 8; });
-    d.then("hold Right onto the entrance", [] { testing_game::GameDriver::sendKey(SDLK_RIGHT, true); })
-        .until("the run starts", [] { return GameData::inCave || scene()->mapTransition; },
-               [] { testing_game::GameDriver::sendKey(SDLK_RIGHT, false); }, 600)
-        .until("floor 0 is built and the hero free",
-               [] {
-                   auto* s = scene();
-                   return GameData::inCave && GameData::currentFloor == 0 && s->mapData && !s->building &&
-                          !s->mapTransition && !s->moving && !s->midMove && !s->disableMovement;
-               },
-               [seen] {
-                   if (auto* keeper = dynamic_cast<game::NPC*>(objectAt(16, 16))) {
-                       seen->keeperId = keeper->npcData->id;
-                       seen->keeperIsShop = keeper->npcData->shop;
-                   }
-                   auto* stairs = objectAt(16, 13);
-                   seen->stairsAtTop = stairs && stairs->objType == game::TileObject::TYPE_STAIRS;
-                   seen->heroX = heroX();
-                   seen->heroY = heroY();
-                   for (const auto& o : scene()->mapData->tileObjects)
-                       seen->npcs += dynamic_cast<game::NPC*>(o.get()) ? 1 : 0;
-                   seen->music = game::Audio::musicPlaying.toText();
-                   seen->hintOpen = game::Game::ui->messageWinOpen &&
-                                    game::Game::ui->messageWindow == game::MessageWindow::WIN_NEW_SHOP;
-                   const auto id = static_cast<size_t>(game::MessageWindow::ID_NEW_SHOP);
-                   seen->hintFlag = id < GameData::messageWins.size() && GameData::messageWins[id];
-                   seen->shopUnlocked = !GameData::shopsUnlocked.empty() && GameData::shopsUnlocked[0];
-                   for (const auto& item : GameData::shopItems) seen->stock.push_back(item->data->id);
-                   std::sort(seen->stock.begin(), seen->stock.end());
-               });
+    testing_game::walkToFloorZero(d, [seen] {
+        if (auto* keeper = dynamic_cast<game::NPC*>(objectAt(16, 16))) {
+            seen->keeperId = keeper->npcData->id;
+            seen->keeperIsShop = keeper->npcData->shop;
+        }
+        auto* stairs = objectAt(16, 13);
+        seen->stairsAtTop = stairs && stairs->objType == game::TileObject::TYPE_STAIRS;
+        seen->heroX = heroX();
+        seen->heroY = heroY();
+        for (const auto& o : scene()->mapData->tileObjects)
+            seen->npcs += dynamic_cast<game::NPC*>(o.get()) ? 1 : 0;
+        seen->music = game::Audio::musicPlaying.toText();
+        seen->hintOpen = game::Game::ui->messageWinOpen &&
+                         game::Game::ui->messageWindow == game::MessageWindow::WIN_NEW_SHOP;
+        const auto id = static_cast<size_t>(game::MessageWindow::ID_NEW_SHOP);
+        seen->hintFlag = id < GameData::messageWins.size() && GameData::messageWins[id];
+        seen->shopUnlocked = !GameData::shopsUnlocked.empty() && GameData::shopsUnlocked[0];
+        for (const auto& item : GameData::shopItems) seen->stock.push_back(item->data->id);
+        std::sort(seen->stock.begin(), seen->stock.end());
+    });
     // Up the shop's middle column into the keeper.
     testing_game::walkUntil(d, "until the keeper speaks", SDLK_UP,
                             [] { return scene()->currentSpeech != nullptr; });

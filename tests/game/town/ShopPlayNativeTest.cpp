@@ -30,8 +30,6 @@ using game::GameData;
 namespace {
 
 game::MapState* scene() { return game::G::mapState.get(); }
-int heroX() { return scene()->hero->lev_x; }
-int heroY() { return scene()->hero->lev_y; }
 runtime::Ref<game::UIShop> shop() { return game::Game::ui->shop; }
 
 // The stock icon of the cheapest entry.
@@ -62,18 +60,7 @@ TEST(ShopPlay, TheFloorZeroKeeperOpensHisShopAndSellsOnePiece) {
     auto seen = std::make_shared<Purchase>();
     testing_game::GameDriver d("shop-play");
     testing_game::playToTown(d);
-    d.until("the hero stands at the bar door", [] { return heroX() == 14 && heroY() == 12; });
-    testing_game::walkUntil(d, "to row 14", SDLK_DOWN, [] { return heroY() == 14; });
-    testing_game::walkUntil(d, "to column 9", SDLK_LEFT, [] { return heroX() == 9; });
-    testing_game::walkUntil(d, "to row 8", SDLK_UP, [] { return heroY() == 8; });
-    d.then("hold Right onto the entrance", [] { testing_game::GameDriver::sendKey(SDLK_RIGHT, true); })
-        .until("the run starts", [] { return GameData::inCave || scene()->mapTransition; },
-               [] { testing_game::GameDriver::sendKey(SDLK_RIGHT, false); }, 600)
-        .until("floor 0 is built and the hero free", [] {
-            auto* s = scene();
-            return GameData::inCave && GameData::currentFloor == 0 && s->mapData && !s->building &&
-                   !s->mapTransition && !s->moving && !s->midMove && !s->disableMovement;
-        });
+    testing_game::walkToFloorZero(d);
     testing_game::walkUntil(d, "until the keeper speaks", SDLK_UP, [] { return scene()->currentSpeech != nullptr; });
     d.until("the keeper's options are up", [] { return scene()->currentSpeech && scene()->currentSpeech->optionsOpen; },
             {}, 300)

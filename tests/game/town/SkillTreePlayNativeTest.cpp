@@ -23,12 +23,6 @@ namespace {
 
 UI* root() { return dynamic_cast<UI*>(game::Game::ui.get()); }
 
-bool townReady() {
-    const auto& cover = game::Game::appLoadingScreen;
-    return G::mapState && G::mapState->mapData && !G::mapState->building && G::mapState->hero && root() &&
-           (!cover || !cover->get_parent());
-}
-
 // Built, and the loading cover, which takes clicks while it fades out, is gone.
 bool treeBuilt() {
     return root() && root()->skillTreeOpen && root()->skillTreeMenu && !root()->skillTreeMenu->building &&
@@ -56,7 +50,7 @@ GameDriver& clickNode(GameDriver& d, const char* id) {
 TEST(SkillTreePlay, TwoClicksBuyANodeAndEscapeClosesTheTree) {
     GameDriver driver("skill-tree-play");
     int magic = 0;
-    driver.until("the town is up", townReady)
+    driver.until("the town is up", testing_game::townReady)
         .then("a point to spend, and the tree opened",
               [&] {
                   magic = GameData::magic;

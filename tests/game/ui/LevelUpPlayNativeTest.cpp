@@ -20,14 +20,6 @@ namespace {
 
 UI* root() { return dynamic_cast<UI*>(game::Game::ui.get()); }
 
-// The town is built behind the title and the start-up's loading cover, which takes clicks while
-// it fades, is gone.
-bool townReady() {
-    const auto& cover = game::Game::appLoadingScreen;
-    return G::mapState && G::mapState->mapData && !G::mapState->building && G::mapState->hero && root() &&
-           (!cover || !cover->get_parent());
-}
-
 // Every button of the ring has come to rest.
 bool ringAtRest() {
     if (!root() || !root()->chooseMenuOpen) return false;
@@ -45,7 +37,7 @@ game::TileObject* entrance() { return G::mapState->mapData->tiles[10][8]->tObj.g
 TEST(LevelUpPlay, ARealClickOnTheRingAppliesTheBonusAndADoubleLevelUpReopensIt) {
     GameDriver driver("levelup-play");
     int maxHP = 0, magic = 0;
-    driver.until("the town is up", townReady)
+    driver.until("the town is up", testing_game::townReady)
         .then("experience for two levels",
               [&] {
                   maxHP = GameData::maxHP;
