@@ -19,8 +19,6 @@
 #include "StatGemChooseButton.h"
 #include "UIDataHook.h"
 #include "UISlotWindow.h"
-#include "game/town/UICredits.h"
-#include "game/town/UISettingsDetails.h"
 #include "UIHudLink.h"
 #include "framework/events/MouseEvent.h"
 #include "game/map/MapState.h"
@@ -336,7 +334,7 @@ void UI::initialize(bool firstTime) {
         if (lootDetails) lootDetails->destroy(true);
         compareScreen->positionWindows();
         loadingScreen->resizeScreen();
-        if (settingsDetails) send(settingsDetails, "positionEverything");
+        if (settingsDetails) settingsDetails->positionEverything();
         if (creditsScreen) {
             const bool wasOpen = creditsOpen;
             if (wasOpen) closeCredits();
@@ -462,12 +460,12 @@ void UI::updatePausedStuff() {
         if (skillTreeMenu->building) skillTreeMenu->updateBuild();
         else skillTreeMenu->update();
     }
-    if (creditsOpen) send(creditsScreen, "update");
+    if (creditsOpen && creditsScreen) creditsScreen->update();
     if (escapeLootOpen) {
         lootDetails->update();
         if (escapeLootWindow) escapeLootWindow->update();
     }
-    if (settingsOpen) send(settingsDetails, "update");
+    if (settingsOpen && settingsDetails) settingsDetails->update();
     if (gemShopOpen)
         if (auto shop = gemShop.cast<UIGemShop>()) shop->update();
     if (slotWinOpen) send(slotWindow, "update");
@@ -635,7 +633,7 @@ void UI::openSettings() {
     addTo(UIWinHolder, settingsWin);
     UIWinBG->set_visible(true);
     settingsWin->addChild(settingsDetails);
-    send(settingsDetails, "initializeSliders");
+    settingsDetails->initializeSliders();
     settingsDetails->set_x(std::trunc((menuWidth() - PANEL_WIDTH) * 0.66 - 230));
     settingsDetails->set_y(std::trunc((menuHeight() - INVENTORY_HEIGHT) * 0.5 - 168));
     if (GameData::inCave) setInCaveSettingsButtons();
@@ -952,30 +950,27 @@ void UI::updateRain() {
     for (const auto& cell : rainTiles) cell->updateAnim();
 }
 
-void UI::tweenLightning(double seconds, double alpha, void (UI::*next)()) {
+void UI::tweenLightning(double seconds, double alpha, const Ref<Function>& next) {
     auto actuator = ::tween::Tweener::tween(lightningFlash, seconds, TweenProps::of({{"alpha", alpha}}));
     if (!actuator) return;
     actuator->ease(::tween::Bounce::get_easeOut());
-    if (next == &UI::flashLightningSecondary)
-        actuator->onComplete(Function::method<&UI::flashLightningSecondary>(this));
-    else if (next == &UI::flashLightningTertiary)
-        actuator->onComplete(Function::method<&UI::flashLightningTertiary>(this));
-    else if (next == &UI::flashLightningEnd)
-        actuator->onComplete(Function::method<&UI::flashLightningEnd>(this));
+    if (next) actuator->onComplete(next);
 }
 
 void UI::flashLightning() {
     if (!lightningFlash) return;
     lightningFlash->set_visible(true);
     lightningFlash->set_alpha(0);
-    tweenLightning(0.05, 0.4 + 0.2 * MapState::random(), &UI::flashLightningSecondary);
+    tweenLightning(0.05, 0.4 + 0.2 * MapState::random(), Function::method<&UI::flashLightningSecondary>(this));
 }
 
-void UI::flashLightningSecondary() { tweenLightning(0.05, 0.2 * MapState::random(), &UI::flashLightningTertiary); }
+void UI::flashLightningSecondary() {
+    tweenLightning(0.05, 0.2 * MapState::random(), Function::method<&UI::flashLightningTertiary>(this));
+}
 
 void UI::flashLightningTertiary() {
     const double seconds = 0.05 + 0.05 * MapState::random();
-    tweenLightning(seconds, 0.1 + 0.2 * MapState::random(), &UI::flashLightningEnd);
+    tweenLightning(seconds, 0.1 + 0.2 * MapState::random(), Function::method<&UI::flashLightningEnd>(this));
 }
 
 void UI::flashLightningEnd() {
@@ -1765,7 +1760,7 @@ void UI::openOptions() {
     overBlack->addEventListener(framework::MouseEvent::CLICK, Function::method<&UI::closeOptionsClick>(this));
     tweenInSprite(optionsWindow, true);
     optionsWindow->addChild(settingsDetails);
-    send(settingsDetails, "initializeSliders");
+    settingsDetails->initializeSliders();
     settingsDetails->set_x(std::trunc(optionsWindow->winWidth * 0.5 - 230));
     settingsDetails->set_y(std::trunc(optionsWindow->winHeight * 0.5 - 168 - 40));
     settingsOpen = true;

@@ -30,6 +30,8 @@
 #include "game/map/MiniMap.h"
 #include "game/shell/FPSCounter.h"
 #include "game/town/SkillTreeMenu.h"
+#include "game/town/UICredits.h"
+#include "game/town/UISettingsDetails.h"
 #include "game/town/UIShop.h"
 
 namespace game {
@@ -292,7 +294,7 @@ public:
     SpriteRef hpmpHud;
     bool atForge = false;
     runtime::Ref<BasicWindow> settingsWin;
-    SpriteRef settingsDetails;
+    runtime::Ref<UISettingsDetails> settingsDetails;
     bool settingsOpen = false;
     SpriteRef activeEffectsHUD;
     runtime::Ref<BasicWindow> optionsWindow;
@@ -352,7 +354,7 @@ public:
     std::vector<runtime::Ref<BasicButton>> chooseFloorButtons;
     bool bestiaryOpen = false;
     runtime::Ref<MessageWindow> messageWindow;
-    SpriteRef creditsScreen;
+    runtime::Ref<UICredits> creditsScreen;
     bool exitingToTitle = false;
     SpriteRef taloranSprite;
     SpriteRef taloran;
@@ -414,7 +416,7 @@ protected:
     // hero runs again.
     void leaveBattleForMenuExit();
     // One step of the lightning: the flash's alpha to `alpha`, then `next` (none for the last).
-    void tweenLightning(double seconds, double alpha, void (UI::*next)());
+    void tweenLightning(double seconds, double alpha, const runtime::Ref<runtime::Function>& next);
     static constexpr int RAIN_CELL = 128;
 };
 

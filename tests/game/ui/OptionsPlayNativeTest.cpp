@@ -14,7 +14,7 @@
 namespace {
 
 runtime::Ref<game::UISettingsDetails> panel() {
-    return game::Game::ui ? game::Game::ui->settingsDetails.cast<game::UISettingsDetails>() : nullptr;
+    return game::Game::ui ? game::Game::ui->settingsDetails : nullptr;
 }
 
 runtime::Ref<game::BasicButton> optionsClose() {
